@@ -1,0 +1,63 @@
+#pragma once
+// The database connection of a Putt: configured once, opened and closed by
+// every call. Values are always bound as parameters, never spliced into SQL.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "zeviza/Error.h"
+#include "zeviza/RecordSet.h"
+#include "zeviza/Value.h"
+
+namespace SQLite {
+class Database;
+}
+
+namespace zeviza {
+
+class Connection {
+public:
+    // The string is kept as given; later changes to Putt::strConnect do not
+    // reach an existing connection.
+    explicit Connection(std::string connectString);
+    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    const std::string& ConnectionString() const { return connectString_; }
+    std::string DataSource() const;
+
+    // Opens the existing file only: a missing database is never created.
+    void Open();
+    bool IsOpen() const { return db_ != nullptr; }
+    void Close();
+
+    void BeginTrans();
+    void CommitTrans();
+    void RollbackTrans();  // throws kNoTransaction when none is open
+    bool InTransaction() const { return inTransaction_; }
+
+    // Runs one statement. A statement that returns columns yields its rows;
+    // any other yields an empty, open record set.
+    RecordSetPtr Execute(const std::string& sql, const std::vector<Value>& params = {});
+    // Runs one statement and returns the number of rows it changed.
+    long long ExecuteChanges(const std::string& sql, const std::vector<Value>& params = {});
+
+    std::vector<Error>& Errors() { return errors_; }
+    void ClearErrors() { errors_.clear(); }
+    void SetClientSideCursor() { clientSide_ = true; }
+    bool ClientSideCursor() const { return clientSide_; }
+
+private:
+    [[noreturn]] void Fail(long number, const std::string& description);
+    [[noreturn]] void FailFromEngine(const std::exception& e);
+    SQLite::Database& Db();
+
+    std::string connectString_;
+    std::unique_ptr<SQLite::Database> db_;
+    bool inTransaction_ = false;
+    bool clientSide_ = false;
+    std::vector<Error> errors_;
+};
+
+}  // namespace zeviza

@@ -1,0 +1,125 @@
+#pragma once
+// Putt is the one way into the database. Every call opens the connection,
+// runs its statements in one transaction, commits and closes again, and hands
+// back a detached record set or a success flag. A false result has already
+// been logged and shown to the user.
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "zeviza/Connection.h"
+#include "zeviza/Error.h"
+#include "zeviza/RecordSet.h"
+
+namespace zeviza {
+
+// Fixed-layout, zero-based argument arrays; each method documents its slots.
+using TextArray = std::vector<std::string>;
+using IntArray = std::vector<std::int16_t>;
+using SingleArray = std::vector<float>;
+
+class Putt {
+public:
+    // Connects to green/parlow.plg below the library's own folder.
+    Putt();
+    // Connects below the given program folder.
+    explicit Putt(const std::filesystem::path& programFolder);
+    ~Putt();
+    Putt(const Putt&) = delete;
+    Putt& operator=(const Putt&) = delete;
+
+    // --- properties ---
+    Connection* conDataBase() { return conDataBase_.get(); }
+    void conDataBase(std::unique_ptr<Connection> connection) { conDataBase_ = std::move(connection); }
+    std::string strFunction;
+    std::string strConnect;
+
+    // --- reads ---
+    RecordSetPtr LoadDeleteGame();
+    RecordSetPtr LoadGolferList();
+    RecordSetPtr LoadClubEdit(const std::string& strClubID);
+    RecordSetPtr LoadClubList();
+    RecordSetPtr LoadClub();
+    RecordSetPtr LoadStates();
+    RecordSetPtr LoadCanada();
+    RecordSetPtr LoadGolferEdit(const std::string& strGolferID);
+    RecordSetPtr LoadGolfer();
+
+    // --- golfer writes ---
+    bool AddGolfer(TextArray& strText, std::int16_t intAge, float sngHandicap);
+    bool UpdateGolfer(TextArray& strText, std::int16_t intAge, float sngHandicap,
+                      std::string& strGolferID);
+    bool DeleteGolfer(std::string& strGolferID);
+
+    // --- course writes ---
+    bool AddClub(TextArray& strText, IntArray& intNumbers, IntArray& intCaps, IntArray& intStats,
+                 float sngRating);
+    bool UpdateClub(TextArray& strText, IntArray& intNumbers, IntArray& intCaps,
+                    IntArray& intStats, float sngRating, std::string& strClubID);
+    bool DeleteClub(std::string& strClubID);
+
+    // --- game writes ---
+    // datDate is "YYYY-MM-DD HH:MM:SS".
+    bool AddGame(IntArray& intScores, IntArray& intPars, IntArray& intCaps, std::string& datDate,
+                 std::string& strGolfer, std::string& strClub, std::string& strGameID,
+                 IntArray& intStats, std::string& strTees, std::string& strClubID,
+                 std::string& strGolferID, std::int16_t intHoles, float sngStrokeAvg,
+                 float sngPuttAvg, TextArray& strPartners, std::string& strCategory,
+                 std::int16_t intHandicap, float sngGreensHit, float sngFWaysHit,
+                 SingleArray& sngParAvg);
+
+    RecordSetPtr GetNewClubID();
+    RecordSetPtr GetNewGameID();
+    RecordSetPtr GetNewGolferID();
+
+    bool DeleteGame(std::string& strGameID, std::string& strGolferID, std::int16_t intHoles,
+                    IntArray& intStats);
+    bool UpdateGolferStats(std::string& strGameID, std::string& strGolferID,
+                           std::int16_t intHoles, IntArray& intStats);
+
+    RecordSetPtr RefreshGolfers();
+    RecordSetPtr RefreshGames();
+    RecordSetPtr RefreshStats(std::int16_t intHoles = 0);
+    RecordSetPtr RefreshClubs();
+
+    // Doubles each apostrophe once and removes NULs in the caller's text;
+    // returns that text trimmed of leading and trailing spaces.
+    std::string Clean(std::string& strText);
+
+    // The folder this library was loaded from, where the program lives.
+    static std::filesystem::path LibraryFolder();
+    // Lets tests point every default-constructed Putt at their own folder.
+    static void OverrideLibraryFolder(const std::filesystem::path& folder);
+
+private:
+    enum class Outcome { Commit, RollBack };
+    struct WriteLabels {
+        const char* log;      // the error log's label line
+        const char* message;  // strFunction shown in the error box
+        // A failure this returns true for is settled by the method itself,
+        // without the log entry and the error box.
+        std::function<bool(const Error&)> handledApart = nullptr;
+    };
+    using WriteBody = std::function<Outcome(Connection&)>;
+
+    RecordSetPtr ReadIgnoring(const std::string& sql, const std::vector<Value>& params = {});
+    RecordSetPtr ReadReporting(const char* label, const std::string& sql);
+    RecordSetPtr ReadPropagating(const std::string& sql, const std::vector<Value>& params);
+    bool RunWrite(const WriteLabels& labels, const WriteBody& body);
+
+    // The question a removal asks while its transaction is open.
+    static bool Confirmed(const std::string& title, const std::string& text);
+    void ShowErrorBox(const Error& error);
+    void LogError(const char* logLabel, const Error& error);
+    Connection& Conn();
+    // Whatever path a call leaves by, the connection ends closed.
+    void CloseQuietly();
+
+    std::filesystem::path folder_;
+    std::unique_ptr<Connection> conDataBase_;
+};
+
+}  // namespace zeviza

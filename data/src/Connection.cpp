@@ -1,0 +1,205 @@
+#include "zeviza/Connection.h"
+
+#include <sqlite3.h>
+
+#include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Exception.h>
+#include <SQLiteCpp/Statement.h>
+
+namespace zeviza {
+
+namespace {
+
+constexpr int kBusyTimeoutMs = 2000;
+
+// Failures of preparing a statement are parse failures; a NOT NULL column
+// receiving a division without value is the out-of-range condition.
+long NumberFor(int extendedCode, bool whilePreparing) {
+    if (whilePreparing && (extendedCode & 0xff) == SQLITE_ERROR) {
+        return kSyntaxError;
+    }
+    if (extendedCode == SQLITE_CONSTRAINT_NOTNULL || (extendedCode & 0xff) == SQLITE_TOOBIG ||
+        (extendedCode & 0xff) == SQLITE_RANGE || (extendedCode & 0xff) == SQLITE_MISMATCH) {
+        return kValueOutOfRange;
+    }
+    return extendedCode & 0xff;
+}
+
+void Bind(SQLite::Statement& statement, int index, const Value& value) {
+    if (value.IsNull()) {
+        statement.bind(index);
+    } else if (value.IsInteger()) {
+        statement.bind(index, static_cast<int64_t>(value.ToInt()));
+    } else if (value.IsReal()) {
+        statement.bind(index, value.ToDouble());
+    } else {
+        statement.bind(index, value.ToText());
+    }
+}
+
+Value Read(const SQLite::Column& column) {
+    switch (column.getType()) {
+        case SQLITE_INTEGER:
+            return Value(static_cast<std::int64_t>(column.getInt64()));
+        case SQLITE_FLOAT:
+            return Value(column.getDouble());
+        case SQLITE_NULL:
+            return Value();
+        default:
+            return Value(column.getString());
+    }
+}
+
+}  // namespace
+
+Connection::Connection(std::string connectString) : connectString_(std::move(connectString)) {}
+
+Connection::~Connection() = default;
+
+std::string Connection::DataSource() const {
+    static const std::string key = "Data Source=";
+    const auto start = connectString_.find(key);
+    if (start == std::string::npos) {
+        return {};
+    }
+    const auto from = start + key.size();
+    // A folder name may itself hold a semicolon, so the source runs up to the
+    // setting that follows it when that is present.
+    auto end = connectString_.rfind(";Persist Security Info");
+    if (end == std::string::npos || end < from) {
+        end = connectString_.find(';', from);
+    }
+    return connectString_.substr(from, end == std::string::npos ? std::string::npos : end - from);
+}
+
+void Connection::Fail(long number, const std::string& description) {
+    errors_.emplace_back(number, description);
+    throw Error(number, description);
+}
+
+void Connection::FailFromEngine(const std::exception& e) {
+    if (auto* sqlite = dynamic_cast<const SQLite::Exception*>(&e)) {
+        Fail(NumberFor(sqlite->getExtendedErrorCode(), false), sqlite->what());
+    }
+    Fail(SQLITE_ERROR, e.what());
+}
+
+SQLite::Database& Connection::Db() {
+    if (!db_) {
+        Fail(kObjectClosed, "Operation is not allowed when the object is closed.");
+    }
+    return *db_;
+}
+
+void Connection::Open() {
+    if (db_) {
+        Fail(kObjectClosed + 1, "Operation is not allowed when the object is open.");
+    }
+    const std::string source = DataSource();
+    try {
+        auto db = std::make_unique<SQLite::Database>(source, SQLite::OPEN_READWRITE, kBusyTimeoutMs);
+        // A unit of work must survive a power loss whole or not at all.
+        db->exec("PRAGMA synchronous=FULL;");
+        db_ = std::move(db);
+    } catch (const SQLite::Exception& e) {
+        Fail(e.getErrorCode() == SQLITE_CANTOPEN ? 3709 : (e.getErrorCode() & 0xff),
+             std::string("Could not open the database '") + source + "': " + e.what());
+    } catch (const std::exception& e) {
+        FailFromEngine(e);
+    }
+}
+
+void Connection::Close() {
+    if (!db_) {
+        Fail(kObjectClosed, "Operation is not allowed when the object is closed.");
+    }
+    if (inTransaction_) {
+        try {
+            db_->exec("ROLLBACK;");
+        } catch (...) {
+            // Closing the handle discards the transaction in any case.
+        }
+        inTransaction_ = false;
+    }
+    db_.reset();
+}
+
+void Connection::BeginTrans() {
+    try {
+        Db().exec("BEGIN;");
+        inTransaction_ = true;
+    } catch (const Error&) {
+        throw;
+    } catch (const std::exception& e) {
+        FailFromEngine(e);
+    }
+}
+
+void Connection::CommitTrans() {
+    if (!inTransaction_) {
+        Fail(kNoTransaction, "No transaction is active.");
+    }
+    try {
+        Db().exec("COMMIT;");
+        inTransaction_ = false;
+    } catch (const Error&) {
+        throw;
+    } catch (const std::exception& e) {
+        FailFromEngine(e);
+    }
+}
+
+void Connection::RollbackTrans() {
+    if (!inTransaction_ || !db_) {
+        Fail(kNoTransaction, "No transaction is active.");
+    }
+    inTransaction_ = false;
+    try {
+        db_->exec("ROLLBACK;");
+    } catch (const std::exception& e) {
+        // SQLite may already have rolled back on its own after some errors.
+        if (db_->getHandle() != nullptr && sqlite3_get_autocommit(db_->getHandle()) == 0) {
+            FailFromEngine(e);
+        }
+    }
+}
+
+RecordSetPtr Connection::Execute(const std::string& sql, const std::vector<Value>& params) {
+    SQLite::Database& db = Db();
+    std::unique_ptr<SQLite::Statement> statement;
+    try {
+        statement = std::make_unique<SQLite::Statement>(db, sql);
+    } catch (const SQLite::Exception& e) {
+        Fail(NumberFor(e.getExtendedErrorCode(), true), e.what());
+    }
+    try {
+        for (std::size_t i = 0; i < params.size(); ++i) {
+            Bind(*statement, static_cast<int>(i + 1), params[i]);
+        }
+        std::vector<std::string> columns;
+        for (int c = 0; c < statement->getColumnCount(); ++c) {
+            columns.emplace_back(statement->getColumnName(c));
+        }
+        std::vector<std::vector<Value>> rows;
+        while (statement->executeStep()) {
+            std::vector<Value> row;
+            row.reserve(columns.size());
+            for (int c = 0; c < static_cast<int>(columns.size()); ++c) {
+                row.push_back(Read(statement->getColumn(c)));
+            }
+            rows.push_back(std::move(row));
+        }
+        return std::make_unique<RecordSet>(std::move(columns), std::move(rows));
+    } catch (const Error&) {
+        throw;
+    } catch (const std::exception& e) {
+        FailFromEngine(e);
+    }
+}
+
+long long Connection::ExecuteChanges(const std::string& sql, const std::vector<Value>& params) {
+    Execute(sql, params);
+    return sqlite3_changes(Db().getHandle());
+}
+
+}  // namespace zeviza
