@@ -1,0 +1,7 @@
+#include "frmSplash.h"
+
+namespace parlow {
+
+void RunSplash() {}
+
+}  // namespace parlow

@@ -1,0 +1,163 @@
+#include "modMain.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMainWindow>
+#include <filesystem>
+#include <system_error>
+
+#include "Platform.h"
+#include "ProgramState.h"
+#include "QtPrompts.h"
+#include "frmMain.h"
+#include "frmSplash.h"
+#include "modGlobal.h"
+#include "zeviza/Error.h"
+#include "zeviza/ErrorLog.h"
+
+namespace parlow {
+
+namespace {
+
+constexpr long kFileNotFound = 53;
+constexpr long kPathFileAccessError = 75;
+constexpr long kInternalError = 51;
+const char* const kStartupLabel = "SubMain Load Procedure";
+
+std::filesystem::path& HelpFileSetting() {
+    static std::filesystem::path path;
+    return path;
+}
+
+struct StartupFailure {
+    long number;
+    std::string description;
+};
+
+StartupFailure Describe(std::exception_ptr failure) {
+    try {
+        std::rethrow_exception(failure);
+    } catch (const zeviza::Error& e) {
+        return {e.Number(), e.Description()};
+    } catch (const std::filesystem::filesystem_error& e) {
+        const bool missing = e.code() == std::errc::no_such_file_or_directory;
+        return {missing ? kFileNotFound : kPathFileAccessError, e.what()};
+    } catch (const std::exception& e) {
+        return {kInternalError, e.what()};
+    } catch (...) {
+        return {kInternalError, "Internal error"};
+    }
+}
+
+void SetDefaultPointer() {
+    while (QApplication::overrideCursor() != nullptr) {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+void SetBusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+
+// True when start-up may go on with its next step.
+bool HandleStartupFailure(std::exception_ptr failure) {
+    const StartupFailure f = Describe(failure);
+    if (f.number == kFileNotFound || f.number == kPathFileAccessError) {
+        SetDefaultPointer();
+        return true;
+    }
+    SetBusyPointer();
+    zeviza::AppendErrorLog(ProgramFolder(), zeviza::LogEntryKind::Program, f.number,
+                           f.description, kStartupLabel);
+    SetDefaultPointer();
+    const std::string failedStep = kStartupLabel;
+    ShowMessage("ERROR #" + std::to_string(f.number) + "\r\n\r\n" + f.description +
+                    "\r\nIn the: ModMain code module\r\nProcedure: " + failedStep,
+                zeviza::Icon::Critical);
+    return false;
+}
+
+// Runs one start-up step; false when start-up must stop here.
+template <class Step>
+bool Attempt(Step&& step) {
+    try {
+        step();
+        return true;
+    } catch (...) {
+        return HandleStartupFailure(std::current_exception());
+    }
+}
+
+void ShowDatabaseNotFound() {
+    SetDefaultPointer();
+    ShowMessage(
+        "Database Not Found.\r\n\r\nThe database must reside in the folder where it was "
+        "originally installed.",
+        zeviza::Icon::Critical, " ERROR - DATABASE NOT FOUND");
+}
+
+}  // namespace
+
+std::filesystem::path HelpFilePath() { return HelpFileSetting(); }
+
+bool DatabaseFileExists() {
+    SetBusyPointer();
+    bool exists = false;
+    std::error_code ec;
+    const auto folder = ProgramFolder();
+    if (std::filesystem::current_path(ec) != folder) {
+        std::filesystem::current_path(folder, ec);
+    }
+    exists = std::filesystem::is_regular_file(folder / "green" / "parlow.plg", ec);
+    QApplication::restoreOverrideCursor();
+    return exists;
+}
+
+StartupResult Main(const StartupOptions& options) {
+    StartupResult result;
+    SetBusyPointer();
+    HelpFileSetting() = ProgramFolder() / "help" / "plg.hlp";
+    if (auto* clipboard = QApplication::clipboard()) {
+        clipboard->clear();
+    }
+
+    result.lock = std::make_unique<InstanceLock>(ProgramFolder() / ".parlow.lock");
+    if (!result.lock->Acquired()) {
+        SetDefaultPointer();
+        ShowMessage(std::string(kAppTitle) + " is already running on this computer! ",
+                    zeviza::Icon::Warning);
+        result.lock.reset();
+        return result;
+    }
+    // Registering the data library is a Windows matter; nothing to do here.
+
+    bool databaseFound = false;
+    if (!Attempt([&] { databaseFound = DatabaseFileExists(); })) {
+        return result;
+    }
+    if (!databaseFound) {
+        ShowDatabaseNotFound();
+        if (options.shutDown) {
+            options.shutDown();
+        } else {
+            ShutDown();
+        }
+        return result;
+    }
+
+    frmMain* main = nullptr;
+    if (!Attempt([&] { main = new frmMain(); })) {
+        return result;
+    }
+    result.mainWindow = main;
+    if (options.showSplash && !Attempt([] { RunSplash(); })) {
+        return result;
+    }
+    SetBusyPointer();
+    SetDefaultPointer();
+    if (!Attempt([&] { main->show(); })) {
+        return result;
+    }
+    result.run = true;
+    return result;
+}
+
+}  // namespace parlow
