@@ -5,6 +5,7 @@
 // text a rule changed.
 #include <array>
 #include <string>
+#include <utility>
 
 #include "zeviza/Prompts.h"
 
@@ -23,12 +24,12 @@ struct CourseEntry {
     std::string clubPro;
     std::string asstPro;
     std::string manager;
-    std::array<std::string, 18> par;  // holes 1-18: numBox(0..8), numBox(10..18)
-    std::string out;                  // numBox(9)
-    std::string in;                   // numBox(19)
-    std::string slope;                // numBox(20)
-    std::string rating;               // numBox(21)
-    std::string coursePar;            // numBox(22)
+    std::array<std::string, 18> par;   // holes 1-18: numBox(0..8), numBox(10..18)
+    std::string out;                   // numBox(9)
+    std::string in;                    // numBox(19)
+    std::string slope;                 // numBox(20)
+    std::string rating;                // numBox(21)
+    std::string coursePar;             // numBox(22)
     std::array<std::string, 18> hcap;  // capBox(0..17)
     std::string par3s;                 // statBox(0)
     std::string par4s;                 // statBox(1)
@@ -57,7 +58,9 @@ inline constexpr int kRatingBox = 21;
 inline constexpr int kCourseParBox = 22;
 
 // The numBox showing the par of a hole (0 = hole 1); Out sits between the nines.
-constexpr int ParBox(int hole) { return hole < 9 ? hole : hole + 1; }
+constexpr int ParBox(int hole) {
+    return hole < 9 ? hole : hole + 1;
+}
 
 struct CourseCheckResult {
     bool pass = true;

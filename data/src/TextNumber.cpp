@@ -8,7 +8,9 @@
 namespace zeviza {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::size_t SkipDigits(std::string_view text, std::size_t at) {
     while (at < text.size() && IsDigit(text[at])) {
@@ -118,9 +120,13 @@ std::optional<std::int16_t> RoundHalfEvenTo16Bits(double number) {
 
 }  // namespace
 
-std::optional<double> ReadDecimal(std::string_view text) { return ReadNumber<double>(text); }
+std::optional<double> ReadDecimal(std::string_view text) {
+    return ReadNumber<double>(text);
+}
 
-std::optional<float> ReadSingle(std::string_view text) { return ReadNumber<float>(text); }
+std::optional<float> ReadSingle(std::string_view text) {
+    return ReadNumber<float>(text);
+}
 
 WholeNumber ReadWholeNumber(std::string_view text) {
     const std::optional<double> number = ReadDecimal(text);
