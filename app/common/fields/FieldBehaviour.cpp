@@ -1,0 +1,204 @@
+#include "FieldBehaviour.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QWidget>
+#include <algorithm>
+
+#include "BusyCursor.h"
+
+namespace parlow {
+
+namespace {
+
+bool IsEnter(const QEvent* event) {
+    if (event->type() != QEvent::KeyPress) {
+        return false;
+    }
+    const int key = static_cast<const QKeyEvent*>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+void SetCaptionLook(QLabel* label, const QColor& colour, bool bold) {
+    if (label == nullptr) {
+        return;
+    }
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    QFont font = label->font();
+    font.setBold(bold);
+    label->setFont(font);
+}
+
+// Focus events of an editable combo list arrive at its inner line edit.
+void WatchWithChildren(QWidget* field, QObject* filter) {
+    field->installEventFilter(filter);
+    if (auto* combo = qobject_cast<QComboBox*>(field); combo && combo->lineEdit()) {
+        combo->lineEdit()->installEventFilter(filter);
+    }
+    for (QWidget* child : field->findChildren<QWidget*>()) {
+        if (child->focusPolicy() != Qt::NoFocus) {
+            child->installEventFilter(filter);
+        }
+    }
+}
+
+}  // namespace
+
+FieldBehaviour::FieldBehaviour(QWidget* screen, std::vector<FieldEntry> fields,
+                               QAbstractButton* save)
+    : QObject(screen), screen_(screen), fields_(std::move(fields)), save_(save) {
+    for (const FieldEntry& entry : fields_) {
+        if (entry.field != nullptr) {
+            WatchWithChildren(entry.field, this);
+        }
+    }
+    // Enter on a focused button presses it, as on the Save button after the
+    // last field; outside dialogs Qt only does that for auto-default buttons.
+    for (QPushButton* button : screen_->findChildren<QPushButton*>()) {
+        button->setAutoDefault(true);
+        PaintButton(button, kButtonGrey);
+    }
+}
+
+FieldBehaviour::~FieldBehaviour() {
+    for (ListState* state : lists_) {
+        delete state;
+    }
+}
+
+void FieldBehaviour::SetNext(QWidget* field, QWidget* next) {
+    nextOverrides_.emplace_back(field, next);
+}
+
+void FieldBehaviour::PaintButton(QAbstractButton* button, QColor colour) {
+    button->setStyleSheet(QString("background-color: %1;").arg(colour.name()));
+}
+
+void FieldBehaviour::ColourOnFocus(QAbstractButton* button, QColor focused, QColor rest) {
+    buttons_.push_back({button, focused, rest});
+    PaintButton(button, rest);
+    button->installEventFilter(this);
+}
+
+void FieldBehaviour::AddRecordList(QTreeWidget* list,
+                                   std::function<void(QTreeWidgetItem*)> chosen) {
+    auto* state = new ListState{list, std::move(chosen)};
+    lists_.push_back(state);
+    list->setSortingEnabled(false);
+    list->header()->setSectionsClickable(true);
+    list->installEventFilter(this);
+    connect(list->header(), &QHeaderView::sectionClicked, this,
+            [this, state](int column) { SortByHeader(*state, column); });
+    connect(list, &QTreeWidget::itemClicked, this, [state](QTreeWidgetItem* item) {
+        if (item != nullptr && state->chosen) {
+            state->chosen(item);
+        }
+    });
+}
+
+void FieldBehaviour::SortByHeader(ListState& state, int column) {
+    BusyCursor busy;
+    const Qt::SortOrder order = state.descendingNext ? Qt::DescendingOrder : Qt::AscendingOrder;
+    state.list->sortItems(column, order);
+    state.list->header()->setSortIndicator(column, order);
+    state.list->header()->setSortIndicatorShown(true);
+    state.descendingNext = !state.descendingNext;
+}
+
+const FieldEntry* FieldBehaviour::EntryFor(QObject* watched) const {
+    for (const FieldEntry& entry : fields_) {
+        if (entry.field == nullptr) {
+            continue;
+        }
+        if (entry.field == watched) {
+            return &entry;
+        }
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget != nullptr && entry.field->isAncestorOf(widget)) {
+            return &entry;
+        }
+    }
+    return nullptr;
+}
+
+void FieldBehaviour::Light(const FieldEntry& entry, bool on) {
+    SetCaptionLook(entry.caption, on ? entry.lit : kCaptionBlack, on && entry.bold);
+    SetCaptionLook(entry.secondCaption, on ? entry.lit : kCaptionBlack, on && entry.bold);
+}
+
+void FieldBehaviour::MoveOn(QWidget* from) {
+    for (const auto& [field, next] : nextOverrides_) {
+        if (field == from && next != nullptr) {
+            next->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+    auto at = std::find_if(fields_.begin(), fields_.end(),
+                           [from](const FieldEntry& e) { return e.field == from; });
+    if (at == fields_.end()) {
+        return;
+    }
+    // Skip fields that cannot take the focus now (hidden or disabled).
+    for (auto next = at + 1; next != fields_.end(); ++next) {
+        if (next->field != nullptr && next->field->isEnabled() && next->field->isVisible()) {
+            next->field->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+    if (save_ != nullptr) {
+        save_->setFocus(Qt::TabFocusReason);
+    }
+}
+
+bool FieldBehaviour::eventFilter(QObject* watched, QEvent* event) {
+    for (const ButtonColours& colours : buttons_) {
+        if (watched == colours.button) {
+            if (event->type() == QEvent::FocusIn) {
+                PaintButton(colours.button, colours.focused);
+            } else if (event->type() == QEvent::FocusOut) {
+                PaintButton(colours.button, colours.rest);
+            }
+            return false;
+        }
+    }
+    for (ListState* state : lists_) {
+        if (watched == state->list && IsEnter(event)) {
+            if (QTreeWidgetItem* item = state->list->currentItem(); item && state->chosen) {
+                state->chosen(item);
+            }
+            return false;
+        }
+    }
+    const FieldEntry* entry = EntryFor(watched);
+    if (entry == nullptr) {
+        return false;
+    }
+    switch (event->type()) {
+        case QEvent::FocusIn:
+            Light(*entry, true);
+            break;
+        case QEvent::FocusOut:
+            Light(*entry, false);
+            break;
+        case QEvent::KeyPress:
+            if (IsEnter(event)) {
+                MoveOn(entry->field);
+                return true;  // swallowed: nothing typed, no sound
+            }
+            break;
+        default:
+            break;
+    }
+    return false;
+}
+
+}  // namespace parlow

@@ -1,0 +1,77 @@
+#pragma once
+// The field behaviour every screen shares, configured by one table per
+// screen: the caption of the focused field lights up, Enter walks the
+// fields in order and ends on Save, record lists are chosen from by click or
+// Enter and sorted by header clicks (first click descending).
+#include <QColor>
+#include <QObject>
+#include <functional>
+#include <vector>
+
+class QAbstractButton;
+class QLabel;
+class QTreeWidget;
+class QTreeWidgetItem;
+class QWidget;
+
+namespace parlow {
+
+inline const QColor kFocusBlue(0, 0, 255);
+inline const QColor kCaptionBlack(0, 0, 0);
+inline const QColor kButtonGrey(224, 224, 224);
+inline const QColor kSaveGreen(0, 255, 0);
+
+// One row of a screen's table: a field and the caption(s) that light with it.
+struct FieldEntry {
+    QWidget* field = nullptr;
+    QLabel* caption = nullptr;
+    QLabel* secondCaption = nullptr;  // a few screens light a second label
+    QColor lit = kFocusBlue;
+    bool bold = true;
+};
+
+class FieldBehaviour : public QObject {
+    Q_OBJECT
+public:
+    // Fields in Enter order; Enter in the last one moves to `save`.
+    FieldBehaviour(QWidget* screen, std::vector<FieldEntry> fields, QAbstractButton* save);
+    ~FieldBehaviour() override;
+
+    // Enter in `field` moves to `next` instead of the following table row.
+    void SetNext(QWidget* field, QWidget* next);
+    // A list whose rows are chosen by click or Enter, and sorted by header clicks.
+    void AddRecordList(QTreeWidget* list, std::function<void(QTreeWidgetItem*)> chosen);
+    // A button whose colour changes while it has the focus.
+    void ColourOnFocus(QAbstractButton* button, QColor focused, QColor rest = kButtonGrey);
+
+    static void PaintButton(QAbstractButton* button, QColor colour);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct ListState {
+        QTreeWidget* list;
+        std::function<void(QTreeWidgetItem*)> chosen;
+        bool descendingNext = true;  // a new list starts ascending, unsorted
+    };
+    struct ButtonColours {
+        QAbstractButton* button;
+        QColor focused;
+        QColor rest;
+    };
+
+    const FieldEntry* EntryFor(QObject* watched) const;
+    void Light(const FieldEntry& entry, bool on);
+    void MoveOn(QWidget* from);
+    void SortByHeader(ListState& state, int column);
+
+    QWidget* screen_;
+    std::vector<FieldEntry> fields_;
+    QAbstractButton* save_;
+    std::vector<std::pair<QWidget*, QWidget*>> nextOverrides_;
+    std::vector<ListState*> lists_;
+    std::vector<ButtonColours> buttons_;
+};
+
+}  // namespace parlow

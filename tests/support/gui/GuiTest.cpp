@@ -1,0 +1,69 @@
+#include "GuiTest.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QComboBox>
+
+#include "ProgramState.h"
+#include "modGlobal.h"
+
+namespace testing_support {
+
+GuiTest::GuiTest() { parlow::SetProgramFolder(folder.Path()); }
+
+GuiTest::~GuiTest() {
+    parlow::ReleaseEverything();
+    Settle();
+}
+
+void GuiTest::Type(QWidget* field, const QString& text) {
+    field->setFocus(Qt::OtherFocusReason);
+    Settle();
+    if (auto* edit = qobject_cast<QLineEdit*>(field)) {
+        edit->clear();
+    } else if (auto* combo = qobject_cast<QComboBox*>(field); combo && combo->isEditable()) {
+        combo->clearEditText();
+    }
+    QTest::keyClicks(QApplication::focusWidget() ? QApplication::focusWidget() : field, text);
+    Settle();
+}
+
+void GuiTest::PressEnter(QWidget* widget) { PressKey(widget, Qt::Key_Return); }
+
+void GuiTest::PressKey(QWidget* widget, Qt::Key key) {
+    QWidget* target = QApplication::focusWidget() != nullptr &&
+                              (widget == nullptr || widget->isAncestorOf(QApplication::focusWidget()))
+                          ? QApplication::focusWidget()
+                          : widget;
+    QTest::keyClick(target, key);
+    Settle();
+}
+
+void GuiTest::Click(QAbstractButton* button) {
+    QTest::mouseClick(button, Qt::LeftButton);
+    Settle();
+}
+
+void GuiTest::Settle() {
+    QApplication::processEvents();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QApplication::processEvents();
+}
+
+QWidget* GuiTest::Focused() { return QApplication::focusWidget(); }
+
+bool GuiTest::IsLit(const QLabel* caption, const QColor& colour, bool bold) {
+    return caption->palette().color(QPalette::WindowText) == colour && caption->font().bold() == bold;
+}
+
+void GuiTest::ShowAndActivate(QWidget* screen) {
+    screen->show();
+    QApplication::setActiveWindow(screen->window());
+    screen->activateWindow();
+    (void)QTest::qWaitForWindowActive(screen->window(), 1000);
+    Settle();
+}
+
+}  // namespace testing_support
