@@ -1,0 +1,84 @@
+#include <ctime>
+
+#include "Literal.h"
+#include "WriteHelpers.h"
+#include "zeviza/Prompts.h"
+
+namespace zeviza::detail {
+
+namespace {
+
+std::string Placeholders(std::size_t count) {
+    std::string text;
+    for (std::size_t i = 0; i < count; ++i) {
+        text += i == 0 ? "?" : ",?";
+    }
+    return text;
+}
+
+std::vector<Value> ValuesOf(const Columns& columns) {
+    std::vector<Value> values;
+    values.reserve(columns.size() + 1);
+    for (const auto& column : columns) {
+        values.push_back(column.value);
+    }
+    return values;
+}
+
+}  // namespace
+
+Value CleanedText(Putt& putt, std::string& text) {
+    return Value(LiteralValue(putt.Clean(text)));
+}
+
+Value ReusedText(const std::string& cleanedElement) {
+    return Value(LiteralValue(cleanedElement));
+}
+
+std::string NowText() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char buffer[32];
+    std::strftime(buffer, sizeof buffer, "%Y-%m-%d %H:%M:%S", &local);
+    return buffer;
+}
+
+void Insert(Connection& connection, std::string_view table, const Columns& columns) {
+    std::string names;
+    for (const auto& column : columns) {
+        names += (names.empty() ? "" : ",") + column.name;
+    }
+    connection.Execute("INSERT INTO " + std::string(table) + " (" + names + ") VALUES (" +
+                           Placeholders(columns.size()) + ");",
+                       ValuesOf(columns));
+}
+
+void Update(Connection& connection, std::string_view table, const Columns& columns,
+            std::string_view keyColumn, const std::string& key) {
+    std::string sql = "UPDATE " + std::string(table) + " SET ";
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        sql += (i == 0 ? "" : ",") + columns[i].name + " = ?";
+    }
+    sql += " WHERE " + std::string(keyColumn) + " = ?;";
+    auto values = ValuesOf(columns);
+    values.emplace_back(key);
+    connection.Execute(sql, values);
+}
+
+void Delete(Connection& connection, std::string_view table, std::string_view keyColumn,
+            const std::string& key) {
+    connection.Execute(
+        "DELETE FROM " + std::string(table) + " WHERE " + std::string(keyColumn) + " = ?;",
+        {Value(key)});
+}
+
+void ShowLibraryMessage(const std::string& text) {
+    Box box;
+    box.title = "Zeviza";
+    box.text = text;
+    box.icon = Icon::Critical;
+    ShowBox(box);
+}
+
+}  // namespace zeviza::detail

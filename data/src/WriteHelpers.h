@@ -1,0 +1,57 @@
+#pragma once
+// What every write shares: how a text reaches the database, checked slots of
+// the caller's fixed-layout arrays, the current date-time text, and
+// statements assembled from (column, value) lists so that each value is bound
+// and never spliced into SQL.
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "zeviza/Connection.h"
+#include "zeviza/Putt.h"
+#include "zeviza/Value.h"
+
+namespace zeviza::detail {
+
+// The number the caller's platform always gave a missing array slot.
+inline constexpr long kSubscriptOutOfRange = 9;
+
+// A write whose arrays are shorter than their layout fails before it has
+// touched the caller's texts or the database.
+template <class Array>
+void RequireSlots(const Array& array, std::size_t count) {
+    if (array.size() < count) {
+        throw Error(kSubscriptOutOfRange, "Subscript out of range");
+    }
+}
+
+// A text written "cleaned": the caller's element keeps Clean's in/out form
+// (apostrophes doubled, NULs gone) and the stored value is what the quoted
+// literal would have stored (trimmed, apostrophes single).
+Value CleanedText(Putt& putt, std::string& text);
+// An element a previous statement of the same write has already cleaned; it
+// is not trimmed again.
+Value ReusedText(const std::string& cleanedElement);
+// "YYYY-MM-DD HH:MM:SS" in local time, for AddDate and ModDate.
+std::string NowText();
+
+struct Column {
+    std::string name;
+    Value value;
+};
+using Columns = std::vector<Column>;
+
+// INSERT INTO table (a,b,...) VALUES (?,?,...);
+void Insert(Connection& connection, std::string_view table, const Columns& columns);
+// UPDATE table SET a = ?,b = ?,... WHERE keyColumn = ?;
+void Update(Connection& connection, std::string_view table, const Columns& columns,
+            std::string_view keyColumn, const std::string& key);
+// DELETE FROM table WHERE keyColumn = ?;
+void Delete(Connection& connection, std::string_view table, std::string_view keyColumn,
+            const std::string& key);
+
+// An OK box with the critical icon and the library's title.
+void ShowLibraryMessage(const std::string& text);
+
+}  // namespace zeviza::detail
