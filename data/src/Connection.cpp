@@ -97,10 +97,11 @@ void Connection::Open() {
     }
     const std::string source = DataSource();
     try {
-        auto db = std::make_unique<SQLite::Database>(source, SQLite::OPEN_READWRITE, kBusyTimeoutMs);
-        // A unit of work must survive a power loss whole or not at all.
-        db->exec("PRAGMA synchronous=FULL;");
-        db_ = std::move(db);
+        // Nothing is read here: a damaged or locked file fails at its first
+        // statement, inside the transaction, where a write can report it.
+        // SQLite's default synchronous=FULL with a rollback journal keeps each
+        // unit of work whole across a crash or power loss.
+        db_ = std::make_unique<SQLite::Database>(source, SQLite::OPEN_READWRITE, kBusyTimeoutMs);
     } catch (const SQLite::Exception& e) {
         Fail(e.getErrorCode() == SQLITE_CANTOPEN ? 3709 : (e.getErrorCode() & 0xff),
              std::string("Could not open the database '") + source + "': " + e.what());
