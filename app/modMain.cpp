@@ -57,7 +57,8 @@ void SetDefaultPointer() {
 
 void SetBusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
 
-// True when start-up may go on with its next step.
+}  // namespace
+
 bool HandleStartupFailure(std::exception_ptr failure) {
     const StartupFailure f = Describe(failure);
     if (f.number == kFileNotFound || f.number == kPathFileAccessError) {
@@ -74,6 +75,8 @@ bool HandleStartupFailure(std::exception_ptr failure) {
                 zeviza::Icon::Critical);
     return false;
 }
+
+namespace {
 
 // Runs one start-up step; false when start-up must stop here.
 template <class Step>

@@ -1,6 +1,7 @@
 #pragma once
 // The start-up routine: refuses a second copy, checks for the database file,
 // then loads the main window, runs the splash and shows the main window.
+#include <exception>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -28,6 +29,10 @@ StartupResult Main(const StartupOptions& options);
 // True when green/parlow.plg is in the program folder; moves the process
 // into the program folder first.
 bool DatabaseFileExists();
+
+// The start-up error handler: a missing file or a path failure is passed
+// over (true: go on); anything else is logged and shown, and start-up stops.
+bool HandleStartupFailure(std::exception_ptr failure);
 
 // The help file the program's help command opens.
 std::filesystem::path HelpFilePath();

@@ -1,0 +1,205 @@
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDateTime>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QTextEdit>
+#include <QVBoxLayout>
+#include <QElapsedTimer>
+#include <filesystem>
+#include <fstream>
+
+#include "GuiTest.h"
+#include "Platform.h"
+#include "ProgramState.h"
+#include "modGlobal.h"
+#include "modMain.h"
+#include "zeviza/Error.h"
+
+namespace {
+
+using testing_support::GuiTest;
+
+class StartupTest : public GuiTest {
+protected:
+    parlow::StartupResult Start() {
+        parlow::StartupOptions options;
+        options.showSplash = false;
+        options.shutDown = [this] { ++shutDowns; };
+        return parlow::Main(options);
+    }
+    int shutDowns = 0;
+};
+
+TEST_F(StartupTest, WithTheDatabaseTheMainWindowComesUpWithItsPuttAndCaption) {
+    auto started = Start();
+    ASSERT_TRUE(started.run);
+    ASSERT_NE(started.mainWindow, nullptr);
+    EXPECT_EQ(started.mainWindow->windowTitle(), "The Parlow's Log v3.1");
+    EXPECT_TRUE(started.mainWindow->isVisible());
+    EXPECT_NE(parlow::CurrentPutt(), nullptr);
+    EXPECT_EQ(parlow::HelpFilePath(), folder.Path() / "help" / "plg.hlp");
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_TRUE(prompts.Shown().empty());
+    EXPECT_EQ(std::filesystem::current_path(), folder.Path());
+    delete started.mainWindow;
+}
+
+TEST_F(StartupTest, WithoutTheDatabaseOnlyTheNotFoundBoxAppearsThenShutDown) {
+    std::filesystem::remove(folder.Database());
+    auto started = Start();
+    EXPECT_FALSE(started.run);
+    EXPECT_EQ(started.mainWindow, nullptr);
+    ASSERT_EQ(prompts.Shown().size(), 1u);
+    EXPECT_EQ(prompts.Last().title, " ERROR - DATABASE NOT FOUND");
+    EXPECT_EQ(prompts.Last().text,
+              "Database Not Found.\r\n\r\nThe database must reside in the folder where it was "
+              "originally installed.");
+    EXPECT_EQ(prompts.Last().icon, zeviza::Icon::Critical);
+    EXPECT_EQ(shutDowns, 1);
+    EXPECT_EQ(parlow::CurrentPutt(), nullptr);
+    EXPECT_FALSE(std::filesystem::exists(folder.Database()));
+}
+
+TEST_F(StartupTest, ASecondCopyIsRefusedWithTheWarningAndStartsNothing) {
+    parlow::InstanceLock running(folder.Path() / ".parlow.lock");
+    ASSERT_TRUE(running.Acquired());
+    auto started = Start();
+    EXPECT_FALSE(started.run);
+    EXPECT_EQ(started.mainWindow, nullptr);
+    ASSERT_EQ(prompts.Shown().size(), 1u);
+    EXPECT_EQ(prompts.Last().title, "Parlow's Log");
+    EXPECT_EQ(prompts.Last().text, "Parlow's Log is already running on this computer! ");
+    EXPECT_EQ(prompts.Last().icon, zeviza::Icon::Warning);
+    EXPECT_EQ(parlow::CurrentPutt(), nullptr);
+    EXPECT_EQ(shutDowns, 0);
+}
+
+TEST_F(StartupTest, ALockLeftByAKilledCopyDoesNotBlockTheNextStart) {
+    const auto lockFile = folder.Path() / ".parlow.lock";
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        parlow::InstanceLock held(lockFile);
+        const char byte = held.Acquired() ? 1 : 0;
+        (void)!::write(ready[1], &byte, 1);
+        ::pause();
+        ::_exit(0);
+    }
+    char byte = 0;
+    ASSERT_EQ(::read(ready[0], &byte, 1), 1);
+    ASSERT_EQ(byte, 1);
+    EXPECT_FALSE(parlow::InstanceLock(lockFile).Acquired());
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+    EXPECT_TRUE(parlow::InstanceLock(lockFile).Acquired());
+    ::close(ready[0]);
+    ::close(ready[1]);
+}
+
+TEST_F(StartupTest, TheErrorHandlerPassesOverMissingFilesAndReportsTheRest) {
+    EXPECT_TRUE(parlow::HandleStartupFailure(std::make_exception_ptr(
+        zeviza::Error(53, "File not found"))));
+    EXPECT_TRUE(parlow::HandleStartupFailure(std::make_exception_ptr(
+        zeviza::Error(75, "Path/File access error"))));
+    EXPECT_TRUE(prompts.Shown().empty());
+    EXPECT_FALSE(std::filesystem::exists(folder.ErrorLog()));
+
+    EXPECT_FALSE(parlow::HandleStartupFailure(
+        std::make_exception_ptr(zeviza::Error(13, "Type mismatch"))));
+    ASSERT_EQ(prompts.Shown().size(), 1u);
+    EXPECT_EQ(prompts.Last().title, "Parlow's Log");
+    EXPECT_EQ(prompts.Last().text,
+              "ERROR #13\r\n\r\nType mismatch\r\nIn the: ModMain code module\r\n"
+              "Procedure: SubMain Load Procedure");
+    const std::string log = folder.ReadErrorLog();
+    EXPECT_NE(log.find(" Error: 13\r\nSubMain Load Procedure\r\n---\r\nType mismatch\r\n"),
+              std::string::npos);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+// Answers one key, as the desktop would.
+struct OneKeyRegistry : parlow::Registry {
+    std::optional<std::string> answer;
+    parlow::RegistryRoot askedRoot{};
+    std::optional<std::string> Query(parlow::RegistryRoot root, const std::string&,
+                                     const std::string&) override {
+        askedRoot = root;
+        return answer;
+    }
+};
+
+TEST_F(StartupTest, ReadRegistryStringTrimsAndAppendsOneBackslash) {
+    auto registry = std::make_unique<OneKeyRegistry>();
+    OneKeyRegistry* keys = registry.get();
+    parlow::InstallRegistry(std::move(registry));
+    auto read = [](bool append, bool localMachine = true) {
+        return parlow::ReadRegistryString("Key", "Value", false, false, false, false,
+                                          localMachine, false, false, append);
+    };
+
+    keys->answer = "  C:\\Tools  ";
+    EXPECT_EQ(read(true), "C:\\Tools\\");
+    EXPECT_EQ(keys->askedRoot, parlow::RegistryRoot::LocalMachine);
+    keys->answer = "C:\\Tools\\";
+    EXPECT_EQ(read(true), "C:\\Tools\\");
+    EXPECT_EQ(read(false), "C:\\Tools\\");
+    keys->answer = std::nullopt;
+    EXPECT_EQ(read(true), "");
+    keys->answer = std::string(254, 'x');
+    EXPECT_EQ(read(false).size(), 254u);
+    keys->answer = std::string(255, 'x');  // does not fit the value buffer
+    EXPECT_EQ(read(false), "");
+    keys->answer = "x";
+    EXPECT_EQ(read(false, false), "");  // no root chosen
+
+    EXPECT_EQ(parlow::ReadRegistryString("K", "V", true, true, true, true, true, true, true, false),
+              "x");
+    EXPECT_EQ(keys->askedRoot, parlow::RegistryRoot::ClassesRoot);
+    parlow::InstallRegistry(nullptr);
+}
+
+TEST_F(StartupTest, PauseWithZeroSecondsEndsAtTheNextSecondBoundary) {
+    const qint64 start = QDateTime::currentSecsSinceEpoch();
+    QElapsedTimer timer;
+    timer.start();
+    EXPECT_TRUE(parlow::Pause(0));
+    EXPECT_GT(QDateTime::currentSecsSinceEpoch(), start);
+    EXPECT_LE(timer.elapsed(), 1100);
+}
+
+TEST_F(StartupTest, SharedRoutinesTrimFieldsAndReleaseWhatTheyHold) {
+    QWidget screen;
+    auto* layout = new QVBoxLayout(&screen);
+    auto* name = new QLineEdit("  Ann Lee  ", &screen);
+    auto* notes = new QTextEdit(&screen);
+    notes->setPlainText("  Notes\nline  ");
+    auto* combo = new QComboBox(&screen);
+    combo->setEditable(true);
+    combo->setEditText("  NC  ");
+    layout->addWidget(name);
+    layout->addWidget(notes);
+    layout->addWidget(combo);
+    parlow::TrimTextFields(&screen);
+    EXPECT_EQ(name->text(), "Ann Lee");
+    EXPECT_EQ(notes->toPlainText(), "Notes\nline");
+    EXPECT_EQ(combo->currentText(), "  NC  ");  // a list is not a text field
+
+    parlow::SharedRecordset() = parlow::NewPutt().LoadStates();
+    ASSERT_NE(parlow::SharedRecordset(), nullptr);
+    parlow::CloseSharedRecordset();
+    EXPECT_EQ(parlow::SharedRecordset(), nullptr);
+    parlow::CloseSharedRecordset();  // nothing held: nothing happens
+
+    { std::ofstream(folder.ErrorLog()) << "old"; }
+    parlow::DeleteErrorLog();
+    EXPECT_FALSE(std::filesystem::exists(folder.ErrorLog()));
+    parlow::DeleteErrorLog();
+}
+
+}  // namespace
