@@ -1,0 +1,63 @@
+#include "RecordChecks.h"
+
+#include <optional>
+
+#include "BusyCursor.h"
+#include "ProgramState.h"
+#include "QtPrompts.h"
+#include "modGlobal.h"
+
+namespace parlow {
+
+namespace {
+
+bool FindsRows(const RecordCheck& check) {
+    zeviza::Putt* putt = CurrentPutt();
+    if (putt == nullptr) {
+        return false;
+    }
+    try {
+        SharedRecordset() = check.read(*putt);
+        const auto& found = SharedRecordset();
+        return found != nullptr && !found->IsEmpty();
+    } catch (...) {
+        return false;
+    }
+}
+
+}  // namespace
+
+RecordCheck GolfersExist(std::string message) {
+    return {[](zeviza::Putt& putt) { return putt.RefreshGolfers(); }, std::move(message)};
+}
+
+RecordCheck CoursesExist(std::string message) {
+    return {[](zeviza::Putt& putt) { return putt.RefreshClubs(); }, std::move(message)};
+}
+
+RecordCheck GamesExist(std::string message) {
+    return {[](zeviza::Putt& putt) { return putt.RefreshGames(); }, std::move(message)};
+}
+
+RecordCheck PlayedGamesExist(std::string message) {
+    return {[](zeviza::Putt& putt) { return putt.RefreshStats(0); }, std::move(message)};
+}
+
+bool RecordsExist(const std::vector<RecordCheck>& checks) {
+    std::optional<BusyCursor> busy;
+    if (!checks.empty()) {
+        busy.emplace();
+    }
+    for (const RecordCheck& check : checks) {
+        const bool found = FindsRows(check);
+        CloseSharedRecordset();
+        if (!found) {
+            busy.reset();
+            ShowMessage(check.message, zeviza::Icon::Warning);
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace parlow
