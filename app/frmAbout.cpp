@@ -59,7 +59,8 @@ QString VersionText() {
 }
 
 frmAbout::frmAbout(QWidget* parent)
-    : QDialog(parent),
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint),
       lblTitle(new QLabel("The Parlow's Log", this)),
       lblVersion(new QLabel(this)),
       txtAbout(new QTextEdit(this)),

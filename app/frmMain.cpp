@@ -72,7 +72,8 @@ void frmMain::PlaceOnScreen() {
         return;
     }
     const QRect room = screen->availableGeometry();
-    const QSize size(std::min(1024, room.width() * 9 / 10), std::min(720, room.height() * 9 / 10));
+    const QSize size(std::min(1024, room.width() * 85 / 100),
+                     std::min(720, room.height() * 85 / 100));
     resize(size);
     move(room.center() - QPoint(size.width() / 2, size.height() / 2));
 }

@@ -72,12 +72,10 @@ void frmSplash::LayOut() {
     look.setColor(QPalette::Window, Qt::white);
     setPalette(look);
 
+    // A green edge; the selector keeps the colour off the labels inside.
     auto* frame = new QFrame(this);
-    frame->setFrameStyle(QFrame::Box | QFrame::Plain);
-    frame->setLineWidth(3);
-    QPalette edge = frame->palette();
-    edge.setColor(QPalette::WindowText, QColor(34, 139, 34));
-    frame->setPalette(edge);
+    frame->setObjectName("fraSplash");
+    frame->setStyleSheet("QFrame#fraSplash { border: 3px solid rgb(34, 139, 34); }");
 
     imgGolf->setMinimumSize(240, 180);
     imgGolf->setAlignment(Qt::AlignCenter);

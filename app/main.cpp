@@ -1,11 +1,27 @@
 // The Parlow's Log: a golf log for one golfer's own machine.
 #include <QApplication>
 #include <QMainWindow>
+#include <QTimer>
+#include <QWindow>
 #include <cstring>
 
 #include "Platform.h"
 #include "QtPrompts.h"
 #include "modMain.h"
+
+namespace {
+
+// For start-up timing: ends the program once its main window has been drawn.
+class QuitWhenDrawn : public QObject {
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Expose) {
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
+        return false;
+    }
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
@@ -16,15 +32,25 @@ int main(int argc, char** argv) {
     zeviza::InstallPrompts(&prompts);
 
     parlow::StartupOptions options;
+    bool exitWhenShown = false;
     for (int i = 1; i < argc; ++i) {
         // Scripted runs and screenshots have no use for eight seconds of splash.
         if (std::strcmp(argv[i], "--no-splash") == 0) {
             options.showSplash = false;
+        } else if (std::strcmp(argv[i], "--exit-when-shown") == 0) {
+            exitWhenShown = true;
         }
     }
     parlow::StartupResult started = parlow::Main(options);
     if (!started.run) {
         return 0;
+    }
+    QuitWhenDrawn quitWhenDrawn;
+    if (QWindow* shown = started.mainWindow->windowHandle(); exitWhenShown && shown != nullptr) {
+        shown->installEventFilter(&quitWhenDrawn);
+        if (shown->isExposed()) {
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
     }
     const int code = QApplication::exec();
     delete started.mainWindow;

@@ -9,7 +9,7 @@ packages=(
   libsqlitecpp-dev libsqlite3-dev sqlite3
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fonts-comic-neue
-  xvfb xauth x11-apps imagemagick
+  xvfb xauth x11-apps imagemagick xdotool openbox
   clang-format
 )
 
