@@ -1,0 +1,156 @@
+#include "HelpWindow.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTextBrowser>
+#include <QTreeWidget>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <utility>
+
+#include "HelpTopicHtml.h"
+
+namespace parlow {
+namespace {
+
+const char* const kDefaultTitle = "The Parlow's Log Help";
+constexpr int kTopicRole = Qt::UserRole;
+
+}  // namespace
+
+HelpWindow::HelpWindow(HelpFile file, QWidget* parent)
+    : QWidget(parent, Qt::Window), file_(std::move(file)), index_(file_) {
+    setWindowTitle(file_.title.isEmpty() ? QString(kDefaultTitle) : file_.title);
+    tabs = new QTabWidget;
+    tabs->addTab(BuildContentsPage(), tr("&Contents"));
+    tabs->addTab(BuildSearchPage(), tr("&Search"));
+    txtTopic = new QTextBrowser;
+    txtTopic->setOpenLinks(false);
+    connect(txtTopic, &QTextBrowser::anchorClicked, this, &HelpWindow::FollowLink);
+
+    auto* splitter = new QSplitter;
+    splitter->addWidget(tabs);
+    splitter->addWidget(txtTopic);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({300, 540});
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(splitter);
+    resize(860, 600);
+
+    FillContents();
+    ShowContents();
+    ShowTopic(0);
+}
+
+QWidget* HelpWindow::BuildContentsPage() {
+    auto* page = new QWidget;
+    treeContents = new QTreeWidget;
+    treeContents->setHeaderHidden(true);
+    connect(treeContents, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
+        if (item != nullptr && item->data(0, kTopicRole).isValid()) {
+            ShowTopic(item->data(0, kTopicRole).toULongLong());
+        }
+    });
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(new QLabel(tr("Click a book to open it, then click a topic.")));
+    layout->addWidget(treeContents);
+    return page;
+}
+
+QWidget* HelpWindow::BuildSearchPage() {
+    auto* page = new QWidget;
+    txtFind = new QLineEdit;
+    cmdListTopics = new QPushButton(tr("&List Topics"));
+    lblFound = new QLabel;
+    lstTopics = new QListWidget;
+    cmdDisplay = new QPushButton(tr("&Display"));
+    connect(txtFind, &QLineEdit::returnPressed, this, &HelpWindow::ListTopics);
+    connect(cmdListTopics, &QPushButton::clicked, this, &HelpWindow::ListTopics);
+    connect(lstTopics, &QListWidget::itemActivated, this, &HelpWindow::DisplayChosenFound);
+    connect(cmdDisplay, &QPushButton::clicked, this, &HelpWindow::DisplayChosenFound);
+
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(new QLabel(tr("Type the words you want to find:")));
+    auto* findRow = new QHBoxLayout;
+    findRow->addWidget(txtFind);
+    findRow->addWidget(cmdListTopics);
+    layout->addLayout(findRow);
+    layout->addWidget(new QLabel(tr("Select a topic, then click Display:")));
+    layout->addWidget(lstTopics);
+    auto* bottomRow = new QHBoxLayout;
+    bottomRow->addWidget(lblFound, 1);
+    bottomRow->addWidget(cmdDisplay);
+    layout->addLayout(bottomRow);
+    return page;
+}
+
+void HelpWindow::FillContents() {
+    QTreeWidgetItem* book = nullptr;
+    for (std::size_t i = 0; i < file_.topics.size(); ++i) {
+        const HelpTopic& topic = file_.topics[i];
+        if (topic.book.isEmpty()) {
+            book = nullptr;
+        } else if (book == nullptr || book->text(0) != topic.book) {
+            book = new QTreeWidgetItem(treeContents, {topic.book});
+            book->setExpanded(true);
+        }
+        auto* item = book != nullptr ? new QTreeWidgetItem(book, {topic.title})
+                                     : new QTreeWidgetItem(treeContents, {topic.title});
+        item->setData(0, kTopicRole, QVariant::fromValue<qulonglong>(i));
+        contentsItems_.push_back(item);
+    }
+}
+
+void HelpWindow::ShowContents() {
+    tabs->setCurrentIndex(0);
+}
+
+void HelpWindow::ShowTopic(std::size_t topic) {
+    if (topic >= file_.topics.size() || shown_ == topic) {
+        return;
+    }
+    shown_ = topic;
+    txtTopic->setHtml(TopicHtml(file_, topic));
+    MarkInContents(topic);
+}
+
+void HelpWindow::MarkInContents(std::size_t topic) {
+    QTreeWidgetItem* item = contentsItems_[topic];
+    if (treeContents->currentItem() != item) {
+        treeContents->setCurrentItem(item);
+    }
+}
+
+void HelpWindow::ListTopics() {
+    lstTopics->clear();
+    const std::vector<std::size_t> found = index_.Find(txtFind->text());
+    for (const std::size_t topic : found) {
+        auto* item = new QListWidgetItem(file_.topics[topic].title, lstTopics);
+        item->setData(kTopicRole, QVariant::fromValue<qulonglong>(topic));
+    }
+    if (!found.empty()) {
+        lstTopics->setCurrentRow(0);
+    }
+    lblFound->setText(found.empty()       ? tr("No topics found")
+                      : found.size() == 1 ? tr("1 topic found")
+                                          : tr("%1 topics found").arg(found.size()));
+}
+
+void HelpWindow::DisplayChosenFound() {
+    if (const QListWidgetItem* item = lstTopics->currentItem()) {
+        ShowTopic(item->data(kTopicRole).toULongLong());
+    }
+}
+
+void HelpWindow::FollowLink(const QUrl& link) {
+    if (const auto topic = TopicOfLink(link)) {
+        ShowTopic(*topic);
+    }
+}
+
+}  // namespace parlow

@@ -1,0 +1,116 @@
+// The help command's window: opened at its contents, with a search page.
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTextBrowser>
+#include <QTreeWidget>
+#include <fstream>
+
+#include "GuiTest.h"
+#include "ShippedAsset.h"
+#include "help/HelpViewer.h"
+#include "help/HelpWindow.h"
+
+namespace {
+
+using parlow::HelpWindow;
+using testing_support::GuiTest;
+
+std::vector<HelpWindow*> OpenHelpWindows() {
+    std::vector<HelpWindow*> windows;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* help = qobject_cast<HelpWindow*>(widget); help && help->isVisible()) {
+            windows.push_back(help);
+        }
+    }
+    return windows;
+}
+
+class HelpViewerTest : public GuiTest {
+  protected:
+    ~HelpViewerTest() override {
+        for (HelpWindow* window : OpenHelpWindows()) {
+            window->close();
+        }
+        Settle();
+    }
+
+    HelpWindow* OpenHelp() {
+        parlow::ShowHelpContents(nullptr);
+        Settle();
+        const auto windows = OpenHelpWindows();
+        return windows.size() == 1 ? windows.front() : nullptr;
+    }
+
+    void WriteHelpFile(const std::string& text) {
+        std::filesystem::create_directories(folder.Path() / "help");
+        std::ofstream(folder.Path() / "help" / "plg.hlp", std::ios::binary) << text;
+    }
+};
+
+TEST_F(HelpViewerTest, OpensAtTheContentsWithTheFirstTopicShown) {
+    help_tests::InstallAsset(folder.Path(), "help/plg.hlp");
+    HelpWindow* help = OpenHelp();
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->windowTitle(), "The Parlow's Log Help");
+    EXPECT_EQ(help->tabs->currentIndex(), 0);
+    EXPECT_EQ(help->tabs->tabText(1), "&Search");
+    ASSERT_GT(help->treeContents->topLevelItemCount(), 3);
+    EXPECT_EQ(help->treeContents->topLevelItem(0)->text(0), "Getting Started");
+    EXPECT_TRUE(help->txtTopic->toPlainText().startsWith("Welcome to The Parlow's Log"));
+}
+
+TEST_F(HelpViewerTest, SearchListsTheTopicsHoldingTheWordsAndShowsTheChosenOne) {
+    help_tests::InstallAsset(folder.Path(), "help/plg.hlp");
+    HelpWindow* help = OpenHelp();
+    ASSERT_NE(help, nullptr);
+    help->tabs->setCurrentIndex(1);
+    Type(help->txtFind, "fairways hit");
+    PressEnter(help->txtFind);
+    ASSERT_GT(help->lstTopics->count(), 0);
+    EXPECT_EQ(help->lstTopics->item(0)->text(), "Greens and fairways hit");
+    EXPECT_TRUE(help->lblFound->text().endsWith("found"));
+    Click(help->cmdDisplay);
+    EXPECT_TRUE(help->txtTopic->toPlainText().startsWith("Greens and fairways hit"));
+
+    Type(help->txtFind, "xylophone");
+    Click(help->cmdListTopics);
+    EXPECT_EQ(help->lstTopics->count(), 0);
+    EXPECT_EQ(help->lblFound->text(), "No topics found");
+}
+
+TEST_F(HelpViewerTest, LinksAndContentsLeadToTheirTopics) {
+    help_tests::InstallAsset(folder.Path(), "help/plg.hlp");
+    HelpWindow* help = OpenHelp();
+    ASSERT_NE(help, nullptr);
+    help->txtTopic->anchorClicked(QUrl("topic:2"));
+    EXPECT_EQ(help->ShownTopic(), 2u);
+    EXPECT_EQ(help->treeContents->currentItem()->text(0), "Moving around the screens");
+    help->txtTopic->anchorClicked(QUrl("topic:99999"));
+    EXPECT_EQ(help->ShownTopic(), 2u);
+    QTreeWidgetItem* golfers = help->treeContents->topLevelItem(1);
+    help->treeContents->setCurrentItem(golfers->child(0));
+    EXPECT_TRUE(help->txtTopic->toPlainText().startsWith("Adding a golfer"));
+}
+
+TEST_F(HelpViewerTest, TheCommandAgainBringsTheOneWindowBackToItsContents) {
+    help_tests::InstallAsset(folder.Path(), "help/plg.hlp");
+    HelpWindow* first = OpenHelp();
+    ASSERT_NE(first, nullptr);
+    first->tabs->setCurrentIndex(1);
+    EXPECT_EQ(OpenHelp(), first);
+    EXPECT_EQ(first->tabs->currentIndex(), 0);
+}
+
+TEST_F(HelpViewerTest, MissingEmptyOrGarbledHelpFileShowsNothing) {
+    EXPECT_EQ(OpenHelp(), nullptr);
+    WriteHelpFile("");
+    EXPECT_EQ(OpenHelp(), nullptr);
+    WriteHelpFile(std::string("\0\xff\xfe{\\rtf1 not help}\n= ==\n", 24));
+    EXPECT_EQ(OpenHelp(), nullptr);
+}
+
+}  // namespace

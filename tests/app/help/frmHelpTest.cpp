@@ -1,0 +1,50 @@
+// The help text screen.
+#include <QApplication>
+#include <QClipboard>
+#include <QPointer>
+#include <QPushButton>
+#include <QTextEdit>
+
+#include "GuiTest.h"
+#include "ShippedAsset.h"
+#include "help/frmHelp.h"
+
+namespace {
+
+using testing_support::GuiTest;
+
+class frmHelpTest : public GuiTest {
+  protected:
+    static void PutOnClipboard(const QString& text) { QApplication::clipboard()->setText(text); }
+    static QString Clipboard() { return QApplication::clipboard()->text(); }
+};
+
+TEST_F(frmHelpTest, LoadEmptiesTheClipboardAndShowsTheHelpText) {
+    help_tests::InstallAsset(folder.Path(), "help/The Parlow Log Help.rtf");
+    PutOnClipboard("copied elsewhere");
+    parlow::frmHelp screen;
+    EXPECT_EQ(screen.windowTitle(), "The Parlow's Log Help");
+    EXPECT_TRUE(Clipboard().isEmpty());
+    EXPECT_TRUE(screen.rtbHelp->isReadOnly());
+    EXPECT_TRUE(screen.rtbHelp->toPlainText().contains("Getting started"));
+    EXPECT_EQ(screen.cmdExit->text(), "e&Xit");
+}
+
+TEST_F(frmHelpTest, ExitEmptiesTheClipboardAgainAndCloses) {
+    auto* screen = new parlow::frmHelp;
+    screen->setAttribute(Qt::WA_DeleteOnClose);
+    QPointer<parlow::frmHelp> alive(screen);
+    ShowAndActivate(screen);
+    PutOnClipboard("copied from the help");
+    Click(screen->cmdExit);
+    EXPECT_TRUE(Clipboard().isEmpty());
+    EXPECT_TRUE(alive.isNull());
+}
+
+TEST_F(frmHelpTest, MissingHelpTextLeavesTheBoxEmpty) {
+    parlow::frmHelp screen;
+    EXPECT_EQ(screen.windowTitle(), "The Parlow's Log Help");
+    EXPECT_TRUE(screen.rtbHelp->toPlainText().isEmpty());
+}
+
+}  // namespace
