@@ -256,8 +256,7 @@ struct Removal {
 };
 
 // What the removal screen passes for a stored game.
-inline Removal RemovalOf(const testing_support::ProgramFolder& folder, const std::string& gameID) {
-    auto db = folder.Open();
+inline Removal RemovalOf(SQLite::Database& db, const std::string& gameID) {
     std::string columns = "GolferID,Holes";
     for (const auto& [slot, column] : RemovalSlots()) {
         columns += std::string(",") + column;
@@ -276,6 +275,11 @@ inline Removal RemovalOf(const testing_support::ProgramFolder& folder, const std
         removal.intStats[slot] = static_cast<std::int16_t>(row.getColumn(column++).getInt());
     }
     return removal;
+}
+
+inline Removal RemovalOf(const testing_support::ProgramFolder& folder, const std::string& gameID) {
+    auto db = folder.Open();
+    return RemovalOf(db, gameID);
 }
 
 // --- the running statistics ---
@@ -430,9 +434,8 @@ inline Statistics RecomputedStatistics(SQLite::Database& db, const std::string& 
 }
 
 // Every statistics column of the golfer equals its recomputation.
-inline ::testing::AssertionResult StatisticsMatchGames(const testing_support::ProgramFolder& folder,
+inline ::testing::AssertionResult StatisticsMatchGames(SQLite::Database& db,
                                                        const std::string& golferID) {
-    auto db = folder.Open();
     const auto stored = StoredStatistics(db, golferID);
     const auto expected = RecomputedStatistics(db, golferID);
     if (stored.empty()) {
@@ -450,6 +453,12 @@ inline ::testing::AssertionResult StatisticsMatchGames(const testing_support::Pr
         return ::testing::AssertionFailure() << golferID << ":" << wrong;
     }
     return ::testing::AssertionSuccess();
+}
+
+inline ::testing::AssertionResult StatisticsMatchGames(const testing_support::ProgramFolder& folder,
+                                                       const std::string& golferID) {
+    auto db = folder.Open();
+    return StatisticsMatchGames(db, golferID);
 }
 
 }  // namespace writes_support
