@@ -26,8 +26,22 @@ void GuiTest::Type(QWidget* field, const QString& text) {
     } else if (auto* combo = qobject_cast<QComboBox*>(field); combo && combo->isEditable()) {
         combo->clearEditText();
     }
-    QTest::keyClicks(QApplication::focusWidget() ? QApplication::focusWidget() : field, text);
+    TypeKeys(QApplication::focusWidget() ? QApplication::focusWidget() : field, text);
     Settle();
+}
+
+void GuiTest::TypeKeys(QWidget* target, const QString& text) {
+    for (int at = 0; at < text.size(); ++at) {
+        const QChar c = text.at(at);
+        if (c.unicode() < 0x80) {
+            QTest::keyClick(target, c.toLatin1());
+            continue;
+        }
+        const int length = c.isHighSurrogate() && at + 1 < text.size() ? 2 : 1;
+        QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, text.mid(at, length),
+                            Qt::NoModifier);
+        at += length - 1;
+    }
 }
 
 void GuiTest::PressEnter(QWidget* widget) { PressKey(widget, Qt::Key_Return); }

@@ -22,6 +22,9 @@ public:
 
     // Focuses a field, clears it and types the text as key strokes.
     static void Type(QWidget* field, const QString& text);
+    // Key strokes into a widget as they stand; letters beyond ASCII arrive
+    // as a keyboard layout would send them, as text without a key code.
+    static void TypeKeys(QWidget* target, const QString& text);
     static void PressEnter(QWidget* widget);
     static void PressKey(QWidget* widget, Qt::Key key);
     static void Click(QAbstractButton* button);

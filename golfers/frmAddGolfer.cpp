@@ -1,0 +1,83 @@
+#include "frmAddGolfer.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "BusyCursor.h"
+#include "GolferChecks.h"
+#include "GolferForm.h"
+#include "GolferRecord.h"
+#include "QtPrompts.h"
+#include "ScreenSteps.h"
+#include "modGlobal.h"
+#include "zeviza/Identifiers.h"
+
+namespace golfers {
+namespace {
+
+// From the largest row number; with none read the first identifier is formed.
+std::string NewGolferIdentifier() {
+    zeviza::Value largest;
+    parlow::ReadSharedRows(
+        [](zeviza::Putt& putt) { return putt.GetNewGolferID(); },
+        [&largest](const zeviza::RecordSet& row) { largest = row.Field("NewGolferID"); });
+    return zeviza::MakeNewGolferID(largest);
+}
+
+}  // namespace
+
+frmAddGolfer::frmAddGolfer(QWidget* parent) : QWidget(parent) {
+    try {
+        parlow::NewPutt();
+    } catch (...) {
+    }
+    setWindowTitle("Add New Golfer Record");
+    form = new GolferForm(this);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(form);
+    form->txtBox[kAge]->setText("0");
+    connect(form->cmdSave, &QPushButton::clicked, this, &frmAddGolfer::Save);
+    connect(form->cmdClear, &QPushButton::clicked, this, &frmAddGolfer::Clear);
+    connect(form->cmdExit, &QPushButton::clicked, this, [this] { parlow::CloseScreen(this); });
+}
+
+// A save the library refuses keeps every field, so the golfer can be saved
+// again once the cause is put right.
+void frmAddGolfer::Save() {
+    parlow::TrimTextFields(this);
+    const GolferEntry entry = form->Entry();
+    const GolferCheckResult check = ValidateGolfer(entry, GolferScreen::Entry);
+    if (!Passes(check, form->FieldFor(check.focus))) {
+        return;
+    }
+    bool saved = false;
+    {
+        parlow::BusyCursor busy;
+        GolferRecord record = AddGolferRecord(entry, NewGolferIdentifier());
+        if (record.handicapReplaced) {
+            form->ShowHandicapNotNumber();
+        }
+        saved = parlow::PuttStep([&record](zeviza::Putt& putt) {
+            return putt.AddGolfer(record.strText, record.intAge, record.sngHandicap);
+        });
+    }
+    if (!saved) {
+        parlow::ShowMessage("Record NOT Saved", zeviza::Icon::Warning);
+        return;
+    }
+    if (parlow::AskYesNo("Golfer Record Saved\r\n\r\nWould you like to add another Golfer?", {},
+                         zeviza::Answer::No)) {
+        Clear();
+    } else {
+        parlow::CloseScreen(this);
+    }
+}
+
+void frmAddGolfer::Clear() {
+    form->EmptyFields();
+    form->txtBox[kAge]->setText("0");
+    form->txtBox[kFirstName]->setFocus(Qt::OtherFocusReason);
+}
+
+}  // namespace golfers

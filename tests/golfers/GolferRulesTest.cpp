@@ -1,0 +1,173 @@
+// The golfer checks and record assembly, without any window.
+#include <gtest/gtest.h>
+
+#include "GolferChecks.h"
+#include "GolferRecord.h"
+
+namespace golfers {
+namespace {
+
+GolferEntry Complete() {
+    GolferEntry entry;
+    entry.text[kFirstName] = "Ann";
+    entry.text[kLastName] = "Lee";
+    entry.text[kAddress] = "1 Fairway Rd";
+    entry.text[kCity] = "Dayton";
+    entry.state[kGolferState] = "OH - Ohio";
+    entry.text[kAge] = "40";
+    return entry;
+}
+
+GolferFocus TxtBox(int index) {
+    return {GolferControl::TxtBox, index};
+}
+GolferFocus CboBox(int index) {
+    return {GolferControl::CboBox, index};
+}
+
+void ExpectRefused(const GolferEntry& entry, const std::string& message, GolferFocus focus,
+                   GolferScreen screen = GolferScreen::Entry) {
+    const GolferCheckResult result = ValidateGolfer(entry, screen);
+    EXPECT_FALSE(result.pass);
+    EXPECT_EQ(result.message, message);
+    EXPECT_EQ(result.focus, focus);
+}
+
+TEST(ValidateGolfer, RefusesInOrderFirstNameNamesStatesAge) {
+    EXPECT_TRUE(ValidateGolfer(Complete(), GolferScreen::Entry).pass);
+
+    // Only the first name filled: the last name is the first thing missing.
+    GolferEntry onlyFirst;
+    onlyFirst.text[kFirstName] = "Ann";
+    ExpectRefused(onlyFirst, "Missing or incomplete information", TxtBox(kLastName));
+    ExpectRefused(GolferEntry{}, "Golfer's First Name is missing! ", TxtBox(kFirstName));
+
+    for (int box : {kLastName, kAddress, kCity}) {
+        GolferEntry entry = Complete();
+        entry.text[box].clear();
+        entry.state[kGolferState].clear();  // later failures never win
+        ExpectRefused(entry, "Missing or incomplete information", TxtBox(box));
+        ExpectRefused(entry, "Missing or incomplete information! ", TxtBox(box),
+                      GolferScreen::Edit);
+    }
+
+    GolferEntry noState = Complete();
+    noState.state[kGolferState].clear();
+    noState.text[kAge] = "abc";
+    ExpectRefused(noState, "Select a State / Province! ", CboBox(kGolferState));
+}
+
+TEST(ValidateGolfer, CanadaIsRefusedInEitherListAndAnEmptyClubStateIsNot) {
+    const std::string canada =
+        "Select a valid State / Province!\r\nCanada is a country, not a state or province. ";
+    GolferEntry entry = Complete();
+    entry.state[kGolferState] = "- Canada -";
+    entry.state[kClubState] = "- Canada -";
+    ExpectRefused(entry, canada, CboBox(kGolferState));
+    entry.state[kGolferState] = "ON - Ontario";
+    ExpectRefused(entry, canada, CboBox(kClubState), GolferScreen::Edit);
+    entry.state[kClubState].clear();
+    EXPECT_TRUE(ValidateGolfer(entry, GolferScreen::Edit).pass);
+}
+
+TEST(ValidateGolfer, AgeMustBeANumberAboveZeroAfterRounding) {
+    const char* notNumber = "The age field must be a valid number. ";
+    const char* notPositive = "The Golfer's age must be greater than zero. ";
+    const std::pair<const char*, const char*> refused[] = {
+        {"", notNumber},    {"abc", notNumber}, {"1e5", notNumber},  // beyond 16 bits
+        {"12a", notNumber}, {"0", notPositive}, {"-3", notPositive}, {"0.5", notPositive},
+    };
+    for (const auto& [age, message] : refused) {
+        GolferEntry entry = Complete();
+        entry.text[kAge] = age;
+        ExpectRefused(entry, message, TxtBox(kAge));
+    }
+    for (const char* age : {"17.5", "999", "1", "0.6"}) {
+        GolferEntry entry = Complete();
+        entry.text[kAge] = age;
+        EXPECT_TRUE(ValidateGolfer(entry, GolferScreen::Entry).pass) << age;
+    }
+}
+
+TEST(CheckGolferChosen, AnEmptySelectionIsRefusedWithFocusOnTheList) {
+    const GolferCheckResult result = CheckGolferChosen("");
+    EXPECT_FALSE(result.pass);
+    EXPECT_EQ(result.message, "Select a Golfer to edit. ");
+    EXPECT_EQ(result.focus.control, GolferControl::GolferSelection);
+    EXPECT_TRUE(CheckGolferChosen("Ann Lee").pass);
+}
+
+TEST(GolferRules, CategoryFullNameAndStateCode) {
+    EXPECT_EQ(Category(17, true), "Junior Male");
+    EXPECT_EQ(Category(18, true), "Adult Male");
+    EXPECT_EQ(Category(17, false), "Junior Female");
+    EXPECT_EQ(Category(18, false), "Adult Female");
+
+    EXPECT_EQ(FullName("Ann", "", "Lee"), "Ann Lee");
+    EXPECT_EQ(FullName("Ann", "Marie", "Lee"), "Ann Marie Lee");
+
+    EXPECT_EQ(StateCode("ON - Ontario"), "ON");
+    EXPECT_EQ(StateCode("O'Hare"), "O'");
+    EXPECT_EQ(StateCode("Q"), "Q");
+    EXPECT_EQ(StateCode(""), "");
+    EXPECT_EQ(StateCode("Ñé - Neverland"), "Ñé");  // two letters of two bytes each
+    EXPECT_EQ(StateCode("東京都"), "東京");
+    EXPECT_EQ(StateListEntry("ON", "Ontario"), "ON - Ontario");
+}
+
+GolferEntry Full() {
+    GolferEntry entry = Complete();
+    for (int box = 0; box < kTextBoxCount; ++box) {
+        entry.text[box] = "t" + std::to_string(box);
+    }
+    entry.text[kAge] = "17.5";
+    entry.text[kHandicap] = "12.5";
+    entry.state = {"ON - Ontario", "NY - New York"};
+    entry.male = false;
+    entry.notes = "n";
+    return entry;
+}
+
+TEST(GolferRecord, AddGolferArrayFollowsItsLayout) {
+    const GolferRecord record = AddGolferRecord(Full(), "D16");
+    const zeviza::TextArray expected = {"t0",  "t1",       "t2",     "t3",           "t4",  "ON",
+                                        "t5",  "t6",       "t7",     "t8",           "t11", "t12",
+                                        "t13", "NY",       "t14",    "t15",          "t16", "n",
+                                        "D16", "t0 t1 t2", "Female", "Adult Female", ""};
+    EXPECT_EQ(record.strText, expected);
+    EXPECT_EQ(record.intAge, 18);  // 17.5 rounds half to even
+    EXPECT_FLOAT_EQ(record.sngHandicap, 12.5f);
+    EXPECT_FALSE(record.handicapReplaced);
+}
+
+TEST(GolferRecord, UpdateGolferArrayEndsWithNameSexCategory) {
+    GolferEntry entry = Full();
+    entry.text[kMiddleName].clear();
+    entry.text[kAge] = "16.5";
+    entry.male = true;
+    entry.state[kClubState].clear();
+    const GolferRecord record = UpdateGolferRecord(entry);
+    ASSERT_EQ(record.strText.size(), 22u);
+    EXPECT_EQ(record.strText[13], "");
+    EXPECT_EQ(record.strText[18], "t0 t2");
+    EXPECT_EQ(record.strText[19], "Male");
+    EXPECT_EQ(record.strText[20], "Junior Male");
+    EXPECT_EQ(record.strText[21], "");
+    EXPECT_EQ(record.intAge, 16);
+}
+
+TEST(GolferRecord, AHandicapThatIsNoUsableNumberGoesInAsZero) {
+    for (const char* handicap : {"abc", "", "9e99", "1.2.3"}) {
+        GolferEntry entry = Full();
+        entry.text[kHandicap] = handicap;
+        const GolferRecord record = AddGolferRecord(entry, "D2");
+        EXPECT_TRUE(record.handicapReplaced) << handicap;
+        EXPECT_EQ(record.sngHandicap, 0.0f) << handicap;
+    }
+    GolferEntry plus = Full();
+    plus.text[kHandicap] = "-2.3";
+    EXPECT_FLOAT_EQ(AddGolferRecord(plus, "D2").sngHandicap, -2.3f);
+}
+
+}  // namespace
+}  // namespace golfers
