@@ -172,6 +172,9 @@ void GolferForm::LayOut() {
         AddCaptioned(grid, row++, 3, lblBox[box], txtBox[box]);
     }
     grid->addWidget(lblNotes, row, 3, Qt::AlignRight | Qt::AlignTop);
+    // The notes take the height of the rows beside them and never spread them.
+    txtNotes->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+    txtNotes->setMinimumHeight(fontMetrics().lineSpacing() * 4);
     grid->addWidget(txtNotes, row, 4, lastGolferRow - row + 1, 1);
 
     const int charWidth = fontMetrics().horizontalAdvance('0');
@@ -181,6 +184,7 @@ void GolferForm::LayOut() {
     }
 
     auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(8);
     buttons->addStretch();
     for (QPushButton* button : {cmdSave, cmdClear, cmdExit}) {
         button->setMinimumWidth(charWidth * 10);

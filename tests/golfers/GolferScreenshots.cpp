@@ -1,0 +1,99 @@
+// Pictures of the three golfer screens as the main window shows them, each
+// in a sub-window at the size it opens with, filled with a sample golfer.
+//
+//   golfer_screenshots <folder>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <cstdio>
+#include <functional>
+
+#include "GolferScreenSupport.h"
+#include "ProgramState.h"
+#include "frmAddGolfer.h"
+#include "frmDeleteGolfer.h"
+#include "frmEditGolfer.h"
+#include "modGlobal.h"
+
+namespace golfer_tests {
+namespace {
+
+// The helpers of the screen tests, without a test around them.
+struct Typist : GolferScreenTest {
+    void TestBody() override {}
+    using GolferScreenTest::InsertGolfer;
+    using GolferScreenTest::TypeGolfer;
+};
+
+// Opens one screen in a sub-window, lets `fill` work on it, and saves the
+// main window's picture.
+bool Picture(QWidget* screen, const std::function<void()>& fill, const QString& file) {
+    QMainWindow main;
+    auto* mdi = new QMdiArea(&main);
+    main.setCentralWidget(mdi);
+    main.setWindowTitle("The Parlow's Log v3.1");
+    QMdiSubWindow* sub = mdi->addSubWindow(screen);
+    sub->resize(sub->sizeHint());
+    main.resize(sub->sizeHint() + QSize(40, 40));
+    main.show();
+    sub->show();
+    Typist::ShowAndActivate(screen);
+    fill();
+    Typist::Settle();
+    return main.grab().save(file);
+}
+
+}  // namespace
+}  // namespace golfer_tests
+
+int main(int argc, char** argv) {
+    using namespace golfer_tests;
+    using namespace golfers;
+    QApplication application(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: golfer_screenshots <folder>\n");
+        return 2;
+    }
+    const QString out = argv[1];
+    Typist typist;  // a fresh program folder, and prompts that answer by themselves
+    typist.InsertGolfer("D2", "Walter", "Hagen");
+    typist.InsertGolfer("D4", "Babe", "Zaharias");
+    {
+        frmAddGolfer add;
+        Typist::ShowAndActivate(&add);
+        Typist::TypeGolfer(add.form, Sample());
+        Typist::Click(add.form->cmdSave);
+    }
+
+    auto* add = new frmAddGolfer;
+    bool saved = Picture(
+        add, [&] { Typist::TypeGolfer(add->form, Sample()); }, out + "/golfer-entry.png");
+
+    auto* edit = new frmEditGolfer;
+    saved &= Picture(
+        edit,
+        [&] {
+            edit->cboGolfer->setCurrentIndex(edit->cboGolfer->findText("Zoë", Qt::MatchStartsWith));
+            edit->form->txtBox[kFirstName]->setFocus();
+        },
+        out + "/golfer-edit.png");
+
+    auto* remove = new frmDeleteGolfer;
+    saved &= Picture(
+        remove,
+        [&] {
+            auto rows = remove->lvGolfer->findItems("Zoë", Qt::MatchStartsWith, 1);
+            if (!rows.isEmpty()) {
+                remove->lvGolfer->setCurrentItem(rows.front());
+                emit remove->lvGolfer->itemClicked(rows.front(), 0);
+            }
+        },
+        out + "/golfer-removal.png");
+    std::printf("%s\n", saved ? "saved" : "not saved");
+    return saved ? 0 : 1;
+}
