@@ -11,6 +11,7 @@
 
 #include "ProgramState.h"
 #include "frmAbout.h"
+#include "help/HelpViewer.h"
 #include "modGlobal.h"
 #include "windows/ProgramIcon.h"
 #include "windows/ScreenCommands.h"
@@ -18,11 +19,6 @@
 #include "windows/WindowMenu.h"
 
 namespace parlow {
-
-void ShowHelpContents(QWidget* parent);
-
-// TEMPORARY until the help viewer is committed: it takes this name's place.
-__attribute__((weak)) void ShowHelpContents(QWidget*) {}
 
 namespace {
 
