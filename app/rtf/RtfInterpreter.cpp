@@ -1,6 +1,7 @@
 #include "RtfInterpreter.h"
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 #include "Cp1252.h"
@@ -18,6 +19,56 @@ constexpr int kMaxHalfPoints = 400;
 
 bool IsOn(const Token& token) {
     return !token.hasParameter || token.parameter != 0;
+}
+
+// The words that change only the look of the characters; false for others.
+bool ApplyCharacterWord(CharacterState& characters, WordAction action, const Token& token) {
+    switch (action) {
+        case WordAction::Bold:
+            characters.bold = IsOn(token);
+            return true;
+        case WordAction::Italic:
+            characters.italic = IsOn(token);
+            return true;
+        case WordAction::Underline:
+            characters.underline = IsOn(token);
+            return true;
+        case WordAction::UnderlineNone:
+            characters.underline = false;
+            return true;
+        case WordAction::Strike:
+            characters.strike = IsOn(token);
+            return true;
+        case WordAction::FontSize:
+            characters.halfPoints =
+                token.parameter > 0 ? std::clamp(token.parameter, kMinHalfPoints, kMaxHalfPoints)
+                                    : 0;
+            return true;
+        case WordAction::Colour:
+            characters.colour = token.parameter;
+            return true;
+        case WordAction::Plain:
+            characters = CharacterState();
+            return true;
+        default:
+            return false;
+    }
+}
+
+std::optional<Qt::Alignment> AlignmentOf(WordAction action) {
+    switch (action) {
+        case WordAction::ParagraphDefaults:
+        case WordAction::AlignLeft:
+            return Qt::AlignLeft;
+        case WordAction::AlignCentre:
+            return Qt::AlignHCenter;
+        case WordAction::AlignRight:
+            return Qt::AlignRight;
+        case WordAction::AlignJustify:
+            return Qt::AlignJustify;
+        default:
+            return std::nullopt;
+    }
 }
 
 QString Decode(QByteArrayView bytes) {
@@ -129,55 +180,20 @@ void RtfInterpreter::ApplyDestination(const WordMeaning& meaning) {
 }
 
 void RtfInterpreter::ApplyWord(const WordMeaning& meaning, const Token& token) {
-    CharacterState& characters = state_.characters;
+    if (ApplyCharacterWord(state_.characters, meaning.action, token)) {
+        return;
+    }
+    if (const auto alignment = AlignmentOf(meaning.action)) {
+        state_.alignment = *alignment;
+        return;
+    }
     switch (meaning.action) {
-        case WordAction::Bold:
-            characters.bold = IsOn(token);
-            break;
-        case WordAction::Italic:
-            characters.italic = IsOn(token);
-            break;
-        case WordAction::Underline:
-            characters.underline = IsOn(token);
-            break;
-        case WordAction::UnderlineNone:
-            characters.underline = false;
-            break;
-        case WordAction::Strike:
-            characters.strike = IsOn(token);
-            break;
-        case WordAction::FontSize:
-            characters.halfPoints =
-                token.parameter > 0 ? std::clamp(token.parameter, kMinHalfPoints, kMaxHalfPoints)
-                                    : 0;
-            break;
-        case WordAction::Colour:
-            characters.colour = token.parameter;
-            break;
         case WordAction::Font:
             if (state_.destination == Destination::FontTable) {
                 fonts_.BeginEntry(token.parameter);
             } else {
-                characters.font = token.parameter;
+                state_.characters.font = token.parameter;
             }
-            break;
-        case WordAction::Plain:
-            characters = CharacterState();
-            break;
-        case WordAction::ParagraphDefaults:
-            state_.alignment = Qt::AlignLeft;
-            break;
-        case WordAction::AlignLeft:
-            state_.alignment = Qt::AlignLeft;
-            break;
-        case WordAction::AlignCentre:
-            state_.alignment = Qt::AlignHCenter;
-            break;
-        case WordAction::AlignRight:
-            state_.alignment = Qt::AlignRight;
-            break;
-        case WordAction::AlignJustify:
-            state_.alignment = Qt::AlignJustify;
             break;
         case WordAction::Paragraph:
             if (state_.destination == Destination::Text) {

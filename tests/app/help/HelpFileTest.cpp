@@ -62,6 +62,18 @@ TEST(HelpFileTest, TopicTextBecomesParagraphsHeadingsListsAndLinks) {
     EXPECT_TRUE(parlow::TopicHtml(file, 99).isEmpty());
 }
 
+TEST(HelpFileTest, UnfinishedMarkupStaysAsTyped) {
+    const HelpFile file = ParseHelpText(
+        "== One\nA **lone star and [[an open link\n== One\nSecond of the name.\n"
+        "title: late title\n");
+    EXPECT_TRUE(file.title.isEmpty());
+    const QString html = parlow::TopicHtml(file, 0);
+    EXPECT_TRUE(html.contains("<p>A **lone star and [[an open link</p>")) << html.toStdString();
+    // Two topics of one title: a link leads to the first.
+    EXPECT_EQ(file.FindTopic("one"), 0u);
+    EXPECT_TRUE(file.topics[1].lines.contains("title: late title"));
+}
+
 TEST(HelpFileTest, SearchNeedsEveryWordAndPutsTitleMatchesFirst) {
     const HelpFile file = ParseHelpText(kSmallHelp);
     const parlow::HelpIndex index(file);

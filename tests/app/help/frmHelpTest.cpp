@@ -1,6 +1,8 @@
 // The help text screen.
 #include <QApplication>
 #include <QClipboard>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPointer>
 #include <QPushButton>
 #include <QTextEdit>
@@ -39,6 +41,16 @@ TEST_F(frmHelpTest, ExitEmptiesTheClipboardAgainAndCloses) {
     Click(screen->cmdExit);
     EXPECT_TRUE(Clipboard().isEmpty());
     EXPECT_TRUE(alive.isNull());
+}
+
+TEST_F(frmHelpTest, ExitClosesTheSubWindowTheScreenLivesIn) {
+    QMdiArea area;
+    QPointer<QMdiSubWindow> sub = area.addSubWindow(new parlow::frmHelp);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    ShowAndActivate(&area);
+    Click(qobject_cast<parlow::frmHelp*>(sub->widget())->cmdExit);
+    EXPECT_TRUE(sub.isNull());
+    EXPECT_TRUE(area.subWindowList().isEmpty());
 }
 
 TEST_F(frmHelpTest, MissingHelpTextLeavesTheBoxEmpty) {
