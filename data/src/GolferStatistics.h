@@ -53,9 +53,10 @@ void RecomputeAverages(Connection& connection, const std::string& golferID, bool
 void RecomputeStrokeAverages(Connection& connection, const std::string& golferID,
                              bool eighteenHoles);
 
-// The shares of the stored games whose keyColumn equals key, summed per
-// golfer and length. keyColumn is one of the library's own column names.
-std::vector<GolferShare> SharesOfGames(Connection& connection, const std::string& keyColumn,
-                                       const std::string& key);
+// Removes the stored games whose keyColumn equals key and returns their
+// shares, summed per golfer and length. keyColumn is one of the library's own
+// column names, never a caller's text.
+std::vector<GolferShare> RemoveGames(Connection& connection, const std::string& keyColumn,
+                                     const std::string& key);
 
 }  // namespace zeviza::detail

@@ -114,10 +114,8 @@ bool Putt::DeleteClub(std::string& strClubID) {
     return RunWrite({"Remove Club - DLL Function", "RemoveClub"}, [&](Connection& connection) {
         detail::Delete(connection, "tblClub", "ClubID", strClubID);
         // The golfers' running statistics must keep matching the games that
-        // remain, so the removed games' figures come out of them first.
-        const auto shares = detail::SharesOfGames(connection, "ClubID", strClubID);
-        detail::Delete(connection, "tblGames", "ClubID", strClubID);
-        for (const auto& share : shares) {
+        // remain, so the removed games' figures come out of them too.
+        for (const auto& share : detail::RemoveGames(connection, "ClubID", strClubID)) {
             detail::TakeOutOfGolfer(connection, share);
         }
         const bool yes = Confirmed("** WARNING **",

@@ -60,8 +60,7 @@ bool Putt::DeleteGame(std::string& strGameID, std::string& strGolferID, std::int
                       IntArray& intStats) {
     return RunWrite({"Remove Game - DLL Function", "RemoveGame"}, [&](Connection& connection) {
         detail::RequireSlots(intStats, kRemovalSlots);
-        const auto stored = detail::SharesOfGames(connection, "GameID", strGameID);
-        detail::Delete(connection, "tblGames", "GameID", strGameID);
+        const auto stored = detail::RemoveGames(connection, "GameID", strGameID);
         // A game that is no longer stored has nothing left to take back out.
         if (!stored.empty()) {
             detail::TakeOutOfGolfer(

@@ -1,3 +1,4 @@
+#include <map>
 #include <string>
 #include <utility>
 
@@ -131,49 +132,53 @@ void RecomputeStrokeAverages(Connection& connection, const std::string& golferID
     SetGolfer(connection, StrokeAverages(eighteenHoles), golferID);
 }
 
-std::vector<GolferShare> SharesOfGames(Connection& connection, const std::string& keyColumn,
-                                       const std::string& key) {
-    std::string sums = "COUNT(*),SUM(GrossScore),SUM(NetScore),SUM(TotalPutts)";
-    auto addSums = [&sums](const auto& columns) {
+std::vector<GolferShare> RemoveGames(Connection& connection, const std::string& keyColumn,
+                                     const std::string& key) {
+    std::string figures = "GolferID,Holes,GrossScore,NetScore,TotalPutts";
+    auto add = [&figures](const auto& columns) {
         for (const char* column : columns) {
-            sums += std::string(",SUM(") + column + ")";
+            figures += std::string(",") + column;
         }
     };
-    addSums(kHoleResults);
-    addSums(kFairways);
-    addSums(kGreens);
-    addSums(kPuttsMissed);
-    sums +=
-        ",SUM(SandSaves),SUM(UpDowns),SUM(Par3Scr),SUM(Par4Scr),SUM(Par5Scr),"
-        "SUM(Par318),SUM(Par418),SUM(Par518)";
-    auto rows = connection.Execute("SELECT GolferID,Holes = 18," + sums + " FROM tblGames WHERE " +
-                                       keyColumn + " = ? GROUP BY GolferID,Holes = 18;",
-                                   {Value(key)});
+    add(kHoleResults);
+    add(kFairways);
+    add(kGreens);
+    add(kPuttsMissed);
+    figures += ",SandSaves,UpDowns,Par3Scr,Par4Scr,Par5Scr,Par318,Par418,Par518";
+    auto rows = connection.Execute(
+        "DELETE FROM tblGames WHERE " + keyColumn + " = ? RETURNING " + figures + ";",
+        {Value(key)});
 
-    std::vector<GolferShare> shares;
+    std::map<std::pair<std::string, bool>, GolferShare> sums;
     for (; !rows->Eof(); rows->MoveNext()) {
         std::size_t column = 0;
         auto next = [&] { return rows->Field(column++).ToInt(); };
-        GolferShare share;
-        share.golferID = rows->Field(column++).ToText();
-        share.eighteenHoles = next() != 0;
-        share.games = next();
-        share.gross = next();
-        share.net = next();
-        share.putts = next();
-        auto fill = [&next](auto& values) {
-            for (auto& value : values) {
-                value = next();
+        const std::string golferID = rows->Field(column++).ToText();
+        const bool eighteen = EighteenHoles(static_cast<std::int16_t>(next()));
+        auto [entry, isNew] = sums.try_emplace({golferID, eighteen});
+        GolferShare& share = entry->second;
+        share.golferID = golferID;
+        share.eighteenHoles = eighteen;
+        if (!isNew) {
+            ++share.games;  // a new share counts its first game already
+        }
+        auto sum = [&next](auto&... totals) { ((totals += next()), ...); };
+        auto sumEach = [&next](auto& totals) {
+            for (auto& total : totals) {
+                total += next();
             }
         };
-        fill(share.holeResults);
-        fill(share.fairways);
-        fill(share.greens);
-        fill(share.puttsMissed);
-        share.sandSaves = next();
-        share.upDowns = next();
-        fill(share.parScores);
-        fill(share.parCounts);
+        sum(share.gross, share.net, share.putts);
+        sumEach(share.holeResults);
+        sumEach(share.fairways);
+        sumEach(share.greens);
+        sumEach(share.puttsMissed);
+        sum(share.sandSaves, share.upDowns);
+        sumEach(share.parScores);
+        sumEach(share.parCounts);
+    }
+    std::vector<GolferShare> shares;
+    for (auto& [golferAndLength, share] : sums) {
         shares.push_back(share);
     }
     return shares;
