@@ -1,5 +1,7 @@
 #include "ScreenCommands.h"
 
+#include "GolferScreens.h"
+
 namespace parlow {
 
 namespace {
@@ -19,18 +21,20 @@ std::vector<ScreenCommand> MakeScreenCommands() {
           CoursesExist("No Course records were found! \r\n\r\n"
                        "Add at least one Course before adding games. ")},
          kNotBuiltYet},
-        {"mnuAddGolfer", {}, kNotBuiltYet},
+        {"mnuAddGolfer", {}, [] { return golfers::CreateAddGolferScreen(); }},
         {"mnuAddCourse", {}, kNotBuiltYet},
         {"mnuAddScoreCards",
          {CoursesExist("No Course records were found!\r\n\r\n"
                        "Add at least one Course before printing score sheets. ")},
          kNotBuiltYet},
         {"mnuEditClubs", {CoursesExist("No Course records were found to edit! ")}, kNotBuiltYet},
-        {"mnuEditGolfers", {GolfersExist("No Golfer records were found to edit! ")}, kNotBuiltYet},
+        {"mnuEditGolfers",
+         {GolfersExist("No Golfer records were found to edit! ")},
+         [] { return golfers::CreateEditGolferScreen(); }},
         {"mnuDeleteGame", {GamesExist("No Game records were found to remove! ")}, kNotBuiltYet},
         {"mnuDeleteGolfer",
          {GolfersExist("No Golfer records were found to remove! ")},
-         kNotBuiltYet},
+         [] { return golfers::CreateRemoveGolferScreen(); }},
         {"mnuDeleteClub", {CoursesExist("No Course records were found to remove! ")}, kNotBuiltYet},
         {"mnuRptClubs", {CoursesExist(kNoCourses)}, kNotBuiltYet},
         {"mnuRptGames", {PlayedGamesExist(kNoGames), GolfersExist(kNoGolfers)}, kNotBuiltYet},

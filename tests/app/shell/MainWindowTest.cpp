@@ -184,3 +184,29 @@ TEST_F(MainWindowTest, ClosingTheMainWindowClosesEachScreenAndAScreenMayHoldItOp
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(MainWindowTest, TheGolferCommandsOpenTheGolferScreensAfterTheirChecks) {
+    OpenMainWindow();
+    Choose("mnuEditGolfers");
+    Choose("mnuDeleteGolfer");
+    EXPECT_EQ(OpenWindows(), 0);
+    ASSERT_EQ(prompts.Shown().size(), 2u);
+
+    Choose("mnuAddGolfer");
+    ASSERT_EQ(OpenWindows(), 1);
+    EXPECT_EQ(main->mdiArea()->activeSubWindow()->widget()->windowTitle(),
+              "Add New Golfer Record");
+
+    folder.Exec("INSERT INTO tblGolfer (GolferID, FName, LName, FullName) "
+                "VALUES ('D2', 'Ann', 'Lee', 'Ann Lee');");
+    Choose("mnuEditGolfers");
+    EXPECT_EQ(main->mdiArea()->activeSubWindow()->widget()->windowTitle(), "Edit Golfer Records");
+    Choose("mnuDeleteGolfer");
+    EXPECT_EQ(main->mdiArea()->activeSubWindow()->widget()->windowTitle(),
+              "Remove Golfer Records");
+    EXPECT_EQ(OpenWindows(), 3);
+}
+
+}  // namespace
