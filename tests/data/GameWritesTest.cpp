@@ -215,6 +215,10 @@ struct InjectedFailure {
     const char* trigger;
 };
 
+void PrintTo(const InjectedFailure& failure, std::ostream* out) {
+    *out << failure.statement;
+}
+
 struct GameWriteFailureTest : GameWritesTest, ::testing::WithParamInterface<InjectedFailure> {};
 
 TEST_P(GameWriteFailureTest, LeavesNeitherTheGameNorAnyStatisticChanged) {
