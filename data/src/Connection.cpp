@@ -6,6 +6,8 @@
 #include <SQLiteCpp/Exception.h>
 #include <SQLiteCpp/Statement.h>
 
+#include "HandleCache.h"
+
 namespace zeviza {
 
 namespace {
@@ -101,7 +103,11 @@ void Connection::Open() {
         // statement, inside the transaction, where a write can report it.
         // SQLite's default synchronous=FULL with a rollback journal keeps each
         // unit of work whole across a crash or power loss.
-        db_ = std::make_unique<SQLite::Database>(source, SQLite::OPEN_READWRITE, kBusyTimeoutMs);
+        db_ = detail::TakeIdleHandle(source);
+        if (!db_) {
+            db_ = std::make_unique<SQLite::Database>(source, SQLite::OPEN_READWRITE,
+                                                     kBusyTimeoutMs);
+        }
     } catch (const SQLite::Exception& e) {
         Fail(e.getErrorCode() == SQLITE_CANTOPEN ? 3709 : (e.getErrorCode() & 0xff),
              std::string("Could not open the database '") + source + "': " + e.what());
@@ -122,6 +128,7 @@ void Connection::Close() {
         }
         inTransaction_ = false;
     }
+    detail::KeepIdleHandle(DataSource(), std::move(db_));
     db_.reset();
 }
 

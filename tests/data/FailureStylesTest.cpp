@@ -172,3 +172,29 @@ TEST(PuttConstruction, AFolderWithASemicolonStillFindsItsDatabase) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(FailureStylesTest, AMovedReplacedOrRemovedFileIsNeverReachedThroughAnOldHandle) {
+    zeviza::Putt putt(folder.Path());
+    ASSERT_EQ(putt.LoadGolferList()->RecordCount(), 0u);
+
+    // A copy with one golfer takes the database's place under its name.
+    const auto copy = folder.Path() / "copy.plg";
+    std::filesystem::copy_file(folder.Database(), copy);
+    {
+        SQLite::Database db(copy.string(), SQLite::OPEN_READWRITE);
+        db.exec("INSERT INTO tblGolfer (GolferID, LName) VALUES ('D2', 'Lee');");
+    }
+    std::filesystem::rename(copy, folder.Database());
+    EXPECT_EQ(putt.LoadGolferList()->RecordCount(), 1u);
+
+    // Moved away: the next call finds nothing where the database was.
+    std::filesystem::rename(folder.Database(), copy);
+    EXPECT_EQ(putt.LoadGolferList(), nullptr);
+    EXPECT_THROW(putt.LoadGolfer(), zeviza::Error);
+    EXPECT_FALSE(std::filesystem::exists(folder.Database()));
+    EXPECT_TRUE(prompts.Shown().empty());
+}
+
+}  // namespace
