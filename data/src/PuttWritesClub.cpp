@@ -54,6 +54,21 @@ void AppendCard(Columns& columns, const IntArray& intNumbers, const IntArray& in
     columns.push_back({"ParIn", Value(intNumbers[19])});
 }
 
+// Slope, rating, course par, par-type counts, fairways (twice) and length:
+// what a course row carries beyond its card.
+void AppendCourseFigures(Columns& columns, const IntArray& intNumbers, const IntArray& intStats,
+                         float sngRating) {
+    columns.push_back({"Slope", Value(intNumbers[20])});
+    columns.push_back({"Rating", Value(sngRating)});
+    columns.push_back({"CoursePar", Value(intNumbers[21])});
+    columns.push_back({"Par3s", Value(intStats[0])});
+    columns.push_back({"Par4s", Value(intStats[1])});
+    columns.push_back({"Par5s", Value(intStats[2])});
+    columns.push_back({"FWays", Value(intStats[3])});
+    columns.push_back({"TotalFWays", Value(intStats[3])});
+    columns.push_back({"Yards", Value(intStats[4])});
+}
+
 }  // namespace
 
 bool Putt::AddClub(TextArray& strText, IntArray& intNumbers, IntArray& intCaps, IntArray& intStats,
@@ -66,15 +81,7 @@ bool Putt::AddClub(TextArray& strText, IntArray& intNumbers, IntArray& intCaps, 
         }
         columns.push_back({"Tees", Value(strText[kTees])});
         AppendCard(columns, intNumbers, intCaps);
-        columns.push_back({"Slope", Value(intNumbers[20])});
-        columns.push_back({"Rating", Value(sngRating)});
-        columns.push_back({"CoursePar", Value(intNumbers[21])});
-        columns.push_back({"Par3s", Value(intStats[0])});
-        columns.push_back({"Par4s", Value(intStats[1])});
-        columns.push_back({"Par5s", Value(intStats[2])});
-        columns.push_back({"FWays", Value(intStats[3])});
-        columns.push_back({"Yards", Value(intStats[4])});
-        columns.push_back({"TotalFWays", Value(intStats[3])});
+        AppendCourseFigures(columns, intNumbers, intStats, sngRating);
         columns.push_back({"AddDate", Value(detail::NowText())});
         detail::Insert(connection, "tblClub", columns);
         return Outcome::Commit;
@@ -89,15 +96,7 @@ bool Putt::UpdateClub(TextArray& strText, IntArray& intNumbers, IntArray& intCap
         auto columns = NameAndAddress(*this, strText, 3);
         columns.push_back({"Tees", Value(strText[kTees])});
         AppendCard(columns, intNumbers, intCaps);
-        columns.push_back({"Slope", Value(intNumbers[20])});
-        columns.push_back({"Rating", Value(sngRating)});
-        columns.push_back({"CoursePar", Value(intNumbers[21])});
-        columns.push_back({"Par3s", Value(intStats[0])});
-        columns.push_back({"Par4s", Value(intStats[1])});
-        columns.push_back({"Par5s", Value(intStats[2])});
-        columns.push_back({"TotalFWays", Value(intStats[3])});
-        columns.push_back({"FWays", Value(intStats[3])});
-        columns.push_back({"Yards", Value(intStats[4])});
+        AppendCourseFigures(columns, intNumbers, intStats, sngRating);
         columns.push_back({"ModDate", Value(detail::NowText())});
         detail::Update(connection, "tblClub", columns, "ClubID", strClubID);
 
