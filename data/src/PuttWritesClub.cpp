@@ -98,7 +98,7 @@ bool Putt::UpdateClub(TextArray& strText, IntArray& intNumbers, IntArray& intCap
         AppendCard(columns, intNumbers, intCaps);
         AppendCourseFigures(columns, intNumbers, intStats, sngRating);
         columns.push_back({"ModDate", Value(detail::NowText())});
-        detail::Update(connection, "tblClub", columns, "ClubID", strClubID);
+        detail::UpdateExisting(connection, "tblClub", columns, "ClubID", strClubID);
 
         // The games keep their own figures; only the copied card changes.
         Columns games{{"Club", detail::ReusedText(strText[0])}, {"Tees", Value(strText[kTees])}};

@@ -65,7 +65,7 @@ bool Putt::UpdateGolfer(TextArray& strText, std::int16_t intAge, float sngHandic
         columns.push_back({"Category", Value(strText[20])});
         columns.push_back({"FullName", CleanedText(*this, strText[18])});
         columns.push_back({"ModDate", Value(detail::NowText())});
-        detail::Update(connection, "tblGolfer", columns, "GolferID", strGolferID);
+        detail::UpdateExisting(connection, "tblGolfer", columns, "GolferID", strGolferID);
 
         detail::Update(connection, "tblGames",
                        {{"Handicap", Value(sngHandicap)},

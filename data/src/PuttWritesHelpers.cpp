@@ -54,8 +54,8 @@ void Insert(Connection& connection, std::string_view table, const Columns& colum
                        ValuesOf(columns));
 }
 
-void Update(Connection& connection, std::string_view table, const Columns& columns,
-            std::string_view keyColumn, const std::string& key) {
+long long Update(Connection& connection, std::string_view table, const Columns& columns,
+                 std::string_view keyColumn, const std::string& key) {
     std::string sql = "UPDATE " + std::string(table) + " SET ";
     for (std::size_t i = 0; i < columns.size(); ++i) {
         sql += (i == 0 ? "" : ",") + columns[i].name + " = ?";
@@ -63,7 +63,14 @@ void Update(Connection& connection, std::string_view table, const Columns& colum
     sql += " WHERE " + std::string(keyColumn) + " = ?;";
     auto values = ValuesOf(columns);
     values.emplace_back(key);
-    connection.Execute(sql, values);
+    return connection.ExecuteChanges(sql, values);
+}
+
+void UpdateExisting(Connection& connection, std::string_view table, const Columns& columns,
+                    std::string_view keyColumn, const std::string& key) {
+    if (Update(connection, table, columns, keyColumn, key) == 0) {
+        throw Error(kNoCurrentRecord, "The record to change (" + key + ") no longer exists.");
+    }
 }
 
 void Delete(Connection& connection, std::string_view table, std::string_view keyColumn,

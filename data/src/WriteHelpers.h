@@ -44,9 +44,13 @@ using Columns = std::vector<Column>;
 
 // INSERT INTO table (a,b,...) VALUES (?,?,...);
 void Insert(Connection& connection, std::string_view table, const Columns& columns);
-// UPDATE table SET a = ?,b = ?,... WHERE keyColumn = ?;
-void Update(Connection& connection, std::string_view table, const Columns& columns,
-            std::string_view keyColumn, const std::string& key);
+// UPDATE table SET a = ?,b = ?,... WHERE keyColumn = ?; returns the rows changed.
+long long Update(Connection& connection, std::string_view table, const Columns& columns,
+                 std::string_view keyColumn, const std::string& key);
+// The same for the one row being edited: a row that is gone (removed from
+// another window meanwhile) fails the write instead of reporting a save.
+void UpdateExisting(Connection& connection, std::string_view table, const Columns& columns,
+                    std::string_view keyColumn, const std::string& key);
 // DELETE FROM table WHERE keyColumn = ?;
 void Delete(Connection& connection, std::string_view table, std::string_view keyColumn,
             const std::string& key);

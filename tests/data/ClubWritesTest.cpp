@@ -94,6 +94,13 @@ TEST_F(ClubWritesTest, UpdateClubRewritesTheCardOfItsGamesButNotTheirFigures) {
               "St. Andrew's|Blue|3|35|71|7");
     EXPECT_EQ(figures(), before);
     EXPECT_EQ(folder.Text("SELECT Club FROM tblGames WHERE GameID = 'G2'"), "Short Links");
+
+    // A course removed meanwhile is not reported as saved.
+    std::string gone = "C99";
+    auto again = CourseArraysOf(edited);
+    EXPECT_FALSE(putt.UpdateClub(again.strText, again.intNumbers, again.intCaps, again.intStats,
+                                 71.2f, gone));
+    EXPECT_NE(prompts.Last().text.find("Function: Update Club"), std::string::npos);
 }
 
 TEST_F(ClubWritesTest, RemovalAsksAndNoLeavesCourseGamesAndStatistics) {

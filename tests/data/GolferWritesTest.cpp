@@ -108,6 +108,16 @@ TEST_F(GolferWritesTest, UpdateGolferRewritesTheGolferAndEveryGameOfTheGolfer) {
     EXPECT_TRUE(StatisticsMatchGames(folder, "D2"));
 }
 
+TEST_F(GolferWritesTest, ChangingAGolferWhoIsGoneFailsInsteadOfReportingASave) {
+    ASSERT_TRUE(AddGolfer(putt, "D2", "Tom", "Watson"));
+    auto text = GolferEditText("Tom", "Watson", "Adult Male");
+    std::string gone = "D4";
+    EXPECT_FALSE(putt.UpdateGolfer(text, 40, 2.0f, gone));
+    ASSERT_EQ(prompts.Shown().size(), 1u);
+    EXPECT_NE(prompts.Last().text.find("Function: Update Golfer"), std::string::npos);
+    EXPECT_EQ(folder.Count("SELECT COUNT(*) FROM tblGolfer;"), 1);
+}
+
 TEST_F(GolferWritesTest, RemovalAsksAndNoLeavesTheGolferAndTheGamesSilently) {
     ASSERT_TRUE(AddGolfer(putt, "D2", "Tom", "Watson"));
     ASSERT_TRUE(AddCourse(putt, course));
