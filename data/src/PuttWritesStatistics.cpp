@@ -63,7 +63,7 @@ Amounts GolferAmounts(const GolferShare& s) {
     return a;
 }
 
-void Accumulate(Connection& connection, const GolferShare& share, const char* sign) {
+long long Accumulate(Connection& connection, const GolferShare& share, const char* sign) {
     std::string sql = "UPDATE tblGolfer SET ";
     std::vector<Value> values;
     bool first = true;
@@ -74,7 +74,7 @@ void Accumulate(Connection& connection, const GolferShare& share, const char* si
     }
     sql += " WHERE GolferID = ?;";
     values.emplace_back(share.golferID);
-    connection.Execute(sql, values);
+    return connection.ExecuteChanges(sql, values);
 }
 
 // A real division; a count of 0 gives 0.
@@ -106,7 +106,12 @@ void SetGolfer(Connection& connection, const std::string& assignments,
 }  // namespace
 
 void AddToGolfer(Connection& connection, const GolferShare& share) {
-    Accumulate(connection, share, " + ");
+    // A game whose golfer is not stored (removed from another window
+    // meanwhile) would stand outside every golfer's statistics.
+    if (Accumulate(connection, share, " + ") == 0) {
+        throw Error(kNoCurrentRecord,
+                    "The golfer of this game (" + share.golferID + ") is no longer stored.");
+    }
 }
 
 void TakeOutOfGolfer(Connection& connection, const GolferShare& share) {

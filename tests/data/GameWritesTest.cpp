@@ -296,4 +296,12 @@ TEST_F(GameWritesTest, AGameIdentifierAlreadyStoredIsRefusedWhole) {
     EXPECT_EQ(folder.Count("SELECT COUNT(*) FROM tblGames"), 1);
 }
 
+TEST_F(GameWritesTest, AGameOfAGolferNoLongerStoredIsRefusedWhole) {
+    Game game = MakeGame("G1", "D4", "Ben Hogan", course, std::vector<std::int16_t>(18, 4));
+    EXPECT_FALSE(game.Add(putt));
+    ASSERT_EQ(prompts.Shown().size(), 1u);
+    EXPECT_NE(prompts.Last().text.find("Function: AddGame"), std::string::npos);
+    EXPECT_EQ(folder.Count("SELECT COUNT(*) FROM tblGames"), 0);
+}
+
 }  // namespace
