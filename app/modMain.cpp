@@ -55,7 +55,9 @@ void SetDefaultPointer() {
     }
 }
 
-void SetBusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+void SetBusyPointer() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
 
 }  // namespace
 
@@ -66,8 +68,8 @@ bool HandleStartupFailure(std::exception_ptr failure) {
         return true;
     }
     SetBusyPointer();
-    zeviza::AppendErrorLog(ProgramFolder(), zeviza::LogEntryKind::Program, f.number,
-                           f.description, kStartupLabel);
+    zeviza::AppendErrorLog(ProgramFolder(), zeviza::LogEntryKind::Program, f.number, f.description,
+                           kStartupLabel);
     SetDefaultPointer();
     const std::string failedStep = kStartupLabel;
     ShowMessage("ERROR #" + std::to_string(f.number) + "\r\n\r\n" + f.description +
@@ -99,7 +101,9 @@ void ShowDatabaseNotFound() {
 
 }  // namespace
 
-std::filesystem::path HelpFilePath() { return HelpFileSetting(); }
+std::filesystem::path HelpFilePath() {
+    return HelpFileSetting();
+}
 
 bool DatabaseFileExists() {
     SetBusyPointer();

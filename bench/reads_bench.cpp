@@ -19,9 +19,10 @@ testing_support::ProgramFolder& Folder() {
     static bool filled = [] {
         auto db = folder.Open();
         SQLite::Transaction transaction(db);
-        SQLite::Statement golfer(db,
-                                 "INSERT INTO tblGolfer (GolferID, FName, LName, FullName, "
-                                 "Category, Handicap) VALUES (?, 'First', ?, ?, 'Adult Male', 9.5)");
+        SQLite::Statement golfer(
+            db,
+            "INSERT INTO tblGolfer (GolferID, FName, LName, FullName, "
+            "Category, Handicap) VALUES (?, 'First', ?, ?, 'Adult Male', 9.5)");
         for (int i = 1; i <= 1000; ++i) {
             golfer.bind(1, "D" + std::to_string(2 * i));
             golfer.bind(2, "Last" + std::to_string((i * 7919) % 1000));
@@ -59,8 +60,12 @@ void BareQuery(benchmark::State& state, const char* sql) {
     connection.Close();
 }
 
-void BareGolferList(benchmark::State& state) { BareQuery(state, kGolferList); }
-void BareNewGameID(benchmark::State& state) { BareQuery(state, kNewGameID); }
+void BareGolferList(benchmark::State& state) {
+    BareQuery(state, kGolferList);
+}
+void BareNewGameID(benchmark::State& state) {
+    BareQuery(state, kNewGameID);
+}
 
 void PuttLoadGolferList(benchmark::State& state) {
     zeviza::Putt putt(Folder().Path());

@@ -68,7 +68,9 @@ std::optional<std::string> DesktopRegistry::Query(RegistryRoot root, const std::
     return std::nullopt;
 }
 
-Registry& CurrentRegistry() { return *RegistrySlot(); }
+Registry& CurrentRegistry() {
+    return *RegistrySlot();
+}
 
 void InstallRegistry(std::unique_ptr<Registry> registry) {
     RegistrySlot() = registry ? std::move(registry) : std::make_unique<DesktopRegistry>();

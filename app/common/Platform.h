@@ -22,7 +22,7 @@ enum class RegistryRoot {
 
 // Answers the keys the program reads; every other key is absent.
 class Registry {
-public:
+  public:
     virtual ~Registry() = default;
     virtual std::optional<std::string> Query(RegistryRoot root, const std::string& keyPath,
                                              const std::string& valueName) = 0;
@@ -31,7 +31,7 @@ public:
 // The web-page command is $BROWSER or xdg-open; the system information tool
 // is the first known tool on PATH.
 class DesktopRegistry : public Registry {
-public:
+  public:
     std::optional<std::string> Query(RegistryRoot root, const std::string& keyPath,
                                      const std::string& valueName) override;
 };
@@ -49,7 +49,7 @@ std::optional<std::string> FindOnPath(const std::string& program);
 // Held for the life of the running program. A lock left by a process that
 // died is released by the system, so it never blocks the next start.
 class InstanceLock {
-public:
+  public:
     explicit InstanceLock(const std::filesystem::path& lockFile);
     ~InstanceLock();
     InstanceLock(const InstanceLock&) = delete;
@@ -57,7 +57,7 @@ public:
     // False when another running copy holds the lock.
     bool Acquired() const { return acquired_; }
 
-private:
+  private:
     int fd_ = -1;
     bool acquired_ = false;
 };

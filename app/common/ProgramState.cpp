@@ -35,9 +35,13 @@ zeviza::Putt& NewPutt() {
     return *PuttSlot();
 }
 
-zeviza::Putt* CurrentPutt() { return PuttSlot().get(); }
+zeviza::Putt* CurrentPutt() {
+    return PuttSlot().get();
+}
 
-void ReleasePutt() { PuttSlot().reset(); }
+void ReleasePutt() {
+    PuttSlot().reset();
+}
 
 zeviza::RecordSetPtr& SharedRecordset() {
     static zeviza::RecordSetPtr recordset;

@@ -27,7 +27,7 @@ QMessageBox::Icon ToQt(zeviza::Icon icon) {
 
 // Lifts every busy pointer for the life of a box and puts them back after.
 class PointerLifted {
-public:
+  public:
     PointerLifted() {
         while (QApplication::overrideCursor() != nullptr) {
             QApplication::restoreOverrideCursor();
@@ -40,7 +40,7 @@ public:
         }
     }
 
-private:
+  private:
     int lifted_ = 0;
 };
 

@@ -6,7 +6,7 @@
 namespace parlow {
 
 class QtPrompts : public zeviza::Prompts {
-public:
+  public:
     zeviza::Answer Show(const zeviza::Box& box) override;
 };
 

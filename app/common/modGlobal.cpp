@@ -49,7 +49,9 @@ std::vector<std::function<void()>>& ReleaseSteps() {
 
 }  // namespace
 
-void OnShutDown(std::function<void()> release) { ReleaseSteps().push_back(std::move(release)); }
+void OnShutDown(std::function<void()> release) {
+    ReleaseSteps().push_back(std::move(release));
+}
 
 void CloseSharedRecordset() {
     try {
@@ -108,13 +110,16 @@ bool Pause(int seconds) {
 }
 
 std::string ReadRegistryString(const std::string& keyPath, const std::string& valueName,
-                               bool classesRoot, bool currentConfig, bool currentUser,
-                               bool dynData, bool localMachine, bool performanceData, bool users,
+                               bool classesRoot, bool currentConfig, bool currentUser, bool dynData,
+                               bool localMachine, bool performanceData, bool users,
                                bool appendBackslash) {
     const std::pair<bool, RegistryRoot> roots[] = {
-        {classesRoot, RegistryRoot::ClassesRoot},   {currentConfig, RegistryRoot::CurrentConfig},
-        {currentUser, RegistryRoot::CurrentUser},   {dynData, RegistryRoot::DynData},
-        {localMachine, RegistryRoot::LocalMachine}, {performanceData, RegistryRoot::PerformanceData},
+        {classesRoot, RegistryRoot::ClassesRoot},
+        {currentConfig, RegistryRoot::CurrentConfig},
+        {currentUser, RegistryRoot::CurrentUser},
+        {dynData, RegistryRoot::DynData},
+        {localMachine, RegistryRoot::LocalMachine},
+        {performanceData, RegistryRoot::PerformanceData},
         {users, RegistryRoot::Users},
     };
     for (const auto& [chosen, root] : roots) {

@@ -26,8 +26,8 @@ bool Pause(int seconds);
 // Reads a value through the platform's registry stand-in. The first true
 // root flag chooses the root; with none true nothing is read.
 std::string ReadRegistryString(const std::string& keyPath, const std::string& valueName,
-                               bool classesRoot, bool currentConfig, bool currentUser,
-                               bool dynData, bool localMachine, bool performanceData, bool users,
+                               bool classesRoot, bool currentConfig, bool currentUser, bool dynData,
+                               bool localMachine, bool performanceData, bool users,
                                bool appendBackslash);
 
 // What ShutDown does before it ends the process, for tests to watch.

@@ -105,8 +105,8 @@ void Connection::Open() {
         // unit of work whole across a crash or power loss.
         db_ = detail::TakeIdleHandle(source);
         if (!db_) {
-            db_ = std::make_unique<SQLite::Database>(source, SQLite::OPEN_READWRITE,
-                                                     kBusyTimeoutMs);
+            db_ =
+                std::make_unique<SQLite::Database>(source, SQLite::OPEN_READWRITE, kBusyTimeoutMs);
         }
     } catch (const SQLite::Exception& e) {
         Fail(e.getErrorCode() == SQLITE_CANTOPEN ? 3709 : (e.getErrorCode() & 0xff),

@@ -8,9 +8,13 @@ namespace {
 Prompts* installed = nullptr;
 }
 
-void InstallPrompts(Prompts* prompts) { installed = prompts; }
+void InstallPrompts(Prompts* prompts) {
+    installed = prompts;
+}
 
-Prompts* InstalledPrompts() { return installed; }
+Prompts* InstalledPrompts() {
+    return installed;
+}
 
 Answer ShowBox(const Box& box) {
     if (installed != nullptr) {

@@ -47,21 +47,27 @@ const char* const kLoadClubEdit =
 
 }  // namespace
 
-RecordSetPtr Putt::LoadDeleteGame() { return ReadReporting("LoadDeleteGame", kLoadDeleteGame); }
+RecordSetPtr Putt::LoadDeleteGame() {
+    return ReadReporting("LoadDeleteGame", kLoadDeleteGame);
+}
 
 RecordSetPtr Putt::LoadGolferList() {
-    return ReadIgnoring("SELECT GolferID,FullName,LName,Category,Handicap FROM tblGolfer ORDER BY LName;");
+    return ReadIgnoring(
+        "SELECT GolferID,FullName,LName,Category,Handicap FROM tblGolfer ORDER BY LName;");
 }
 
 RecordSetPtr Putt::LoadClubEdit(const std::string& strClubID) {
     return ReadPropagating(kLoadClubEdit, {strClubID});
 }
 
-RecordSetPtr Putt::LoadClubList() { return ReadIgnoring(kLoadClubList); }
+RecordSetPtr Putt::LoadClubList() {
+    return ReadIgnoring(kLoadClubList);
+}
 
 RecordSetPtr Putt::LoadClub() {
-    return ReadReporting("LoadClub",
-                         "SELECT ClubID,ClubName,City,State,Tees,ClubPro,CoursePar FROM tblClub ORDER BY ClubName;");
+    return ReadReporting(
+        "LoadClub",
+        "SELECT ClubID,ClubName,City,State,Tees,ClubPro,CoursePar FROM tblClub ORDER BY ClubName;");
 }
 
 RecordSetPtr Putt::LoadStates() {
@@ -77,8 +83,9 @@ RecordSetPtr Putt::LoadGolferEdit(const std::string& strGolferID) {
 }
 
 RecordSetPtr Putt::LoadGolfer() {
-    return ReadReporting("LoadGolfer",
-                         "SELECT GolferID,FullName,Address,Club,Age,City FROM tblGolfer ORDER BY FullName;");
+    return ReadReporting(
+        "LoadGolfer",
+        "SELECT GolferID,FullName,Address,Club,Age,City FROM tblGolfer ORDER BY FullName;");
 }
 
 RecordSetPtr Putt::GetNewClubID() {
@@ -93,9 +100,13 @@ RecordSetPtr Putt::GetNewGolferID() {
     return ReadReporting("GetNewGolferID", "SELECT MAX(ID) AS [NewGolferID] FROM tblGolfer");
 }
 
-RecordSetPtr Putt::RefreshGolfers() { return ReadIgnoring("SELECT FullName FROM tblGolfer;"); }
+RecordSetPtr Putt::RefreshGolfers() {
+    return ReadIgnoring("SELECT FullName FROM tblGolfer;");
+}
 
-RecordSetPtr Putt::RefreshGames() { return ReadIgnoring("SELECT FullName FROM tblGames;"); }
+RecordSetPtr Putt::RefreshGames() {
+    return ReadIgnoring("SELECT FullName FROM tblGames;");
+}
 
 RecordSetPtr Putt::RefreshStats(std::int16_t intHoles) {
     if (intHoles != 0) {
@@ -104,6 +115,8 @@ RecordSetPtr Putt::RefreshStats(std::int16_t intHoles) {
     return ReadIgnoring("SELECT GameID FROM tblGames WHERE Holes > 0;");
 }
 
-RecordSetPtr Putt::RefreshClubs() { return ReadIgnoring("SELECT ClubName FROM tblClub;"); }
+RecordSetPtr Putt::RefreshClubs() {
+    return ReadIgnoring("SELECT ClubName FROM tblClub;");
+}
 
 }  // namespace zeviza

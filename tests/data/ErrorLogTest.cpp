@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <chrono>
 #include <ctime>
 #include <filesystem>
-#include <unistd.h>
 
 #include "ProgramFolder.h"
 #include "zeviza/ErrorLog.h"
@@ -44,8 +44,7 @@ TEST(ErrorLog, FirstLibraryEntryCreatesTheHeaderAndTheSecondAppendsWithoutIt) {
     AppendErrorLog(folder.Path(), LogEntryKind::Library, 5, "Locked.", "Remove Game - DLL Function",
                    when);
     const std::string second = kSpaces + "2026-12-08 09:05:07 Error: 5\r\n" +
-                               "Remove Game - DLL Function\r\n" + kDashes + "Locked.\r\n" +
-                               kDashes;
+                               "Remove Game - DLL Function\r\n" + kDashes + "Locked.\r\n" + kDashes;
     EXPECT_EQ(folder.ReadErrorLog(), first + second);
 }
 
@@ -60,14 +59,16 @@ TEST(ErrorLog, ConstructionFailureHasItsOwnBannerLabelAndShortClosingLine) {
     const std::string shortDashes = "%---------------------------------%\r\n";
     ASSERT_EQ(shortDashes.size(), 35u + 2u);
 
-    AppendErrorLog(folder.Path(), LogEntryKind::ConstructionFailure, 3706, "Gone.", "ignored", when);
+    AppendErrorLog(folder.Path(), LogEntryKind::ConstructionFailure, 3706, "Gone.", "ignored",
+                   when);
     EXPECT_EQ(folder.ReadErrorLog(),
               kDashes + "             Parlow Manager - Error Log\r\n" + kDashes + kSpaces +
                   "2026-01-02 03:04:05  Error: 3706\r\nInitialize Database Connection\r\n" +
                   kDashes + "Gone.\r\n" + shortDashes);
 
     const auto before = folder.ReadErrorLog();
-    AppendErrorLog(folder.Path(), LogEntryKind::ConstructionFailure, 3706, "Gone.", "ignored", when);
+    AppendErrorLog(folder.Path(), LogEntryKind::ConstructionFailure, 3706, "Gone.", "ignored",
+                   when);
     EXPECT_EQ(folder.ReadErrorLog(),
               before + kSpaces + "% Error Information %\r\n" +
                   "2026-01-02 03:04:05 Error: 3706\r\nInitialize Database Connection\r\n" +
@@ -91,8 +92,8 @@ TEST(ErrorLog, ProgramEntriesSignTheNumberAndUseTheShortRule) {
 TEST(ErrorLog, AFolderThatCannotBeWrittenIsSilentlyPassedOver) {
     AppendErrorLog("/proc/no-such-folder", LogEntryKind::Library, 1, "x", "y");
     ProgramFolder folder;
-    std::filesystem::permissions(folder.Path(), std::filesystem::perms::owner_read |
-                                                    std::filesystem::perms::owner_exec);
+    std::filesystem::permissions(
+        folder.Path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     AppendErrorLog(folder.Path(), LogEntryKind::Library, 1, "x", "y");
     std::filesystem::permissions(folder.Path(), std::filesystem::perms::owner_all);
     if (::geteuid() != 0) {  // root writes anywhere

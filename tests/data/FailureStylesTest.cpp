@@ -25,7 +25,7 @@ zeviza::TextArray SampleGolfer() {
 }
 
 class FailureStylesTest : public ::testing::Test {
-protected:
+  protected:
     ProgramFolder folder;
     ScriptedPrompts prompts;
 };

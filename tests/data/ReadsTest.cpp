@@ -25,7 +25,7 @@ std::vector<std::string> Column(zeviza::RecordSetPtr set, const std::string& nam
 }
 
 class ReadsTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         folder.Exec(
             "INSERT INTO tblGolfer (GolferID, FName, LName, FullName, Category, Handicap, Age, "
@@ -149,7 +149,8 @@ TEST_F(ReadsTest, HostileIdentifiersAreDataNotStatements) {
 }
 
 TEST(RecordSet, ReadsRowByRowAndSaysWhenItIsEmpty) {
-    RecordSet set({"A", "B"}, {{zeviza::Value(1), zeviza::Value("x")}, {zeviza::Value(2), zeviza::Value()}});
+    RecordSet set({"A", "B"},
+                  {{zeviza::Value(1), zeviza::Value("x")}, {zeviza::Value(2), zeviza::Value()}});
     EXPECT_FALSE(set.Eof());
     EXPECT_FALSE(set.Bof());
     EXPECT_EQ(set.Field("a").ToInt(), 1);

@@ -19,8 +19,8 @@ ProgramFolder::ProgramFolder() {
     std::filesystem::remove_all(path_);
     std::filesystem::create_directories(path_ / "green");
     std::filesystem::copy_file(PARLOW_SHIPPED_DATABASE, Database());
-    std::filesystem::permissions(Database(), std::filesystem::perms::owner_read |
-                                                 std::filesystem::perms::owner_write);
+    std::filesystem::permissions(
+        Database(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
 }
 
 ProgramFolder::~ProgramFolder() {
@@ -36,7 +36,9 @@ std::string ReadFile(const std::filesystem::path& path) {
     return text.str();
 }
 
-std::string ProgramFolder::ReadErrorLog() const { return ReadFile(ErrorLog()); }
+std::string ProgramFolder::ReadErrorLog() const {
+    return ReadFile(ErrorLog());
+}
 
 SQLite::Database ProgramFolder::Open() const {
     return SQLite::Database(Database().string(), SQLite::OPEN_READWRITE);

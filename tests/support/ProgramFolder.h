@@ -9,7 +9,7 @@
 namespace testing_support {
 
 class ProgramFolder {
-public:
+  public:
     ProgramFolder();
     ~ProgramFolder();
     ProgramFolder(const ProgramFolder&) = delete;
@@ -27,7 +27,7 @@ public:
     double Real(const std::string& sql) const;
     void Exec(const std::string& sql) const;
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

@@ -6,7 +6,9 @@ ScriptedPrompts::ScriptedPrompts() : previous_(zeviza::InstalledPrompts()) {
     zeviza::InstallPrompts(this);
 }
 
-ScriptedPrompts::~ScriptedPrompts() { zeviza::InstallPrompts(previous_); }
+ScriptedPrompts::~ScriptedPrompts() {
+    zeviza::InstallPrompts(previous_);
+}
 
 zeviza::Answer ScriptedPrompts::Show(const zeviza::Box& box) {
     shown_.push_back(box);

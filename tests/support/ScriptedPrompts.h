@@ -10,7 +10,7 @@
 namespace testing_support {
 
 class ScriptedPrompts : public zeviza::Prompts {
-public:
+  public:
     ScriptedPrompts();
     ~ScriptedPrompts() override;
 
@@ -21,7 +21,7 @@ public:
     const zeviza::Box& Last() const { return shown_.back(); }
     void Clear() { shown_.clear(); }
 
-private:
+  private:
     zeviza::Prompts* previous_;
     std::deque<zeviza::Answer> answers_;
     std::vector<zeviza::Box> shown_;

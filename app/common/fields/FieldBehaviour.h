@@ -32,7 +32,7 @@ struct FieldEntry {
 
 class FieldBehaviour : public QObject {
     Q_OBJECT
-public:
+  public:
     // Fields in Enter order; Enter in the last one moves to `save`.
     FieldBehaviour(QWidget* screen, std::vector<FieldEntry> fields, QAbstractButton* save);
     ~FieldBehaviour() override;
@@ -46,10 +46,10 @@ public:
 
     static void PaintButton(QAbstractButton* button, QColor colour);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     struct ListState {
         QTreeWidget* list;
         std::function<void(QTreeWidgetItem*)> chosen;

@@ -16,7 +16,7 @@ class Database;
 namespace zeviza {
 
 class Connection {
-public:
+  public:
     // The string is kept as given; later changes to Putt::strConnect do not
     // reach an existing connection.
     explicit Connection(std::string connectString);
@@ -48,7 +48,7 @@ public:
     void SetClientSideCursor() { clientSide_ = true; }
     bool ClientSideCursor() const { return clientSide_; }
 
-private:
+  private:
     [[noreturn]] void Fail(long number, const std::string& description);
     [[noreturn]] void FailFromEngine(const std::exception& e);
     SQLite::Database& Db();

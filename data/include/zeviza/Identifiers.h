@@ -10,8 +10,14 @@ namespace zeviza {
 
 std::string FormIdentifier(char prefix, int factor, const Value& largestRowNumber);
 
-inline std::string MakeNewGolferID(const Value& largest) { return FormIdentifier('D', 2, largest); }
-inline std::string MakeNewClubID(const Value& largest) { return FormIdentifier('C', 2, largest); }
-inline std::string MakeNewGameID(const Value& largest) { return FormIdentifier('G', 1, largest); }
+inline std::string MakeNewGolferID(const Value& largest) {
+    return FormIdentifier('D', 2, largest);
+}
+inline std::string MakeNewClubID(const Value& largest) {
+    return FormIdentifier('C', 2, largest);
+}
+inline std::string MakeNewGameID(const Value& largest) {
+    return FormIdentifier('G', 1, largest);
+}
 
 }  // namespace zeviza

@@ -19,7 +19,7 @@ struct Box {
 };
 
 class Prompts {
-public:
+  public:
     virtual ~Prompts() = default;
     virtual Answer Show(const Box& box) = 0;
 };

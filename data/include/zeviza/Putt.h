@@ -22,7 +22,7 @@ using IntArray = std::vector<std::int16_t>;
 using SingleArray = std::vector<float>;
 
 class Putt {
-public:
+  public:
     // Connects to green/parlow.plg below the library's own folder.
     Putt();
     // Connects below the given program folder.
@@ -33,7 +33,9 @@ public:
 
     // --- properties ---
     Connection* conDataBase() { return conDataBase_.get(); }
-    void conDataBase(std::unique_ptr<Connection> connection) { conDataBase_ = std::move(connection); }
+    void conDataBase(std::unique_ptr<Connection> connection) {
+        conDataBase_ = std::move(connection);
+    }
     std::string strFunction;
     std::string strConnect;
 
@@ -57,8 +59,8 @@ public:
     // --- course writes ---
     bool AddClub(TextArray& strText, IntArray& intNumbers, IntArray& intCaps, IntArray& intStats,
                  float sngRating);
-    bool UpdateClub(TextArray& strText, IntArray& intNumbers, IntArray& intCaps,
-                    IntArray& intStats, float sngRating, std::string& strClubID);
+    bool UpdateClub(TextArray& strText, IntArray& intNumbers, IntArray& intCaps, IntArray& intStats,
+                    float sngRating, std::string& strClubID);
     bool DeleteClub(std::string& strClubID);
 
     // --- game writes ---
@@ -77,8 +79,8 @@ public:
 
     bool DeleteGame(std::string& strGameID, std::string& strGolferID, std::int16_t intHoles,
                     IntArray& intStats);
-    bool UpdateGolferStats(std::string& strGameID, std::string& strGolferID,
-                           std::int16_t intHoles, IntArray& intStats);
+    bool UpdateGolferStats(std::string& strGameID, std::string& strGolferID, std::int16_t intHoles,
+                           IntArray& intStats);
 
     RecordSetPtr RefreshGolfers();
     RecordSetPtr RefreshGames();
@@ -94,7 +96,7 @@ public:
     // Lets tests point every default-constructed Putt at their own folder.
     static void OverrideLibraryFolder(const std::filesystem::path& folder);
 
-private:
+  private:
     enum class Outcome { Commit, RollBack };
     struct WriteLabels {
         const char* log;      // the error log's label line

@@ -10,7 +10,7 @@
 namespace zeviza {
 
 class RecordSet {
-public:
+  public:
     RecordSet(std::vector<std::string> columns, std::vector<std::vector<Value>> rows);
 
     // Both flags set at once means the set holds no rows.
@@ -36,7 +36,7 @@ public:
     void Detach() { detached_ = true; }
     bool IsDetached() const { return detached_; }
 
-private:
+  private:
     std::size_t IndexOf(const std::string& column) const;
 
     std::vector<std::string> columns_;

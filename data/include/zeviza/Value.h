@@ -8,7 +8,7 @@
 namespace zeviza {
 
 class Value {
-public:
+  public:
     Value() = default;
     Value(std::nullptr_t) {}
     Value(int v) : v_(static_cast<std::int64_t>(v)) {}
@@ -30,7 +30,7 @@ public:
 
     bool operator==(const Value& other) const = default;
 
-private:
+  private:
     std::variant<std::monostate, std::int64_t, double, std::string> v_;
 };
 

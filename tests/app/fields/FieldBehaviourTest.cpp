@@ -52,7 +52,7 @@ struct SmallScreen : QWidget {
 };
 
 class FieldBehaviourTest : public GuiTest {
-protected:
+  protected:
     FieldBehaviourTest() { ShowAndActivate(&screen); }
     SmallScreen screen;
 };

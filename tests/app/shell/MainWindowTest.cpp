@@ -196,16 +196,15 @@ TEST_F(MainWindowTest, TheGolferCommandsOpenTheGolferScreensAfterTheirChecks) {
 
     Choose("mnuAddGolfer");
     ASSERT_EQ(OpenWindows(), 1);
-    EXPECT_EQ(main->mdiArea()->activeSubWindow()->widget()->windowTitle(),
-              "Add New Golfer Record");
+    EXPECT_EQ(main->mdiArea()->activeSubWindow()->widget()->windowTitle(), "Add New Golfer Record");
 
-    folder.Exec("INSERT INTO tblGolfer (GolferID, FName, LName, FullName) "
-                "VALUES ('D2', 'Ann', 'Lee', 'Ann Lee');");
+    folder.Exec(
+        "INSERT INTO tblGolfer (GolferID, FName, LName, FullName) "
+        "VALUES ('D2', 'Ann', 'Lee', 'Ann Lee');");
     Choose("mnuEditGolfers");
     EXPECT_EQ(main->mdiArea()->activeSubWindow()->widget()->windowTitle(), "Edit Golfer Records");
     Choose("mnuDeleteGolfer");
-    EXPECT_EQ(main->mdiArea()->activeSubWindow()->widget()->windowTitle(),
-              "Remove Golfer Records");
+    EXPECT_EQ(main->mdiArea()->activeSubWindow()->widget()->windowTitle(), "Remove Golfer Records");
     EXPECT_EQ(OpenWindows(), 3);
 }
 

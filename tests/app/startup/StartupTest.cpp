@@ -5,11 +5,11 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QTextEdit>
 #include <QVBoxLayout>
-#include <QElapsedTimer>
 #include <filesystem>
 #include <fstream>
 
@@ -25,7 +25,7 @@ namespace {
 using testing_support::GuiTest;
 
 class StartupTest : public GuiTest {
-protected:
+  protected:
     parlow::StartupResult Start() {
         parlow::StartupOptions options;
         options.showSplash = false;
@@ -103,15 +103,15 @@ TEST_F(StartupTest, ALockLeftByAKilledCopyDoesNotBlockTheNextStart) {
 }
 
 TEST_F(StartupTest, TheErrorHandlerPassesOverMissingFilesAndReportsTheRest) {
-    EXPECT_TRUE(parlow::HandleStartupFailure(std::make_exception_ptr(
-        zeviza::Error(53, "File not found"))));
-    EXPECT_TRUE(parlow::HandleStartupFailure(std::make_exception_ptr(
-        zeviza::Error(75, "Path/File access error"))));
+    EXPECT_TRUE(
+        parlow::HandleStartupFailure(std::make_exception_ptr(zeviza::Error(53, "File not found"))));
+    EXPECT_TRUE(parlow::HandleStartupFailure(
+        std::make_exception_ptr(zeviza::Error(75, "Path/File access error"))));
     EXPECT_TRUE(prompts.Shown().empty());
     EXPECT_FALSE(std::filesystem::exists(folder.ErrorLog()));
 
-    EXPECT_FALSE(parlow::HandleStartupFailure(
-        std::make_exception_ptr(zeviza::Error(13, "Type mismatch"))));
+    EXPECT_FALSE(
+        parlow::HandleStartupFailure(std::make_exception_ptr(zeviza::Error(13, "Type mismatch"))));
     ASSERT_EQ(prompts.Shown().size(), 1u);
     EXPECT_EQ(prompts.Last().title, "Parlow's Log");
     EXPECT_EQ(prompts.Last().text,
@@ -139,8 +139,8 @@ TEST_F(StartupTest, ReadRegistryStringTrimsAndAppendsOneBackslash) {
     OneKeyRegistry* keys = registry.get();
     parlow::InstallRegistry(std::move(registry));
     auto read = [](bool append, bool localMachine = true) {
-        return parlow::ReadRegistryString("Key", "Value", false, false, false, false,
-                                          localMachine, false, false, append);
+        return parlow::ReadRegistryString("Key", "Value", false, false, false, false, localMachine,
+                                          false, false, append);
     };
 
     keys->answer = "  C:\\Tools  ";

@@ -2,16 +2,18 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QComboBox>
 
 #include "ProgramState.h"
 #include "modGlobal.h"
 
 namespace testing_support {
 
-GuiTest::GuiTest() { parlow::SetProgramFolder(folder.Path()); }
+GuiTest::GuiTest() {
+    parlow::SetProgramFolder(folder.Path());
+}
 
 GuiTest::~GuiTest() {
     parlow::ReleaseEverything();
@@ -44,13 +46,16 @@ void GuiTest::TypeKeys(QWidget* target, const QString& text) {
     }
 }
 
-void GuiTest::PressEnter(QWidget* widget) { PressKey(widget, Qt::Key_Return); }
+void GuiTest::PressEnter(QWidget* widget) {
+    PressKey(widget, Qt::Key_Return);
+}
 
 void GuiTest::PressKey(QWidget* widget, Qt::Key key) {
-    QWidget* target = QApplication::focusWidget() != nullptr &&
-                              (widget == nullptr || widget->isAncestorOf(QApplication::focusWidget()))
-                          ? QApplication::focusWidget()
-                          : widget;
+    QWidget* target =
+        QApplication::focusWidget() != nullptr &&
+                (widget == nullptr || widget->isAncestorOf(QApplication::focusWidget()))
+            ? QApplication::focusWidget()
+            : widget;
     QTest::keyClick(target, key);
     Settle();
 }
@@ -66,10 +71,13 @@ void GuiTest::Settle() {
     QApplication::processEvents();
 }
 
-QWidget* GuiTest::Focused() { return QApplication::focusWidget(); }
+QWidget* GuiTest::Focused() {
+    return QApplication::focusWidget();
+}
 
 bool GuiTest::IsLit(const QLabel* caption, const QColor& colour, bool bold) {
-    return caption->palette().color(QPalette::WindowText) == colour && caption->font().bold() == bold;
+    return caption->palette().color(QPalette::WindowText) == colour &&
+           caption->font().bold() == bold;
 }
 
 void GuiTest::ShowAndActivate(QWidget* screen) {

@@ -18,8 +18,7 @@ class QLabel;
 namespace testing_support {
 
 class GuiTest : public ::testing::Test {
-public:
-
+  public:
     // Focuses a field, clears it and types the text as key strokes.
     static void Type(QWidget* field, const QString& text);
     // Key strokes into a widget as they stand; letters beyond ASCII arrive
@@ -39,7 +38,7 @@ public:
     // focus events arrive as they would on the desktop.
     static void ShowAndActivate(QWidget* screen);
 
-protected:
+  protected:
     GuiTest();
     ~GuiTest() override;
 
