@@ -85,11 +85,7 @@ ClubRecordArgs BuildClubRecordArgs(const CourseEntry& entry, CourseScreen screen
 }
 
 std::optional<std::string> MakeNewClubID(const zeviza::RecordSet* newClubIdRows) {
-    if (newClubIdRows == nullptr || newClubIdRows->Eof() ||
-        !newClubIdRows->HasColumn("NewClubID")) {
-        return std::nullopt;
-    }
-    return zeviza::MakeNewClubID(newClubIdRows->Field("NewClubID"));
+    return zeviza::FormIdentifierFromRows(zeviza::kClubIdentifiers, newClubIdRows);
 }
 
 }  // namespace courses

@@ -27,7 +27,9 @@ std::string ErrorText(LogEntryKind kind, long number, bool fileIsNew) {
     return std::string(fileIsNew ? " " : "") + "Error: " + std::to_string(number);
 }
 
-std::string DateTime(Clock::time_point when) {
+}  // namespace
+
+std::string DateTimeText(Clock::time_point when) {
     const std::time_t t = Clock::to_time_t(when);
     std::tm local{};
     localtime_r(&t, &local);
@@ -35,8 +37,6 @@ std::string DateTime(Clock::time_point when) {
     std::strftime(buffer, sizeof buffer, "%Y-%m-%d %H:%M:%S", &local);
     return buffer;
 }
-
-}  // namespace
 
 std::filesystem::path ErrorLogPath(const std::filesystem::path& folder) {
     return folder / "error.log";
@@ -61,7 +61,7 @@ void AppendErrorLog(const std::filesystem::path& folder, LogEntryKind kind, long
         if (kind == LogEntryKind::ConstructionFailure && !fileIsNew) {
             line("% Error Information %");
         }
-        line(DateTime(when) + " " + ErrorText(kind, number, fileIsNew));
+        line(DateTimeText(when) + " " + ErrorText(kind, number, fileIsNew));
         line(kind == LogEntryKind::ConstructionFailure ? "Initialize Database Connection" : label);
         line(kind == LogEntryKind::Program ? "---" : kDashes);
         line(description);

@@ -2,6 +2,7 @@
 
 #include "Literal.h"
 #include "WriteHelpers.h"
+#include "zeviza/ErrorLog.h"
 #include "zeviza/Prompts.h"
 
 namespace zeviza::detail {
@@ -36,12 +37,7 @@ Value ReusedText(const std::string& cleanedElement) {
 }
 
 std::string NowText() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    char buffer[32];
-    std::strftime(buffer, sizeof buffer, "%Y-%m-%d %H:%M:%S", &local);
-    return buffer;
+    return DateTimeText();
 }
 
 void Insert(Connection& connection, std::string_view table, const Columns& columns) {

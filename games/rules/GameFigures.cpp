@@ -198,11 +198,7 @@ std::variant<GameFigures, zeviza::Error> ComputeGameFigures(const GameEntry& ent
 }
 
 std::optional<std::string> MakeNewGameID(const zeviza::RecordSet* newGameIdRows) {
-    if (newGameIdRows == nullptr || newGameIdRows->Eof() ||
-        !newGameIdRows->HasColumn("NewGameID")) {
-        return std::nullopt;
-    }
-    return zeviza::MakeNewGameID(newGameIdRows->Field("NewGameID"));
+    return zeviza::FormIdentifierFromRows(zeviza::kGameIdentifiers, newGameIdRows);
 }
 
 }  // namespace games

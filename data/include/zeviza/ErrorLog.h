@@ -23,4 +23,8 @@ void AppendErrorLog(const std::filesystem::path& folder, LogEntryKind kind, long
 
 std::filesystem::path ErrorLogPath(const std::filesystem::path& folder);
 
+// Local date and time as the database and the log write them:
+// "YYYY-MM-DD HH:MM:SS".
+std::string DateTimeText(Clock::time_point when = Clock::now());
+
 }  // namespace zeviza
