@@ -170,7 +170,7 @@ TEST_F(StartupTest, PauseWithZeroSecondsEndsAtTheNextSecondBoundary) {
     timer.start();
     EXPECT_TRUE(parlow::Pause(0));
     EXPECT_GT(QDateTime::currentSecsSinceEpoch(), start);
-    EXPECT_LE(timer.elapsed(), 1100);
+    EXPECT_LT(timer.elapsed(), 2000);  // one boundary, not two
 }
 
 TEST_F(StartupTest, SharedRoutinesTrimFieldsAndReleaseWhatTheyHold) {
