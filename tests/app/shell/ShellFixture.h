@@ -117,7 +117,7 @@ class ShellTest : public testing_support::GuiTest {
     std::filesystem::path StartedFile() const { return folder.Path() / "started.txt"; }
     // What the recording program was started with, once it has run.
     std::string WaitForStart() const {
-        for (int i = 0; i < 500 && !std::filesystem::exists(StartedFile()); ++i) {
+        for (int i = 0; i < 3000 && !std::filesystem::exists(StartedFile()); ++i) {
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         }
         return testing_support::ReadFile(StartedFile());
