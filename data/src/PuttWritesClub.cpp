@@ -10,7 +10,6 @@
 
 namespace zeviza {
 
-using detail::CleanedText;
 using detail::Columns;
 
 namespace {
@@ -28,16 +27,6 @@ void RequireCourseSlots(const TextArray& strText, const IntArray& intNumbers,
     detail::RequireSlots(intNumbers, 22);
     detail::RequireSlots(intCaps, 18);
     detail::RequireSlots(intStats, 5);
-}
-
-// ClubName to ClubMgr; the slot in asIs is stored unchanged.
-Columns NameAndAddress(Putt& putt, TextArray& strText, std::size_t asIs) {
-    Columns columns;
-    for (std::size_t i = 0; i < kClubTexts; ++i) {
-        columns.push_back(
-            {kClubColumns[i], i == asIs ? Value(strText[i]) : CleanedText(putt, strText[i])});
-    }
-    return columns;
 }
 
 // Par1, HCap1 ... Par9, HCap9, ParOut, Par10, HCap10 ... Par18, HCap18, ParIn:
@@ -76,7 +65,7 @@ bool Putt::AddClub(TextArray& strText, IntArray& intNumbers, IntArray& intCaps, 
     return RunWrite({"Add Course - DLL Function", "AddClub"}, [&](Connection& connection) {
         RequireCourseSlots(strText, intNumbers, intCaps, intStats);
         Columns columns{{"ClubID", Value(strText[10])}};
-        for (auto& column : NameAndAddress(*this, strText, kClubTexts)) {
+        for (auto& column : detail::TextColumns(*this, strText, kClubColumns, {})) {
             columns.push_back(std::move(column));
         }
         columns.push_back({"Tees", Value(strText[kTees])});
@@ -93,7 +82,7 @@ bool Putt::UpdateClub(TextArray& strText, IntArray& intNumbers, IntArray& intCap
     return RunWrite({"Update Club - DLL Function", "Update Club"}, [&](Connection& connection) {
         RequireCourseSlots(strText, intNumbers, intCaps, intStats);
         // The state code comes from a list on the edit screen and goes in unchanged.
-        auto columns = NameAndAddress(*this, strText, 3);
+        auto columns = detail::TextColumns(*this, strText, kClubColumns, {3});
         columns.push_back({"Tees", Value(strText[kTees])});
         AppendCard(columns, intNumbers, intCaps);
         AppendCourseFigures(columns, intNumbers, intStats, sngRating);

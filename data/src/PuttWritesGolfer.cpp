@@ -19,18 +19,12 @@ const std::array<const char*, kProfileTexts> kProfileColumns = {
     "Zip",      "HPhone",    "CPhone",  "WPhone",    "Club",         "ClubAddress",
     "ClubCity", "ClubState", "ClubZip", "ClubPhone", "ClubProPhone", "Notes"};
 
-// FName to WPhone, Age, Club to Notes, Handicap: what entry and edit share.
-// The slots in asIs are stored unchanged, every other text cleaned.
+// FName to Notes, Age, Handicap: what entry and edit share. The slots in
+// asIs are stored unchanged, every other text cleaned.
 Columns ProfileColumns(Putt& putt, TextArray& strText, std::int16_t intAge, float sngHandicap,
                        const std::set<std::size_t>& asIs) {
-    Columns columns;
-    for (std::size_t i = 0; i < kProfileTexts; ++i) {
-        if (i == 10) {
-            columns.push_back({"Age", Value(intAge)});
-        }
-        columns.push_back({kProfileColumns[i],
-                           asIs.count(i) != 0 ? Value(strText[i]) : CleanedText(putt, strText[i])});
-    }
+    Columns columns = detail::TextColumns(putt, strText, kProfileColumns, asIs);
+    columns.push_back({"Age", Value(intAge)});
     columns.push_back({"Handicap", Value(sngHandicap)});
     return columns;
 }

@@ -36,6 +36,16 @@ Value ReusedText(const std::string& cleanedElement) {
     return Value(LiteralValue(cleanedElement));
 }
 
+Columns TextColumns(Putt& putt, TextArray& strText, std::span<const char* const> names,
+                    const std::set<std::size_t>& asIs) {
+    Columns columns;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        columns.push_back(
+            {names[i], asIs.count(i) != 0 ? Value(strText[i]) : CleanedText(putt, strText[i])});
+    }
+    return columns;
+}
+
 std::string NowText() {
     return DateTimeText();
 }

@@ -4,6 +4,8 @@
 // statements assembled from (column, value) lists so that each value is bound
 // and never spliced into SQL.
 #include <cstddef>
+#include <set>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,6 +43,11 @@ struct Column {
     Value value;
 };
 using Columns = std::vector<Column>;
+
+// One column per text slot, in slot order: each slot cleaned, except those
+// listed in asIs, which are stored unchanged.
+Columns TextColumns(Putt& putt, TextArray& strText, std::span<const char* const> names,
+                    const std::set<std::size_t>& asIs);
 
 // INSERT INTO table (a,b,...) VALUES (?,?,...);
 void Insert(Connection& connection, std::string_view table, const Columns& columns);
