@@ -5,24 +5,18 @@
 #include "BusyCursor.h"
 #include "ProgramState.h"
 #include "QtPrompts.h"
+#include "ScreenSteps.h"
 #include "modGlobal.h"
 
 namespace parlow {
 
 namespace {
 
+// A read that fails or finds no Putt counts as finding no records.
 bool FindsRows(const RecordCheck& check) {
-    zeviza::Putt* putt = CurrentPutt();
-    if (putt == nullptr) {
-        return false;
-    }
-    try {
-        SharedRecordset() = check.read(*putt);
-        const auto& found = SharedRecordset();
-        return found != nullptr && !found->IsEmpty();
-    } catch (...) {
-        return false;
-    }
+    SharedRecordset() = PuttStep(check.read);
+    const auto& found = SharedRecordset();
+    return found != nullptr && !found->IsEmpty();
 }
 
 }  // namespace
