@@ -12,27 +12,21 @@
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <type_traits>
 #include <vector>
 
 #include "Platform.h"
 #include "ProgramState.h"
 #include "ShutDownHooks.h"
 #include "zeviza/ErrorLog.h"
+#include "zeviza/TrimSpaces.h"
 
 namespace parlow {
 
 namespace {
 
-std::string TrimSpaces(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 QString TrimSpaces(const QString& text) {
-    return QString::fromStdString(TrimSpaces(text.toStdString()));
+    return QString::fromStdString(zeviza::TrimSpaces(text.toStdString()));
 }
 
 // The line edits inside combo lists and date pickers are not text fields.
@@ -82,18 +76,20 @@ void TrimTextFields(QWidget* screen) {
             }
         }
     }
-    for (QTextEdit* edit : screen->findChildren<QTextEdit*>()) {
-        const QString text = edit->toPlainText();
-        if (TrimSpaces(text) != text) {
-            edit->setPlainText(TrimSpaces(text));
+    // Rich-text and plain notes boxes alike; untouched when already trimmed,
+    // so the cursor and undo history stay.
+    auto trimBoxes = [screen](auto* kind) {
+        using Box = std::remove_pointer_t<decltype(kind)>;
+        for (Box* edit : screen->findChildren<Box*>()) {
+            const QString text = edit->toPlainText();
+            const QString trimmed = TrimSpaces(text);
+            if (trimmed != text) {
+                edit->setPlainText(trimmed);
+            }
         }
-    }
-    for (QPlainTextEdit* edit : screen->findChildren<QPlainTextEdit*>()) {
-        const QString text = edit->toPlainText();
-        if (TrimSpaces(text) != text) {
-            edit->setPlainText(TrimSpaces(text));
-        }
-    }
+    };
+    trimBoxes(static_cast<QTextEdit*>(nullptr));
+    trimBoxes(static_cast<QPlainTextEdit*>(nullptr));
 }
 
 bool Pause(int seconds) {
@@ -131,7 +127,7 @@ std::string ReadRegistryString(const std::string& keyPath, const std::string& va
         if (!value || value->size() + 1 > kBufferCharacters) {
             return {};
         }
-        std::string text = TrimSpaces(*value);
+        std::string text = zeviza::TrimSpaces(*value);
         if (appendBackslash && (text.empty() || text.back() != '\\')) {
             text += '\\';
         }

@@ -6,6 +6,7 @@
 
 #include "zeviza/ErrorLog.h"
 #include "zeviza/Prompts.h"
+#include "zeviza/TrimSpaces.h"
 
 namespace zeviza {
 
@@ -17,14 +18,6 @@ const char* const kEol = "\r\n";
 std::filesystem::path& FolderOverride() {
     static std::filesystem::path folder;
     return folder;
-}
-
-std::string TrimSpaces(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 void ShowConstructionFailure() {
