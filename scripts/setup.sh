@@ -11,6 +11,7 @@ packages=(
   fonts-liberation fonts-comic-neue
   xvfb xauth x11-apps imagemagick xdotool openbox
   clang-format
+  poppler-utils
 )
 
 missing=()

@@ -2,9 +2,10 @@
 // Pages opened in the desktop's web browser.
 #include <string>
 
+#include "MakerSite.h"
+
 namespace parlow {
 
-inline constexpr const char* kMakerSite = "https://www.parlowslog.com";
 inline constexpr const char* kProductPage =
     "https://www.parlowslog.com/pages/parlow/the-parlows-log.htm";
 inline constexpr const char* kRulesInBrief =
