@@ -1,0 +1,119 @@
+// The preview window: a child of the main window, drawn page by page.
+#include <QLabel>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QScrollArea>
+#include <QTemporaryDir>
+
+#include "GuiTest.h"
+#include "PdfText.h"
+#include "Reports.h"
+#include "SampleReports.h"
+#include "engine/Report.h"
+#include "preview/ReportPreview.h"
+
+namespace {
+
+using namespace parlow::reports;
+
+class Preview : public testing_support::GuiTest {
+  protected:
+    Preview() {
+        main.setCentralWidget(area);
+        main.resize(1200, 900);
+        ShowAndActivate(&main);
+    }
+
+    ReportPreview* Open(const std::string& layout, const ReportData& data) {
+        QMdiSubWindow* window = ShowReportPreview(layout, data);
+        Settle();
+        return window != nullptr ? qobject_cast<ReportPreview*>(window->widget()) : nullptr;
+    }
+
+    QString PageNumber(ReportPreview* preview) const {
+        return preview->findChild<QLabel*>("pageNumber")->text();
+    }
+
+    QMainWindow main;
+    QMdiArea* area = new QMdiArea;
+};
+
+TEST_F(Preview, OpensAsAChildWindowWithTheLayoutsCaption) {
+    QMdiSubWindow* window = ShowReportPreview("rptGolfer18Stats", report_samples::Stats18());
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->mdiArea(), area);
+    EXPECT_EQ(window->windowTitle(), "The Parlow's Log - 18 Hole Games Stats");
+    EXPECT_EQ(window->objectName(), "rptGolfer18Stats");
+    EXPECT_EQ(area->activeSubWindow(), window);
+    EXPECT_EQ(window->windowModality(), Qt::NonModal);
+
+    EXPECT_EQ(ShowReportPreview("rptNothing", report_samples::Stats18()), nullptr);
+}
+
+TEST_F(Preview, ANewResultReplacesThePreviewOfTheSameLayout) {
+    ShowReportPreview("rptClubData", report_samples::ClubStats());
+    ShowReportPreview("rptScoreCard", report_samples::ScoreCard());
+    QMdiSubWindow* second = ShowReportPreview("rptClubData", report_samples::ClubStats());
+    Settle();
+    const auto windows = area->subWindowList();
+    ASSERT_EQ(windows.size(), 2);
+    EXPECT_TRUE(windows.contains(second));
+}
+
+TEST_F(Preview, LongReportOpensOnItsFirstPageAlone) {
+    ReportPreview* preview = Open("rptGames18Hist", report_samples::LongHistory(1000));
+    ASSERT_NE(preview, nullptr);
+    const int pages = preview->PageCount();
+    ASSERT_GT(pages, 20);
+    EXPECT_EQ(preview->DrawnPages(), 1);
+    EXPECT_EQ(PageNumber(preview), QString("Page 1 of %1").arg(pages));
+
+    PressKey(preview, Qt::Key_PageDown);
+    EXPECT_EQ(preview->CurrentPage(), 1);
+    PressKey(preview, Qt::Key_PageUp);
+    PressKey(preview, Qt::Key_PageUp);
+    EXPECT_EQ(preview->CurrentPage(), 0);
+    preview->ShowPage(pages + 5);
+    EXPECT_EQ(PageNumber(preview), QString("Page %1 of %1").arg(pages));
+    EXPECT_EQ(preview->DrawnPages(), 4);
+}
+
+TEST_F(Preview, ZoomStepsAndFits) {
+    ReportPreview* preview = Open("rptScoreCard", report_samples::ScoreCard());
+    ASSERT_NE(preview, nullptr);
+    const QLabel* page = preview->findChild<QLabel*>("pageView");
+    const int width = page->width();
+    preview->ZoomIn();
+    EXPECT_DOUBLE_EQ(preview->Zoom(), 1.25);
+    EXPECT_GT(page->width(), width);
+    preview->ZoomOut();
+    preview->ZoomOut();
+    EXPECT_DOUBLE_EQ(preview->Zoom(), 0.75);
+
+    preview->FitPage();
+    const QSize room = preview->findChild<QScrollArea*>()->viewport()->size();
+    EXPECT_LE(page->width(), room.width() + 1);
+    EXPECT_LE(page->height(), room.height() + 1);
+    preview->FitWidth();
+    EXPECT_NEAR(page->width(), room.width(), 2);
+}
+
+TEST_F(Preview, SavesThePagesItShows) {
+    ReportPreview* preview = Open("rptGameStats", report_samples::GameStats());
+    ASSERT_NE(preview, nullptr);
+    EXPECT_EQ(preview->GetReport().SuggestedFileName(), "Game Stats G12.pdf");
+    QTemporaryDir folder;
+    const QString file = folder.filePath("Game Stats G12.pdf");
+    ASSERT_TRUE(preview->SaveAsPdfTo(file));
+    EXPECT_TRUE(report_samples::PdfText(file).contains("Individual Game Stats"));
+    EXPECT_TRUE(prompts.Shown().empty());
+
+    EXPECT_FALSE(preview->SaveAsPdfTo(folder.filePath("no/such/folder.pdf")));
+    ASSERT_EQ(prompts.Shown().size(), 1u);
+    EXPECT_EQ(prompts.Last().icon, zeviza::Icon::Critical);
+    EXPECT_TRUE(
+        QString::fromStdString(prompts.Last().text).startsWith("The report was NOT saved."));
+}
+
+}  // namespace
