@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <QFontMetricsF>
+#include <QPrinter>
 #include <QTemporaryDir>
 
 #include "PdfText.h"
 #include "Reports.h"
 #include "SampleReports.h"
+#include "engine/PagedOutput.h"
 #include "engine/Report.h"
 #include "layouts/LayoutCatalog.h"
 
@@ -205,6 +207,31 @@ TEST_F(LayoutPdf, SavedFileIsNamedAfterTheReportAndItsRecord) {
     }
     ReportData none;
     EXPECT_EQ(Report(*MakeLayout("rptGameStats"), none).SuggestedFileName(), "Game Stats.pdf");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(LayoutPdf, PrinterGetsTheChosenPagesAsThePreviewDrawsThem) {
+    const Report report(*MakeLayout("rptGames18Hist"), report_samples::LongHistory(200));
+    ASSERT_GE(report.PageCount(), 4);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const QString file = folder.filePath("printed.pdf");
+    printer.setOutputFileName(file);
+    printer.setFullPage(true);
+    ApplyPageSettings(report.GetLayout(), printer);
+    ASSERT_TRUE(PaintPages(report, printer, 1, 2));
+
+    const QStringList pages = PdfText(file).split('\f', Qt::SkipEmptyParts);
+    ASSERT_EQ(pages.size(), 2);
+    EXPECT_EQ(PdfPageSize(file), kLandscape);
+    for (int p = 0; p < 2; ++p) {
+        for (const PlacedText& text : report.PageTexts(p + 1)) {
+            EXPECT_TRUE(pages[p].contains(text.text)) << text.text.toStdString();
+        }
+    }
 }
 
 }  // namespace
