@@ -221,9 +221,10 @@ QLayout* CourseForm::LayOutClub() {
         addRow(row++, lblInfo[InfoLabelOf(box)], txtBox[box]);
     }
     grid->setRowStretch(row, 1);
-    const int charWidth = fontMetrics().horizontalAdvance('0');
+    // A full 35-character name shows whole.
+    const int nameWidth = fontMetrics().averageCharWidth() * 35 + 16;
     for (QLineEdit* box : txtBox) {
-        box->setMinimumWidth(charWidth * 24);
+        box->setMinimumWidth(nameWidth);
     }
     return grid;
 }
@@ -252,6 +253,7 @@ QLayout* CourseForm::LayOutHoleGrid() {
         grid->addWidget(numBox[firstBox + 9], top + 1, kTotalColumn);
     }
     grid->setRowMinimumHeight(3, 10);
+    grid->setColumnStretch(kTotalColumn + 1, 1);  // room to spare goes past the card
     return grid;
 }
 
