@@ -39,8 +39,9 @@ frmEditClub::frmEditClub(QWidget* parent) : QWidget(parent) {
     }
     setWindowTitle(kCaption);
     lblHeading = golfers::NewHeading(HeadingOf(CourseScreen::Edit), this);
+    CreateSelection();  // first, so the screen opens with the focus in the list
     form = new CourseForm(CourseScreen::Edit, this);
-    CreateSelection();
+    setTabOrder(cboClub[0], form->txtBox[0]);
 
     auto* selection = new QHBoxLayout;
     selection->addStretch();
@@ -71,7 +72,6 @@ void frmEditClub::CreateSelection() {
     cboClub[0]->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     cboClub[0]->setMaxVisibleItems(20);
     cboClub[1]->hide();
-    setTabOrder(cboClub[0], form->txtBox[0]);
     auto* behaviour = new parlow::FieldBehaviour(this, {{cboClub[0], lblClub}}, nullptr);
     behaviour->SetNext(cboClub[0], cboClub[0]);
     cboClub[0]->installEventFilter(this);

@@ -59,6 +59,7 @@ TEST_F(CourseEditScreenTest, OpensWithTheCoursesByNameAndTheEditLooks) {
     EXPECT_EQ(Items(0), QStringList({"Augusta National - Gold", "Pebble Beach - White"}));
     EXPECT_EQ(Items(1), QStringList({"C4", "C2"}));
     EXPECT_EQ(screen->cboClub[0]->currentIndex(), -1);
+    EXPECT_TRUE(HasFocus(screen->cboClub[0]));
     EXPECT_FALSE(screen->cboClub[1]->isVisible());
     EXPECT_EQ(form->cboBox->itemText(0), "AK");
     EXPECT_EQ(form->cboBox->itemText(51), "- Canada -");
