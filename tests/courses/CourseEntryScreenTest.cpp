@@ -236,9 +236,10 @@ TEST_F(CourseEntryScreenTest, AcceptedInputsAreStoredAsTheRulesReadThem) {
          [](CourseForm* f) { Type(f->numBox[kRatingBox], "0.6"); },
          {{"Rating", "0.6"}}},
         {"slope 155", [](CourseForm* f) { Type(f->numBox[kSlopeBox], "155"); }, {{"Slope", "155"}}},
-        {"par 4.5 halves to even",
-         [](CourseForm* f) { Type(f->numBox[0], "4.5"); },
-         {{"Par1", "4"}}},
+        // A par field holds two characters, so a half shows in the length.
+        {"length 812.5 halves to even",
+         [](CourseForm* f) { Type(f->statBox[4], "812.5"); },
+         {{"Yards", "812"}}},
         {"no fairways with par 4s",
          [](CourseForm* f) { Type(f->statBox[3], ""); },
          {{"FWays", "14"}}},
