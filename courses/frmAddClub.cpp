@@ -29,6 +29,14 @@ std::optional<std::string> NewClubIdentifier() {
     return id;
 }
 
+bool AddCourse(const CourseEntry& entry, const std::string& id) {
+    ClubRecordArgs args = BuildClubRecordArgs(entry, CourseScreen::Entry, id);
+    return parlow::PuttStep([&args](zeviza::Putt& putt) {
+        return putt.AddClub(args.strText, args.intNumbers, args.intCaps, args.intStats,
+                            args.sngRating);
+    });
+}
+
 }  // namespace
 
 frmAddClub::frmAddClub(QWidget* parent) : QWidget(parent) {
@@ -59,17 +67,12 @@ void frmAddClub::Save() {
     bool saved = false;
     {
         parlow::BusyCursor busy;
+        // Without an identifier nothing is stored; the read has said why.
         const std::optional<std::string> id = NewClubIdentifier();
         if (id && !TeesChosen(*entry)) {
             return;
         }
-        if (id) {
-            ClubRecordArgs args = BuildClubRecordArgs(*entry, CourseScreen::Entry, *id);
-            saved = parlow::PuttStep([&args](zeviza::Putt& putt) {
-                return putt.AddClub(args.strText, args.intNumbers, args.intCaps, args.intStats,
-                                    args.sngRating);
-            });
-        }
+        saved = id && AddCourse(*entry, *id);
     }
     if (!saved) {
         parlow::ShowMessage("Record NOT Saved", zeviza::Icon::Critical);
