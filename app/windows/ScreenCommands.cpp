@@ -1,5 +1,6 @@
 #include "ScreenCommands.h"
 
+#include "CourseScreens.h"
 #include "GolferScreens.h"
 
 namespace parlow {
@@ -22,12 +23,14 @@ std::vector<ScreenCommand> MakeScreenCommands() {
                        "Add at least one Course before adding games. ")},
          kNotBuiltYet},
         {"mnuAddGolfer", {}, [] { return golfers::CreateAddGolferScreen(); }},
-        {"mnuAddCourse", {}, kNotBuiltYet},
+        {"mnuAddCourse", {}, [] { return courses::CreateAddCourseScreen(); }},
         {"mnuAddScoreCards",
          {CoursesExist("No Course records were found!\r\n\r\n"
                        "Add at least one Course before printing score sheets. ")},
          kNotBuiltYet},
-        {"mnuEditClubs", {CoursesExist("No Course records were found to edit! ")}, kNotBuiltYet},
+        {"mnuEditClubs",
+         {CoursesExist("No Course records were found to edit! ")},
+         [] { return courses::CreateEditCourseScreen(); }},
         {"mnuEditGolfers",
          {GolfersExist("No Golfer records were found to edit! ")},
          [] { return golfers::CreateEditGolferScreen(); }},
@@ -35,7 +38,9 @@ std::vector<ScreenCommand> MakeScreenCommands() {
         {"mnuDeleteGolfer",
          {GolfersExist("No Golfer records were found to remove! ")},
          [] { return golfers::CreateRemoveGolferScreen(); }},
-        {"mnuDeleteClub", {CoursesExist("No Course records were found to remove! ")}, kNotBuiltYet},
+        {"mnuDeleteClub",
+         {CoursesExist("No Course records were found to remove! ")},
+         [] { return courses::CreateRemoveCourseScreen(); }},
         {"mnuRptClubs", {CoursesExist(kNoCourses)}, kNotBuiltYet},
         {"mnuRptGames", {PlayedGamesExist(kNoGames), GolfersExist(kNoGolfers)}, kNotBuiltYet},
         {"mnuRptHistory", {PlayedGamesExist(kNoGames), GolfersExist(kNoGolfers)}, kNotBuiltYet},

@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# Screenshots of the course entry, edit and removal screens under a virtual
+# 1280x800 display, into screenshots/ (not kept in git):
+#  - course-entry/edit/removal.png: each filled with a sample course, at the
+#    size it opens with; course-cascaded/tiled/maximised.png: all three;
+#  - course-keyboard-*.png: the real program, on a copy of its folder, driven
+#    by keyboard alone (with the openbox window manager for title bars):
+#    a course typed into Add Course and saved, then Edit and Delete Course.
+#
+#   bash scripts/course_screenshots.sh [build-folder]     (default: build)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+if [ "${1:-}" = "--on-display" ]; then
+  program=$2
+  out=$3
+  openbox --sm-disable &
+  manager=$!
+  sleep 1
+  "$program" --no-splash &
+  pid=$!
+  trap 'kill "$pid" "$manager" 2>/dev/null || true' EXIT
+  window=$(xdotool search --sync --onlyvisible --name "^The Parlow's Log v" | head -1)
+  xdotool windowfocus --sync "$window"
+  sleep 1
+
+  press() { xdotool key --delay 100 "$@"; sleep 0.5; }
+  field() { xdotool type --delay 30 "$1"; sleep 0.2; press Return; }
+
+  press alt+a Down Down Return # Add > Course
+  for text in "Oakmont Country Club" "1233 Hulton Rd" "Oakmont" "PA" "15139" \
+    "412-828-8000" "412-828-8001" "Bill Brown" "Ann Lee" "Joe Smith" \
+    4 4 4 5 4 3 4 3 5 36 3 5 9 1 13 17 11 15 7 \
+    4 4 5 3 4 4 3 4 5 36 6 10 16 4 12 18 8 2 14 \
+    4 10 4 "" 7255 147 77.6 72; do
+    field "$text"
+  done
+  press Right space # the Black tees, the focus lit on them
+  import -window root "$out/course-keyboard-entry.png"
+  press Return Return # to Save, and save
+  import -window root "$out/course-keyboard-saved.png"
+  press n
+  press alt+e Return Down # Edit > Course, the first course
+  import -window root "$out/course-keyboard-edit.png"
+  press alt+d Down Down Return Down Return # Delete > Course, the first row
+  import -window root "$out/course-keyboard-removal.png"
+  exit 0
+fi
+
+build=${1:-build}
+if [ ! -d "$build" ]; then
+  bash scripts/setup.sh
+  cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+fi
+cmake --build "$build" -j2 --target course_screenshots Parlow
+mkdir -p screenshots
+out=$(realpath screenshots)
+QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x800x24" \
+  "$build/bin/course_screenshots" "$out"
+
+copy=$(mktemp -d)
+trap 'rm -rf "$copy"' EXIT
+cp -r "$build/Parlow/." "$copy/"
+QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x800x24" \
+  bash "$0" --on-display "$copy/Parlow" "$out"
+echo "Saved screenshots/course-*.png"
