@@ -1,6 +1,7 @@
 #include "ScreenCommands.h"
 
 #include "GolferScreens.h"
+#include "review/ReviewScreens.h"
 
 namespace parlow {
 
@@ -26,7 +27,7 @@ std::vector<ScreenCommand> MakeScreenCommands() {
         {"mnuAddScoreCards",
          {CoursesExist("No Course records were found!\r\n\r\n"
                        "Add at least one Course before printing score sheets. ")},
-         kNotBuiltYet},
+         [] { return reports::CreateReviewScreen("frmScoreCard"); }},
         {"mnuEditClubs", {CoursesExist("No Course records were found to edit! ")}, kNotBuiltYet},
         {"mnuEditGolfers",
          {GolfersExist("No Golfer records were found to edit! ")},
@@ -36,11 +37,21 @@ std::vector<ScreenCommand> MakeScreenCommands() {
          {GolfersExist("No Golfer records were found to remove! ")},
          [] { return golfers::CreateRemoveGolferScreen(); }},
         {"mnuDeleteClub", {CoursesExist("No Course records were found to remove! ")}, kNotBuiltYet},
-        {"mnuRptClubs", {CoursesExist(kNoCourses)}, kNotBuiltYet},
-        {"mnuRptGames", {PlayedGamesExist(kNoGames), GolfersExist(kNoGolfers)}, kNotBuiltYet},
-        {"mnuRptHistory", {PlayedGamesExist(kNoGames), GolfersExist(kNoGolfers)}, kNotBuiltYet},
-        {"mnuRptGolferStats", {GolfersExist(kNoGolfers), GamesExist(kNoGames)}, kNotBuiltYet},
-        {"mnuRptStrokeStats", {PlayedGamesExist(kNoGames), GolfersExist(kNoGolfers)}, kNotBuiltYet},
+        {"mnuRptClubs",
+         {CoursesExist(kNoCourses)},
+         [] { return reports::CreateReviewScreen("frmClubData"); }},
+        {"mnuRptGames",
+         {PlayedGamesExist(kNoGames), GolfersExist(kNoGolfers)},
+         [] { return reports::CreateReviewScreen("frmGameStats"); }},
+        {"mnuRptHistory",
+         {PlayedGamesExist(kNoGames), GolfersExist(kNoGolfers)},
+         [] { return reports::CreateReviewScreen("frmGolferData"); }},
+        {"mnuRptGolferStats",
+         {GolfersExist(kNoGolfers), GamesExist(kNoGames)},
+         [] { return reports::CreateReviewScreen("frmStats"); }},
+        {"mnuRptStrokeStats",
+         {PlayedGamesExist(kNoGames), GolfersExist(kNoGolfers)},
+         [] { return reports::CreateReviewScreen("frmGolferStrokeStats"); }},
     };
 }
 
