@@ -75,9 +75,11 @@ QLabel* NewValueLabel(int chars, QWidget* parent) {
 // Names and addresses get room; identifiers, ages and scores do not need it.
 int FieldChars(const char* column) {
     const std::string name = column;
-    if (name == "FullName" || name == "ClubName" || name == "Club" || name == "City" ||
-        name == "ClubPro") {
-        return 11;
+    if (name == "FullName" || name == "ClubName" || name == "Club") {
+        return 14;
+    }
+    if (name == "City" || name == "ClubPro") {
+        return 10;
     }
     return name == "PlayDate" ? 6 : 4;
 }
