@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <filesystem>
 
+#include "modGlobal.h"
 #include "review/ReportEnvironment.h"
 
 namespace review_tests {
@@ -202,6 +203,25 @@ TEST_F(ReviewTest, ReportingASecondGameClosesTheFirstGamesWindowFirst) {
     Click(clubs->cmdReport);
     EXPECT_EQ(Reports().size(), 2u);
     EXPECT_TRUE(prompts.Shown().empty());
+}
+
+TEST_F(ReviewTest, ShutDownReleasesTheReportConnectionWithItsResultsAndWindows) {
+    frmReview* screen = Open("mnuRptHistory");
+    ClickRow(screen, "D1");
+    Click(screen->cmdReport);
+    auto history = parlow::reports::ReportEnvironment().Result("cmdGames18Hist_Grouping");
+    ASSERT_NE(history, nullptr);
+    EXPECT_TRUE(parlow::reports::ReportEnvironment().IsConnected());
+    QPointer<QMdiSubWindow> window = Reports().front();
+
+    parlow::ReleaseEverything();
+    Settle();
+    EXPECT_FALSE(history->rows.IsOpen());
+    EXPECT_FALSE(history->children.at(0).IsOpen());
+    EXPECT_TRUE(window.isNull());
+    // A later first use starts a new environment, not yet connected.
+    EXPECT_FALSE(parlow::reports::ReportEnvironment().IsConnected());
+    EXPECT_EQ(parlow::reports::ReportEnvironment().Result("cmdGames18Hist_Grouping"), nullptr);
 }
 
 TEST_F(ReviewTest, OnTheScoreSheetScreenACharacterKeyCopiesTheRowSelectedAtThatMoment) {
