@@ -26,10 +26,10 @@ class DataReport {
     DataReport(const DataReport&) = delete;
     DataReport& operator=(const DataReport&) = delete;
 
-    // Runs the command with its parameter values in order, each bound as
-    // text. Throws zeviza::Error for an unknown command, a wrong number of
-    // values or a database that cannot be read; the command then has no
-    // open result.
+    // Closes the command's last result, then runs it with its parameter
+    // values in order, each bound as text. Throws zeviza::Error for an
+    // unknown command or a wrong number of values (nothing runs) and for a
+    // database that cannot be read.
     std::shared_ptr<const ReportData> Run(const std::string& command,
                                           const std::vector<std::string>& values);
 

@@ -88,6 +88,13 @@ TEST_F(ReportCommandLineTest, WrongWordsOrMissingRecordsGiveOneLineAStatusAndNoF
               kReportMisworded);
     EXPECT_TRUE(error.contains("--pdf <file>")) << error.toStdString();
 
+    const QString nowhere = QString::fromStdString((folder.Path() / "no-such" / "x.pdf").string());
+    EXPECT_EQ(parlow::reports::RenderReportFromArguments(
+                  {"--report", "rptClubData", "C1", "--pdf", nowhere}, folder.Path(), &error),
+              kReportFailed);
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_FALSE(QFile::exists(nowhere));
+
     std::filesystem::remove(folder.Database());
     EXPECT_EQ(Render({"--report", "rptClubData", "C1"}, &error), kReportFailed);
     EXPECT_TRUE(error.contains("Could not open the database")) << error.toStdString();
