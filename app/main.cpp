@@ -7,6 +7,7 @@
 
 #include "Platform.h"
 #include "QtPrompts.h"
+#include "cli/ReportCommandLine.h"
 #include "modMain.h"
 
 namespace {
@@ -24,6 +25,10 @@ class QuitWhenDrawn : public QObject {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // A report from the command line opens no window and takes no lock.
+    if (parlow::reports::IsReportCommandLine(argc, argv)) {
+        return parlow::reports::RunReportCommandLine(argc, argv);
+    }
     QApplication application(argc, argv);
     QApplication::setApplicationName("Parlow's Log");
     QApplication::setApplicationVersion("3.1.0");

@@ -2,6 +2,7 @@
 
 #include "CourseScreens.h"
 #include "GolferScreens.h"
+#include "review/ReviewScreens.h"
 
 namespace parlow {
 
@@ -27,7 +28,7 @@ std::vector<ScreenCommand> MakeScreenCommands() {
         {"mnuAddScoreCards",
          {CoursesExist("No Course records were found!\r\n\r\n"
                        "Add at least one Course before printing score sheets. ")},
-         kNotBuiltYet},
+         [] { return reports::CreateReviewScreen("frmScoreCard"); }},
         {"mnuEditClubs",
          {CoursesExist("No Course records were found to edit! ")},
          [] { return courses::CreateEditCourseScreen(); }},
@@ -41,11 +42,21 @@ std::vector<ScreenCommand> MakeScreenCommands() {
         {"mnuDeleteClub",
          {CoursesExist("No Course records were found to remove! ")},
          [] { return courses::CreateRemoveCourseScreen(); }},
-        {"mnuRptClubs", {CoursesExist(kNoCourses)}, kNotBuiltYet},
-        {"mnuRptGames", {PlayedGamesExist(kNoGames), GolfersExist(kNoGolfers)}, kNotBuiltYet},
-        {"mnuRptHistory", {PlayedGamesExist(kNoGames), GolfersExist(kNoGolfers)}, kNotBuiltYet},
-        {"mnuRptGolferStats", {GolfersExist(kNoGolfers), GamesExist(kNoGames)}, kNotBuiltYet},
-        {"mnuRptStrokeStats", {PlayedGamesExist(kNoGames), GolfersExist(kNoGolfers)}, kNotBuiltYet},
+        {"mnuRptClubs",
+         {CoursesExist(kNoCourses)},
+         [] { return reports::CreateReviewScreen("frmClubData"); }},
+        {"mnuRptGames",
+         {PlayedGamesExist(kNoGames), GolfersExist(kNoGolfers)},
+         [] { return reports::CreateReviewScreen("frmGameStats"); }},
+        {"mnuRptHistory",
+         {PlayedGamesExist(kNoGames), GolfersExist(kNoGolfers)},
+         [] { return reports::CreateReviewScreen("frmGolferData"); }},
+        {"mnuRptGolferStats",
+         {GolfersExist(kNoGolfers), GamesExist(kNoGames)},
+         [] { return reports::CreateReviewScreen("frmStats"); }},
+        {"mnuRptStrokeStats",
+         {PlayedGamesExist(kNoGames), GolfersExist(kNoGolfers)},
+         [] { return reports::CreateReviewScreen("frmGolferStrokeStats"); }},
     };
 }
 

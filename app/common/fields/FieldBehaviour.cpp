@@ -89,6 +89,11 @@ void FieldBehaviour::ColourOnFocus(QAbstractButton* button, QColor focused, QCol
     button->installEventFilter(this);
 }
 
+void FieldBehaviour::LightOwnText(QAbstractButton* option) {
+    ownTextOptions_.push_back(option);
+    option->installEventFilter(this);
+}
+
 void FieldBehaviour::AddRecordList(QTreeWidget* list,
                                    std::function<void(QTreeWidgetItem*)> chosen) {
     auto* state = new ListState{list, std::move(chosen)};
@@ -167,6 +172,17 @@ bool FieldBehaviour::eventFilter(QObject* watched, QEvent* event) {
             } else if (event->type() == QEvent::FocusOut) {
                 PaintButton(colours.button, colours.rest);
             }
+            return false;
+        }
+    }
+    for (QAbstractButton* option : ownTextOptions_) {
+        if (watched == option &&
+            (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+            const QColor colour = event->type() == QEvent::FocusIn ? kFocusBlue : kCaptionBlack;
+            QPalette palette = option->palette();
+            palette.setColor(QPalette::WindowText, colour);
+            palette.setColor(QPalette::ButtonText, colour);
+            option->setPalette(palette);
             return false;
         }
     }

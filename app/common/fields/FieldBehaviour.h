@@ -43,6 +43,9 @@ class FieldBehaviour : public QObject {
     void AddRecordList(QTreeWidget* list, std::function<void(QTreeWidgetItem*)> chosen);
     // A button whose colour changes while it has the focus.
     void ColourOnFocus(QAbstractButton* button, QColor focused, QColor rest = kButtonGrey);
+    // An option button without a caption label: its own text turns blue
+    // while it has the focus, without bold.
+    void LightOwnText(QAbstractButton* option);
 
     static void PaintButton(QAbstractButton* button, QColor colour);
 
@@ -72,6 +75,7 @@ class FieldBehaviour : public QObject {
     std::vector<std::pair<QWidget*, QWidget*>> nextOverrides_;
     std::vector<ListState*> lists_;
     std::vector<ButtonColours> buttons_;
+    std::vector<QAbstractButton*> ownTextOptions_;
 };
 
 }  // namespace parlow

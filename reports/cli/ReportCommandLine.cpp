@@ -1,0 +1,137 @@
+#include "ReportCommandLine.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <cstdio>
+#include <cstring>
+
+#include "DataReport.h"
+#include "ProgramState.h"
+#include "Reports.h"
+
+namespace parlow::reports {
+
+namespace {
+
+struct ReportRequest {
+    std::string layout;
+    std::vector<std::string> values;
+    QString file;
+};
+
+// Fills `request`; otherwise the reason the words are wrong.
+QString Parse(const QStringList& arguments, ReportRequest& request) {
+    const QString usage = "usage: Parlow --report <layout> <value>... --pdf <file>";
+    const qsizetype report = arguments.indexOf("--report");
+    const qsizetype pdf = arguments.indexOf("--pdf");
+    if (report != 0 || arguments.size() < 2 || arguments[1] == "--pdf") {
+        return usage;
+    }
+    if (pdf < 0 || pdf + 2 != arguments.size() || arguments[pdf + 1].isEmpty()) {
+        return "--pdf <file> must end the report command (" + usage + ")";
+    }
+    request.layout = arguments[1].toStdString();
+    for (qsizetype i = 2; i < pdf; ++i) {
+        request.values.push_back(arguments[i].toStdString());
+    }
+    request.file = arguments[pdf + 1];
+    return {};
+}
+
+QString KnownLayouts() {
+    QStringList names;
+    for (const ReportCommand& command : ReportCommands()) {
+        names << QString::fromStdString(command.layout);
+    }
+    return names.join(", ");
+}
+
+QString ValuesOf(const ReportCommand& command) {
+    QStringList names;
+    for (const std::string& parameter : command.parameters) {
+        names << QString::fromStdString(parameter);
+    }
+    return names.join(", ");
+}
+
+QString OneLine(QString text) {
+    return text.replace('\r', ' ').replace('\n', ' ').trimmed();
+}
+
+}  // namespace
+
+bool IsReportCommandLine(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--report") == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+int RenderReportFromArguments(const QStringList& arguments,
+                              const std::filesystem::path& programFolder, QString* error) {
+    auto fail = [error](int status, const QString& reason) {
+        if (error != nullptr) {
+            *error = OneLine(reason);
+        }
+        return status;
+    };
+    ReportRequest request;
+    if (QString wrong = Parse(arguments, request); !wrong.isEmpty()) {
+        return fail(kReportMisworded, wrong);
+    }
+    const QString layout = QString::fromStdString(request.layout);
+    const ReportCommand* command = CommandForLayout(request.layout);
+    if (command == nullptr || !IsKnownLayout(request.layout)) {
+        return fail(kReportMisworded,
+                    "unknown report layout '" + layout + "' (one of " + KnownLayouts() + ")");
+    }
+    if (request.values.size() != command->parameters.size()) {
+        return fail(kReportMisworded, QString("%1 takes %2 value(s) (%3), not %4")
+                                          .arg(layout)
+                                          .arg(command->parameters.size())
+                                          .arg(ValuesOf(*command))
+                                          .arg(request.values.size()));
+    }
+    try {
+        DataReport reports(programFolder);
+        if (!reports.RecordExists(command->name, request.values)) {
+            QStringList values;
+            for (const std::string& value : request.values) {
+                values << QString::fromStdString(value);
+            }
+            return fail(kReportFailed, layout + ": no stored record for " + values.join(", "));
+        }
+        auto data = reports.Run(command->name, request.values);
+        QString reason;
+        if (!RenderReportPdf(request.layout, *data, request.file, &reason)) {
+            return fail(kReportFailed, layout + ": " + reason);
+        }
+    } catch (const std::exception& e) {
+        return fail(kReportFailed, e.what());
+    }
+    return kReportWritten;
+}
+
+int RunReportCommandLine(int argc, char** argv) {
+    // A script reads one line on an error, not the toolkit's remarks about
+    // the desktop it runs on.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type == QtCriticalMsg || type == QtFatalMsg) {
+            std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+        }
+    });
+    // A report needs no display: it draws the same pages offscreen.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    QString error;
+    const int status =
+        RenderReportFromArguments(QApplication::arguments().mid(1), ProgramFolder(), &error);
+    if (status != kReportWritten) {
+        std::fprintf(stderr, "Parlow: %s\n", error.toLocal8Bit().constData());
+    }
+    return status;
+}
+
+}  // namespace parlow::reports

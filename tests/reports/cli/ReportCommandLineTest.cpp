@@ -1,0 +1,138 @@
+// The sample's helpers name a variable `slots`: they come before Qt's macros.
+#include "ReportSample.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <filesystem>
+
+#include "GuiTest.h"
+#include "Platform.h"
+#include "cli/ReportCommandLine.h"
+
+namespace {
+
+using parlow::reports::kReportFailed;
+using parlow::reports::kReportMisworded;
+using parlow::reports::kReportWritten;
+
+class ReportCommandLineTest : public testing_support::GuiTest {
+  protected:
+    void SetUp() override {
+        zeviza::Putt putt(folder.Path());
+        report_sample::StoreSample(putt);
+    }
+
+    QString Pdf() const { return QString::fromStdString((folder.Path() / "out.pdf").string()); }
+
+    int Render(QStringList arguments, QString* error) const {
+        arguments << "--pdf" << Pdf();
+        return parlow::reports::RenderReportFromArguments(arguments, folder.Path(), error);
+    }
+
+    bool PdfWritten() const {
+        QFile pdf(Pdf());
+        return pdf.open(QIODevice::ReadOnly) && pdf.read(5) == "%PDF-";
+    }
+};
+
+TEST_F(ReportCommandLineTest, EveryLayoutRendersForAStoredRecordWithoutChangingTheDatabase) {
+    const std::string before = testing_support::ReadFile(folder.Database());
+    const std::vector<QStringList> reports = {
+        {"rptGameStats", "Ann Lee", "G2"}, {"rptClubData", "C1"},     {"rptScoreCard", "C3"},
+        {"rptGames18Hist", "D1"},          {"rptGames9Hist", "D2"},   {"rptGolfer18Stats", "D2"},
+        {"rptGolfer9Stats", "D1"},         {"rptScore18Stats", "D1"}, {"rptScore9Stats", "D3"},
+    };
+    for (const QStringList& report : reports) {
+        SCOPED_TRACE(report.join(' ').toStdString());
+        QFile::remove(Pdf());
+        QString error;
+        EXPECT_EQ(Render(QStringList{"--report"} + report, &error), kReportWritten);
+        EXPECT_TRUE(error.isEmpty()) << error.toStdString();
+        EXPECT_TRUE(PdfWritten());
+    }
+    EXPECT_EQ(testing_support::ReadFile(folder.Database()), before);
+}
+
+TEST_F(ReportCommandLineTest, WrongWordsOrMissingRecordsGiveOneLineAStatusAndNoFile) {
+    struct Case {
+        QStringList arguments;
+        int status;
+        const char* says;
+    };
+    const Case cases[] = {
+        {{"--report", "rptNoSuch", "D1"}, kReportMisworded, "unknown report layout 'rptNoSuch'"},
+        {{"--report", "rptGameStats", "G2"},
+         kReportMisworded,
+         "rptGameStats takes 2 value(s) (FullName, GameID), not 1"},
+        {{"--report", "rptClubData"}, kReportMisworded, "rptClubData takes 1 value(s)"},
+        {{"--report", "rptClubData", "C1", "C2"}, kReportMisworded, "not 2"},
+        {{"--report"}, kReportMisworded, "usage: Parlow --report"},
+        {{"--report", "rptGameStats", "Bob Ray", "G2"},
+         kReportFailed,
+         "rptGameStats: no stored record for Bob Ray, G2"},
+        {{"--report", "rptGolfer18Stats", "D9"}, kReportFailed, "no stored record for D9"},
+        {{"--report", "rptClubData", "C9"}, kReportFailed, "no stored record for C9"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        QString error;
+        EXPECT_EQ(Render(c.arguments, &error), c.status);
+        EXPECT_TRUE(error.contains(c.says)) << error.toStdString();
+        EXPECT_FALSE(error.contains('\n'));
+        EXPECT_FALSE(QFile::exists(Pdf()));
+    }
+    QString error;
+    const QStringList noPdf = {"--report", "rptClubData", "C1"};
+    EXPECT_EQ(parlow::reports::RenderReportFromArguments(noPdf, folder.Path(), &error),
+              kReportMisworded);
+    EXPECT_TRUE(error.contains("--pdf <file>")) << error.toStdString();
+
+    const QString nowhere = QString::fromStdString((folder.Path() / "no-such" / "x.pdf").string());
+    EXPECT_EQ(parlow::reports::RenderReportFromArguments(
+                  {"--report", "rptClubData", "C1", "--pdf", nowhere}, folder.Path(), &error),
+              kReportFailed);
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_FALSE(QFile::exists(nowhere));
+
+    std::filesystem::remove(folder.Database());
+    EXPECT_EQ(Render({"--report", "rptClubData", "C1"}, &error), kReportFailed);
+    EXPECT_TRUE(error.contains("Could not open the database")) << error.toStdString();
+    EXPECT_FALSE(QFile::exists(Pdf()));
+    EXPECT_FALSE(std::filesystem::exists(folder.Database()));
+}
+
+// The program itself, copied into the sample's program folder, with no
+// display at all and another copy holding the single-copy lock.
+TEST_F(ReportCommandLineTest, TheProgramRendersWithoutADisplayBesideARunningCopy) {
+    for (const char* file : {PARLOW_PROGRAM, PARLOW_LIBRARY}) {
+        std::filesystem::copy_file(file, folder.Path() / std::filesystem::path(file).filename());
+    }
+    parlow::InstanceLock running(folder.Path() / ".parlow.lock");
+    ASSERT_TRUE(running.Acquired());
+    auto run = [this](const QStringList& arguments, QString* errorOutput) {
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+            environment.remove(name);
+        }
+        program.setProcessEnvironment(environment);
+        program.start(QString::fromStdString((folder.Path() / "Parlow").string()), arguments);
+        EXPECT_TRUE(program.waitForFinished(60000));
+        *errorOutput = QString::fromLocal8Bit(program.readAllStandardError());
+        return program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1;
+    };
+    QString errors;
+    EXPECT_EQ(run({"--report", "rptGames18Hist", "D1", "--pdf", Pdf()}, &errors), 0)
+        << errors.toStdString();
+    EXPECT_TRUE(PdfWritten());
+
+    QFile::remove(Pdf());
+    EXPECT_EQ(run({"--report", "rptGames18Hist", "--pdf", Pdf()}, &errors), kReportMisworded);
+    EXPECT_TRUE(errors.startsWith("Parlow: rptGames18Hist takes 1 value(s)"))
+        << errors.toStdString();
+    EXPECT_EQ(errors.count('\n'), 1);
+    EXPECT_FALSE(QFile::exists(Pdf()));
+}
+
+}  // namespace
