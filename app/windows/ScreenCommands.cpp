@@ -1,5 +1,6 @@
 #include "ScreenCommands.h"
 
+#include "GameScreens.h"
 #include "GolferScreens.h"
 
 namespace parlow {
@@ -20,7 +21,7 @@ std::vector<ScreenCommand> MakeScreenCommands() {
                        "Add at least one Golfer before adding games. "),
           CoursesExist("No Course records were found! \r\n\r\n"
                        "Add at least one Course before adding games. ")},
-         kNotBuiltYet},
+         [] { return games::CreateAddGameScreen(); }},
         {"mnuAddGolfer", {}, [] { return golfers::CreateAddGolferScreen(); }},
         {"mnuAddCourse", {}, kNotBuiltYet},
         {"mnuAddScoreCards",
@@ -31,7 +32,9 @@ std::vector<ScreenCommand> MakeScreenCommands() {
         {"mnuEditGolfers",
          {GolfersExist("No Golfer records were found to edit! ")},
          [] { return golfers::CreateEditGolferScreen(); }},
-        {"mnuDeleteGame", {GamesExist("No Game records were found to remove! ")}, kNotBuiltYet},
+        {"mnuDeleteGame",
+         {GamesExist("No Game records were found to remove! ")},
+         [] { return games::CreateRemoveGameScreen(); }},
         {"mnuDeleteGolfer",
          {GolfersExist("No Golfer records were found to remove! ")},
          [] { return golfers::CreateRemoveGolferScreen(); }},
