@@ -194,6 +194,8 @@ void frmAddGame::CreateScoreFields() {
         const int limit = count == kTotalPutts || count == kLongDrive ? 3 : 2;
         statBox[count] = NewNumberField(this, 3, limit);
         statBox[count]->setToolTip(kDetails[count].tooltip);
+        // As its field's buddy the caption shows "&&" as one ampersand.
+        lblStats[count]->setBuddy(statBox[count]);
     }
     lblScore = NewLabel("Score", this);
     lblNet = NewLabel("Net", this);
@@ -253,7 +255,7 @@ QGridLayout* DetailColumns(frmAddGame& screen) {
     // Net above Gross under the heading "Score", at the right of the counts.
     const int column = 2 * (kDetailCounts / kDetailsPerColumn) + 1;
     details->setColumnMinimumWidth(column - 1, 12);
-    details->addWidget(screen.lblScore, 0, column, 1, 2, Qt::AlignCenter);
+    details->addWidget(screen.lblScore, 0, column + 1, Qt::AlignCenter);
     details->addWidget(screen.lblNet, 1, column, Qt::AlignRight | Qt::AlignVCenter);
     details->addWidget(screen.boxScore[kNet], 1, column + 1);
     details->addWidget(screen.lblGross, 2, column, Qt::AlignRight | Qt::AlignVCenter);

@@ -38,6 +38,24 @@ std::vector<std::size_t> ColumnIndexes(const zeviza::RecordSet& records,
     return indexes;
 }
 
+// Most cells are small counts: their texts are made once and shared, so a
+// list of thousands of games allocates little beyond its names.
+QString CellText(const zeviza::Value& value) {
+    constexpr std::int64_t kSharedTexts = 1000;
+    static const std::vector<QString> small = [] {
+        std::vector<QString> texts;
+        for (std::int64_t number = 0; number < kSharedTexts; ++number) {
+            texts.push_back(QString::number(number));
+        }
+        return texts;
+    }();
+    if (value.IsInteger()) {
+        const std::int64_t number = value.ToInt();
+        return number >= 0 && number < kSharedTexts ? small[number] : QString::number(number);
+    }
+    return QString::fromStdString(value.ToText());
+}
+
 }  // namespace
 
 int CourseParColumn(int hole) {
@@ -112,9 +130,7 @@ std::vector<QStringList> ReadRows(const std::function<zeviza::RecordSetPtr(zeviz
         QStringList row;
         row.reserve(static_cast<qsizetype>(indexes.size()));
         for (std::size_t index : indexes) {
-            row << (index < record.Columns().size()
-                        ? QString::fromStdString(record.Field(index).ToText())
-                        : QString());
+            row << (index < record.Columns().size() ? CellText(record.Field(index)) : QString());
         }
         rows.push_back(std::move(row));
     });

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTreeView>
 #include <cstdio>
+#include <filesystem>
 #include <functional>
 
 #include "GameScreenSupport.h"
@@ -28,6 +29,7 @@ struct Typist : GameScreenTest {
     using GameScreenTest::ClickRow;
     using GameScreenTest::StoreGame;
     using GameScreenTest::TypeRound;
+    const std::filesystem::path& Folder() const { return folder.Path(); }
 };
 
 // Opens one screen in a sub-window, lets `fill` work on it, and saves the
@@ -62,6 +64,9 @@ int main(int argc, char** argv) {
     }
     const QString out = argv[1];
     Typist typist;  // a fresh program folder, golfers and courses, prompts that answer
+    std::filesystem::create_directories(typist.Folder() / "images");
+    std::filesystem::copy_file(PARLOW_SOURCE_DIR "/assets/images/kw-logo02.gif",
+                               typist.Folder() / "images" / "kw-logo02.gif");
     for (int game = 1; game <= 12; ++game) {
         typist.StoreGame("G" + std::to_string(game), game % 3 == 0 ? kZoe : kAnn, game % 5, game);
     }
