@@ -3,6 +3,7 @@
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -48,13 +49,31 @@ frmAddGame::frmAddGame(QWidget* parent) : QWidget(parent) {
 
     connect(cboBox[kGolferName], &QComboBox::currentIndexChanged, this,
             [this](int entry) { ChooseGolfer(entry); });
-    connect(cboBox[kGolferName], &QComboBox::activated, this,
-            [this] { datBox->setFocus(Qt::OtherFocusReason); });
+    // A golfer chosen from the open list moves on to the date; one reached
+    // with the arrow keys on the closed list does not, so the next arrow
+    // still works there (Enter moves on as in every field).
+    cboBox[kGolferName]->installEventFilter(this);
+    connect(cboBox[kGolferName], &QComboBox::activated, this, [this] {
+        if (!golferKeyed_) {
+            datBox->setFocus(Qt::OtherFocusReason);
+        }
+    });
     connect(datBox->calendarWidget(), &QCalendarWidget::clicked, this,
             [this] { txtBox[0]->setFocus(Qt::OtherFocusReason); });
     connect(cmdSave, &QPushButton::clicked, this, &frmAddGame::Save);
     connect(cmdClear, &QPushButton::clicked, this, &frmAddGame::Clear);
     connect(cmdExit, &QPushButton::clicked, this, [this] { parlow::CloseScreen(this); });
+}
+
+bool frmAddGame::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == cboBox[kGolferName]) {
+        if (event->type() == QEvent::KeyPress) {
+            golferKeyed_ = true;
+        } else if (event->type() == QEvent::KeyRelease || event->type() == QEvent::FocusOut) {
+            golferKeyed_ = false;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void frmAddGame::LoadGolfers() {

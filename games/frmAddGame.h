@@ -84,6 +84,9 @@ class frmAddGame : public QWidget {
     GolferChoice Golfer() const;
     std::chrono::year_month_day GameDate() const;
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void CreateControls();
     void CreateCourseValues();
@@ -105,6 +108,7 @@ class frmAddGame : public QWidget {
 
     parlow::FieldBehaviour* behaviour_ = nullptr;
     bool saving_ = false;
+    bool golferKeyed_ = false;  // the golfer list changed by a key on it
 };
 
 }  // namespace games

@@ -293,7 +293,10 @@ TEST_F(GameEntryScreenTest, SavePressedTwiceStoresOneGame) {
 
 TEST_F(GameEntryScreenTest, EnterWalksTheScorecardAndCaptionsLight) {
     ChooseCourse(*screen, kPineHollow);
-    EXPECT_TRUE(HasFocus(screen->cboBox[kGolferName]));  // a course moves on to the golfer
+    EXPECT_TRUE(HasFocus(screen->cboBox[kGolferName]));   // a course moves on to the golfer
+    PressKey(screen->cboBox[kGolferName], Qt::Key_Down);  // arrows stay on the list
+    EXPECT_TRUE(HasFocus(screen->cboBox[kGolferName]));
+    EXPECT_EQ(screen->cboBox[kGolferID]->currentIndex(), 0);
     ChooseGolfer(*screen, "Zoë Łukasiewicz");
     EXPECT_TRUE(HasFocus(screen->datBox));
     EXPECT_EQ(screen->cboBox[kGolferID]->currentText(), QString::fromStdString(kZoe));
