@@ -250,7 +250,6 @@ QGridLayout* DetailColumns(frmAddGame& screen) {
         const int row = count % kDetailsPerColumn;
         details->addWidget(screen.lblStats[count], row, column, Qt::AlignRight | Qt::AlignVCenter);
         details->addWidget(screen.statBox[count], row, column + 1);
-        details->setColumnMinimumWidth(column, 0);
     }
     // Net above Gross under the heading "Score", at the right of the counts.
     const int column = 2 * (kDetailCounts / kDetailsPerColumn) + 1;
