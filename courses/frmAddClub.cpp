@@ -45,7 +45,7 @@ frmAddClub::frmAddClub(QWidget* parent) : QWidget(parent) {
     } catch (...) {
     }
     setWindowTitle(kCaption);
-    lblHeading = golfers::NewHeading(kCaption, this);
+    lblHeading = parlow::NewHeading(kCaption, this);
     form = new CourseForm(CourseScreen::Entry, this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lblHeading);

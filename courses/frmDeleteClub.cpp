@@ -58,7 +58,7 @@ frmDeleteClub::frmDeleteClub(QWidget* parent) : QWidget(parent) {
 }
 
 void frmDeleteClub::CreateControls() {
-    lblHeading = golfers::NewHeading("Remove Club / Course Records", this);
+    lblHeading = parlow::NewHeading("Remove Club / Course Records", this);
     lvClub = new QTreeWidget(this);
     lvClub->setHeaderLabels({"ID", "Club Name", "City", "Tees"});
     lvClub->setRootIsDecorated(false);

@@ -38,7 +38,7 @@ frmEditClub::frmEditClub(QWidget* parent) : QWidget(parent) {
     } catch (...) {
     }
     setWindowTitle(kCaption);
-    lblHeading = golfers::NewHeading(HeadingOf(CourseScreen::Edit), this);
+    lblHeading = parlow::NewHeading(HeadingOf(CourseScreen::Edit), this);
     CreateSelection();  // first, so the screen opens with the focus in the list
     form = new CourseForm(CourseScreen::Edit, this);
     setTabOrder(cboClub[0], form->txtBox[0]);

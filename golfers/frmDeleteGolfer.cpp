@@ -59,7 +59,7 @@ frmDeleteGolfer::frmDeleteGolfer(QWidget* parent) : QWidget(parent) {
 }
 
 void frmDeleteGolfer::CreateControls() {
-    lblHeading = NewHeading(kCaption, this);
+    lblHeading = parlow::NewHeading(kCaption, this);
     lvGolfer = new QTreeWidget(this);
     lvGolfer->setHeaderLabels({"Golfer ID", "Full Name", "Address", "Home Course"});
     lvGolfer->setRootIsDecorated(false);

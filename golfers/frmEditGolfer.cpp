@@ -29,7 +29,7 @@ frmEditGolfer::frmEditGolfer(QWidget* parent) : QWidget(parent) {
     } catch (...) {
     }
     setWindowTitle(kCaption);
-    lblHeading = NewHeading(kCaption, this);
+    lblHeading = parlow::NewHeading(kCaption, this);
     cboGolfer = new QComboBox(this);
     cboGolfer->setMinimumContentsLength(30);
     cboGolfer->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);

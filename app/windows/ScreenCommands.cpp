@@ -1,6 +1,7 @@
 #include "ScreenCommands.h"
 
 #include "CourseScreens.h"
+#include "GameScreens.h"
 #include "GolferScreens.h"
 #include "review/ReviewScreens.h"
 
@@ -22,7 +23,7 @@ std::vector<ScreenCommand> MakeScreenCommands() {
                        "Add at least one Golfer before adding games. "),
           CoursesExist("No Course records were found! \r\n\r\n"
                        "Add at least one Course before adding games. ")},
-         kNotBuiltYet},
+         [] { return games::CreateAddGameScreen(); }},
         {"mnuAddGolfer", {}, [] { return golfers::CreateAddGolferScreen(); }},
         {"mnuAddCourse", {}, [] { return courses::CreateAddCourseScreen(); }},
         {"mnuAddScoreCards",
@@ -35,7 +36,9 @@ std::vector<ScreenCommand> MakeScreenCommands() {
         {"mnuEditGolfers",
          {GolfersExist("No Golfer records were found to edit! ")},
          [] { return golfers::CreateEditGolferScreen(); }},
-        {"mnuDeleteGame", {GamesExist("No Game records were found to remove! ")}, kNotBuiltYet},
+        {"mnuDeleteGame",
+         {GamesExist("No Game records were found to remove! ")},
+         [] { return games::CreateRemoveGameScreen(); }},
         {"mnuDeleteGolfer",
          {GolfersExist("No Golfer records were found to remove! ")},
          [] { return golfers::CreateRemoveGolferScreen(); }},

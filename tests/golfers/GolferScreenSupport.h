@@ -11,6 +11,7 @@
 #include "GolferEntry.h"
 #include "GolferForm.h"
 #include "GuiTest.h"
+#include "ReadOnlyDatabase.h"
 
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -50,22 +51,6 @@ class GolferScreenTest : public testing_support::GuiTest {
     std::string LastText() const { return prompts.Last().text; }
 };
 
-// Makes the database file read-only for the life of the object. Root writes
-// through file modes, so for root the file is also made immutable; where the
-// file system cannot do that, triggers refuse the golfer and game writes
-// with the engine's own read-only message instead.
-class ReadOnlyDatabase {
-  public:
-    explicit ReadOnlyDatabase(const testing_support::ProgramFolder& folder);
-    ~ReadOnlyDatabase();
-    ReadOnlyDatabase(const ReadOnlyDatabase&) = delete;
-    ReadOnlyDatabase& operator=(const ReadOnlyDatabase&) = delete;
-
-  private:
-    bool SetImmutable(bool on) const;
-    const testing_support::ProgramFolder& folder_;
-    bool immutable_ = false;
-    bool triggers_ = false;
-};
+using testing_support::ReadOnlyDatabase;
 
 }  // namespace golfer_tests

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTreeView>
 #include <QTreeWidget>
 #include <QWidget>
 #include <algorithm>
@@ -94,18 +95,28 @@ void FieldBehaviour::LightOwnText(QAbstractButton* option) {
     option->installEventFilter(this);
 }
 
+// Record lists are flat, so a row's index names its top-level item.
 void FieldBehaviour::AddRecordList(QTreeWidget* list,
                                    std::function<void(QTreeWidgetItem*)> chosen) {
-    auto* state = new ListState{list, std::move(chosen)};
+    AddRecordView(list, [list, chosen = std::move(chosen)](const QModelIndex& index) {
+        if (QTreeWidgetItem* item = list->topLevelItem(index.row()); item && chosen) {
+            chosen(item);
+        }
+    });
+}
+
+void FieldBehaviour::AddRecordView(QTreeView* view,
+                                   std::function<void(const QModelIndex&)> chosen) {
+    auto* state = new ListState{view, std::move(chosen)};
     lists_.push_back(state);
-    list->setSortingEnabled(false);
-    list->header()->setSectionsClickable(true);
-    list->installEventFilter(this);
-    connect(list->header(), &QHeaderView::sectionClicked, this,
+    view->setSortingEnabled(false);
+    view->header()->setSectionsClickable(true);
+    view->installEventFilter(this);
+    connect(view->header(), &QHeaderView::sectionClicked, this,
             [this, state](int column) { SortByHeader(*state, column); });
-    connect(list, &QTreeWidget::itemClicked, this, [state](QTreeWidgetItem* item) {
-        if (item != nullptr && state->chosen) {
-            state->chosen(item);
+    connect(view, &QTreeView::clicked, this, [state](const QModelIndex& index) {
+        if (index.isValid() && state->chosen) {
+            state->chosen(index);
         }
     });
 }
@@ -113,9 +124,11 @@ void FieldBehaviour::AddRecordList(QTreeWidget* list,
 void FieldBehaviour::SortByHeader(ListState& state, int column) {
     BusyCursor busy;
     const Qt::SortOrder order = state.descendingNext ? Qt::DescendingOrder : Qt::AscendingOrder;
-    state.list->sortItems(column, order);
-    state.list->header()->setSortIndicator(column, order);
-    state.list->header()->setSortIndicatorShown(true);
+    if (state.view->model() != nullptr) {
+        state.view->model()->sort(column, order);
+    }
+    state.view->header()->setSortIndicator(column, order);
+    state.view->header()->setSortIndicatorShown(true);
     state.descendingNext = !state.descendingNext;
 }
 
@@ -137,7 +150,8 @@ const FieldEntry* FieldBehaviour::EntryFor(QObject* watched) const {
 
 void FieldBehaviour::Light(const FieldEntry& entry, bool on) {
     SetCaptionLook(entry.caption, on ? entry.lit : kCaptionBlack, on && entry.bold);
-    SetCaptionLook(entry.secondCaption, on ? entry.lit : kCaptionBlack, on && entry.bold);
+    const QColor second = entry.secondLit.isValid() ? entry.secondLit : entry.lit;
+    SetCaptionLook(entry.secondCaption, on ? second : kCaptionBlack, on && entry.bold);
 }
 
 void FieldBehaviour::MoveOn(QWidget* from) {
@@ -187,9 +201,10 @@ bool FieldBehaviour::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     for (ListState* state : lists_) {
-        if (watched == state->list && IsEnter(event)) {
-            if (QTreeWidgetItem* item = state->list->currentItem(); item && state->chosen) {
-                state->chosen(item);
+        if (watched == state->view && IsEnter(event)) {
+            if (const QModelIndex index = state->view->currentIndex();
+                index.isValid() && state->chosen) {
+                state->chosen(index);
             }
             return false;
         }

@@ -10,6 +10,8 @@
 
 class QAbstractButton;
 class QLabel;
+class QModelIndex;
+class QTreeView;
 class QTreeWidget;
 class QTreeWidgetItem;
 class QWidget;
@@ -28,6 +30,7 @@ struct FieldEntry {
     QLabel* secondCaption = nullptr;  // a few screens light a second label
     QColor lit = kFocusBlue;
     bool bold = true;
+    QColor secondLit = QColor();  // invalid: the second label lights like the first
 };
 
 class FieldBehaviour : public QObject {
@@ -41,6 +44,9 @@ class FieldBehaviour : public QObject {
     void SetNext(QWidget* field, QWidget* next);
     // A list whose rows are chosen by click or Enter, and sorted by header clicks.
     void AddRecordList(QTreeWidget* list, std::function<void(QTreeWidgetItem*)> chosen);
+    // The same for a list over a model of its own (long lists); the header
+    // click sorts through the model, `chosen` gets the row's index.
+    void AddRecordView(QTreeView* view, std::function<void(const QModelIndex&)> chosen);
     // A button whose colour changes while it has the focus.
     void ColourOnFocus(QAbstractButton* button, QColor focused, QColor rest = kButtonGrey);
     // An option button without a caption label: its own text turns blue
@@ -54,8 +60,8 @@ class FieldBehaviour : public QObject {
 
   private:
     struct ListState {
-        QTreeWidget* list;
-        std::function<void(QTreeWidgetItem*)> chosen;
+        QTreeView* view;
+        std::function<void(const QModelIndex&)> chosen;
         bool descendingNext = true;  // a new list starts ascending, unsorted
     };
     struct ButtonColours {

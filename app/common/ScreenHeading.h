@@ -2,7 +2,7 @@
 // The heading at the top of a screen that repeats its caption.
 #include <QLabel>
 
-namespace golfers {
+namespace parlow {
 
 inline QLabel* NewHeading(const QString& text, QWidget* parent) {
     auto* heading = new QLabel(text, parent);
@@ -14,4 +14,4 @@ inline QLabel* NewHeading(const QString& text, QWidget* parent) {
     return heading;
 }
 
-}  // namespace golfers
+}  // namespace parlow

@@ -1,0 +1,41 @@
+#pragma once
+// What the game removal screen hands to DeleteGame, built from the one row of
+// its game list that it shows: identity and figures always of the same game.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "zeviza/Putt.h"
+
+namespace games {
+
+// The columns of LoadDeleteGame in the order of the game list's columns.
+inline constexpr int kGameListColumnCount = 47;
+extern const std::array<const char*, kGameListColumnCount> kGameListFields;
+
+enum GameListColumn : int {
+    kGameIdColumn = 0,
+    kGolferNameColumn = 1,
+    kClubColumn = 2,
+    kTeesColumn = 3,
+    kDateColumn = 4,
+    kGrossColumn = 5,
+    kNetColumn = 6,
+    kGolferIdColumn = 7,
+    kHolesColumn = 8,
+    kFirstCountColumn = 9,  // Aces; the 38 counts and totals follow
+};
+
+struct RemovalArguments {
+    std::string strGameID;
+    std::string strGolferID;
+    std::int16_t intHoles = 0;
+    zeviza::IntArray intStats = zeviza::IntArray(41);  // slot 40 stays 0
+};
+
+// Each number reads like a round's field: no number (or one beyond 16 bits)
+// gives 0. Missing cells count as empty.
+RemovalArguments MakeRemovalArguments(const std::vector<std::string>& row);
+
+}  // namespace games

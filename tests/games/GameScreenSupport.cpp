@@ -1,0 +1,201 @@
+#include "GameScreenSupport.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTreeView>
+#include <cmath>
+#include <variant>
+
+#include "RecordTableModel.h"
+
+namespace game_tests {
+
+using namespace writes_support;
+
+namespace {
+
+writes_support::Course PineHollow() {
+    return {kPineHollow, "Pine Hollow", StandardPars()};
+}
+
+writes_support::Course ShortLinks() {
+    return {kShortLinks, "Short Links", ShortPars()};
+}
+
+}  // namespace
+
+Round FullRound() {
+    Round round;
+    round.entry.hole = {"5", "4", "4.5", "6", "4", "5", "3", "4", "5",
+                        "5", "4", "6",   "5", "5", "4", "5", "6", "5"};
+    round.entry.out = "40";
+    round.entry.in = "45";
+    round.entry.partnerName = {"Seán O'Neill", "Zoë D'Arcy", "李 小龍"};
+    round.entry.partnerScore = {"88", "", "91"};
+    round.entry.detail = {"2",  "1",   "3", "2", "1", "2", "1", "1", "2", "3", "1", "2",
+                          "31", "265", "",  "",  "",  "2", "9", "5", "2", "",  "",  ""};
+    round.net = "99";
+    return round;
+}
+
+GameScreenTest::GameScreenTest() {
+    zeviza::Putt putt(folder.Path());
+    EXPECT_TRUE(AddGolfer(putt, kAnn, "Ann", "O'Hara", 12.5f));
+    EXPECT_TRUE(AddGolfer(putt, kZoe, "Zoë", "Łukasiewicz", 13.5f));
+    EXPECT_TRUE(AddCourse(putt, PineHollow()));
+    EXPECT_TRUE(AddCourse(putt, ShortLinks()));
+}
+
+void GameScreenTest::ClickRow(QTreeView* view, int row) {
+    const QModelIndex index = view->model()->index(row, 0);
+    view->scrollTo(index);
+    const QRect rect = view->visualRect(index);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                      QPoint(rect.left() + 4, rect.center().y()));
+    Settle();
+}
+
+void GameScreenTest::ChooseCourse(games::frmAddGame& screen, const std::string& clubID) {
+    for (int row = 0; row < screen.clubRows->rowCount(); ++row) {
+        if (screen.clubRows->Row(row).value(0).toStdString() == clubID) {
+            ClickRow(screen.lvClub, row);
+            return;
+        }
+    }
+    ADD_FAILURE() << "no course " << clubID;
+}
+
+void GameScreenTest::ChooseGolfer(games::frmAddGame& screen, const QString& fullName) {
+    QComboBox* list = screen.cboBox[games::kGolferName];
+    list->setFocus(Qt::OtherFocusReason);
+    Settle();
+    const int entry = list->findText(fullName);
+    ASSERT_GE(entry, 0) << fullName.toStdString();
+    list->setCurrentIndex(entry);
+    emit list->activated(entry);
+    Settle();
+}
+
+void GameScreenTest::TypeRound(games::frmAddGame& screen, const Round& round) {
+    using namespace games;
+    const GameEntry& entry = round.entry;
+    for (int hole = 0; hole < kHoles; ++hole) {
+        Type(screen.txtBox[hole], QString::fromStdString(entry.hole[hole]));
+    }
+    Type(screen.txtPar[kOut], QString::fromStdString(entry.out));
+    Type(screen.txtPar[kIn], QString::fromStdString(entry.in));
+    Type(screen.boxScore[kNet], round.net);
+    for (int count = 0; count < kDetailCounts; ++count) {
+        Type(screen.statBox[count], QString::fromStdString(entry.detail[count]));
+    }
+    for (int partner = 0; partner < kPartners; ++partner) {
+        Type(screen.txtBox[kFirstPartnerName + partner],
+             QString::fromStdString(entry.partnerName[partner]));
+        Type(screen.txtBox[kFirstPartnerScore + partner],
+             QString::fromStdString(entry.partnerScore[partner]));
+    }
+}
+
+bool GameScreenTest::HasFocus(const QWidget* field) {
+    QWidget* focused = Focused();
+    return focused != nullptr && (focused == field || field->isAncestorOf(focused));
+}
+
+games::GameFigures GameScreenTest::Expected(const games::frmAddGame& screen) {
+    auto computed = games::ComputeGameFigures(screen.Entry(), screen.Course(), screen.Golfer(),
+                                              screen.GameDate());
+    if (auto* figures = std::get_if<games::GameFigures>(&computed)) {
+        return *figures;
+    }
+    ADD_FAILURE() << "the round does not compute";
+    return {};
+}
+
+::testing::AssertionResult GameScreenTest::StoredAs(const std::string& gameID,
+                                                    const games::GameFigures& f) const {
+    auto db = folder.Open();
+    SQLite::Statement row(db, "SELECT * FROM tblGames WHERE GameID = ?");
+    row.bind(1, gameID);
+    if (!row.executeStep()) {
+        return ::testing::AssertionFailure() << "no game " << gameID;
+    }
+    std::string wrong;
+    auto number = [&](const std::string& column, double want) {
+        const double have = row.getColumn(column.c_str()).getDouble();
+        if (std::abs(have - want) > 1e-4 * std::max(1.0, std::abs(want))) {
+            wrong +=
+                " " + column + "=" + std::to_string(have) + " (want " + std::to_string(want) + ")";
+        }
+    };
+    auto text = [&](const char* column, const std::string& want) {
+        const std::string have = row.getColumn(column).getString();
+        if (have != want) {
+            wrong += std::string(" ") + column + "='" + have + "' (want '" + want + "')";
+        }
+    };
+    for (int hole = 1; hole <= 18; ++hole) {
+        const int slot = hole <= 9 ? hole - 1 : hole;
+        number("Score" + std::to_string(hole), f.intScores[slot]);
+        number("Par" + std::to_string(hole), f.intPars[slot]);
+        number("HCap" + std::to_string(hole), f.intCaps[hole - 1]);
+    }
+    number("ScoreOut", f.intScores[9]);
+    number("ScoreIn", f.intScores[19]);
+    number("GrossScore", f.intScores[20]);
+    number("NetScore", f.intScores[24]);
+    for (int partner = 0; partner < 3; ++partner) {
+        number("PartnerScore" + std::to_string(partner + 1), f.intScores[21 + partner]);
+        text(("Partner" + std::to_string(partner + 1)).c_str(), f.strPartners[partner]);
+    }
+    const std::pair<const char*, int> stats[] = {
+        {"FWaysLeft", 0},    {"FWaysRight", 1},    {"GreensLeft", 2},   {"GreensRight", 3},
+        {"GreensLong", 4},   {"GreensShort", 5},   {"PuttsLeft", 6},    {"PuttsRight", 7},
+        {"PuttsLong", 8},    {"PuttsShort", 9},    {"SandSaves", 10},   {"UpDowns", 11},
+        {"FWaysMissed", 12}, {"TotalPutts", 13},   {"LongDrive", 14},   {"Aces", 15},
+        {"DEagles", 16},     {"Eagles", 17},       {"Birds", 18},       {"Pars", 19},
+        {"Bogies", 20},      {"DBogies", 21},      {"TBogies", 22},     {"QBogies", 23},
+        {"Others", 24},      {"GreensMissed", 25}, {"PuttsMissed", 26}, {"TotalFWays", 27},
+        {"Par3Scr", 29},     {"Par4Scr", 30},      {"Par5Scr", 31}};
+    for (const auto& [column, slot] : stats) {
+        number(column, f.intStats[slot]);
+    }
+    number("Holes", f.intHoles);
+    number("Handicap", f.intHandicap);
+    number("StrokeAvg", f.sngStrokeAvg);
+    number("PercentGreensHit", f.sngGreensHit);
+    number("PercentFWaysHit", f.sngFWaysHit);
+    for (int type = 0; type < 3; ++type) {
+        number("Par" + std::to_string(type + 3) + "Avg", f.sngParAvg[type]);
+    }
+    text("GolferID", f.strGolferID);
+    text("FullName", f.strGolfer);
+    text("Category", f.strCategory);
+    text("ClubID", f.strClubID);
+    text("Club", f.strClub);
+    text("Tees", f.strTees);
+    text("PlayDate", f.datDate);
+    if (!wrong.empty()) {
+        return ::testing::AssertionFailure() << gameID << ":" << wrong;
+    }
+    return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult GameScreenTest::StatisticsMatchGames(const std::string& golferID) const {
+    return writes_support::StatisticsMatchGames(folder, golferID);
+}
+
+writes_support::Statistics GameScreenTest::Statistics(const std::string& golferID) const {
+    auto db = folder.Open();
+    return StoredStatistics(db, golferID);
+}
+
+void GameScreenTest::StoreGame(const std::string& gameID, const std::string& golferID, int over,
+                               int seed) {
+    zeviza::Putt putt(folder.Path());
+    const writes_support::Course course = PineHollow();
+    Game game = MakeGame(gameID, golferID, golferID == kAnn ? "Ann O'Hara" : "Zoë Łukasiewicz",
+                         course, ParScores(course, 18, over), seed);
+    EXPECT_TRUE(game.Add(putt));
+}
+
+}  // namespace game_tests
