@@ -11,6 +11,7 @@ packages=(
   fonts-liberation fonts-comic-neue
   xvfb xauth x11-apps imagemagick xdotool openbox
   clang-format
+  dpkg-dev fakeroot file desktop-file-utils appstream
 )
 
 missing=()
