@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The command line as a user in a terminal sees it: --version and --help
-# answer without a display, a mistyped option is refused in one line with a
+# answer without a display (the option lines themselves are checked by
+# CommandLineTest), a mistyped option is refused in one line with a
 # non-zero status and no window.
 #   command_line_test.sh <program>
 set -uo pipefail
@@ -11,10 +12,7 @@ parlow=$1
 headless() { env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$parlow" "$@"; }
 
 check "--version" test "$(headless --version)" = "The Parlow's Log 3.1.0"
-help=$(headless --help)
-for option in "--no-splash" "--report <layout> <parameter>... --pdf <file>" "--version" "--help"; do
-  check "--help lists $option on one line" test "$(grep -cF -- "$option" <<<"$help")" = 1
-done
+check "--help" grep -qF -- "--report <layout> <parameter>... --pdf <file>" <(headless --help)
 
 for wrong in "--bogus" "--report rptScoreCard D1" "stray"; do
   # shellcheck disable=SC2086  # the words are meant to split
