@@ -29,7 +29,8 @@ fs::path DataHome() {
             return path;
         }
     }
-    return HomeFolder() / ".local" / "share";
+    const fs::path home = HomeFolder();
+    return home.empty() ? fs::path() : home / ".local" / "share";
 }
 
 // The installed files are read-only for the user; their copies are the user's to write.
@@ -67,7 +68,8 @@ bool IsInstalledCopy(const fs::path& executableFolder) {
 }
 
 fs::path UserProgramFolder() {
-    return DataHome() / "parlow";
+    const fs::path data = DataHome();
+    return data.empty() ? fs::path() : data / "parlow";
 }
 
 fs::path ProgramFolderFor(const fs::path& executableFolder) {
@@ -75,6 +77,9 @@ fs::path ProgramFolderFor(const fs::path& executableFolder) {
 }
 
 std::string MakeUserFolder(const fs::path& installedFolder, const fs::path& folder) {
+    if (!folder.is_absolute()) {
+        return "No home folder is known for this user, so the log has nowhere to go.";
+    }
     std::error_code ec;
     if (fs::is_directory(folder, ec)) {
         return {};

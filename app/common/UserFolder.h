@@ -17,7 +17,8 @@ inline constexpr const char* kTemplateEntries[] = {"green", "help", "text", "ima
 
 bool IsInstalledCopy(const std::filesystem::path& executableFolder);
 
-// $XDG_DATA_HOME/parlow, by default ~/.local/share/parlow.
+// $XDG_DATA_HOME/parlow, by default ~/.local/share/parlow; empty when the
+// user has no home folder.
 std::filesystem::path UserProgramFolder();
 
 // The user's own folder for an installed copy, the executable's folder otherwise.

@@ -119,6 +119,9 @@ TEST(UserFolderTest, AFolderThatCannotBeMadeIsReportedAndLeavesNothingBehind) {
         parlow::MakeUserFolder(installed.Path(), data.Path() / "blocked" / "parlow");
     EXPECT_NE(underFile.find((data.Path() / "blocked").string()), std::string::npos) << underFile;
 
+    EXPECT_NE(parlow::MakeUserFolder(installed.Path(), {}), "");  // no home folder
+    EXPECT_NE(parlow::MakeUserFolder(installed.Path(), "relative/parlow"), "");
+
     Write(data.Path() / "parlow", "a file named like the folder");
     const std::string named = parlow::MakeUserFolder(installed.Path(), data.Path() / "parlow");
     EXPECT_NE(named.find("is not a folder"), std::string::npos) << named;
