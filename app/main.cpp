@@ -3,8 +3,9 @@
 #include <QMainWindow>
 #include <QTimer>
 #include <QWindow>
-#include <cstring>
+#include <iostream>
 
+#include "CommandLine.h"
 #include "Platform.h"
 #include "QtPrompts.h"
 #include "cli/ReportCommandLine.h"
@@ -25,27 +26,38 @@ class QuitWhenDrawn : public QObject {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Answered before any window exists, so they work in a bare terminal.
+    const parlow::CommandLine command = parlow::ParseCommandLine({argv + 1, argv + argc});
+    switch (command.action) {
+        case parlow::CommandLine::Action::ShowHelp:
+            std::cout << parlow::CommandLineHelp();
+            return 0;
+        case parlow::CommandLine::Action::ShowVersion:
+            std::cout << parlow::VersionText() << '\n';
+            return 0;
+        case parlow::CommandLine::Action::Refuse:
+            std::cerr << command.error << '\n';
+            return 2;
+        case parlow::CommandLine::Action::Run:
+            break;
+    }
     // A report from the command line opens no window and takes no lock.
-    if (parlow::reports::IsReportCommandLine(argc, argv)) {
+    if (command.report) {
         return parlow::reports::RunReportCommandLine(argc, argv);
     }
+
     QApplication application(argc, argv);
     QApplication::setApplicationName("Parlow's Log");
     QApplication::setApplicationVersion("3.1.0");
+    // Lets the desktop match the windows to the menu entry and its icon.
+    QGuiApplication::setDesktopFileName("parlow");
 
     parlow::QtPrompts prompts;
     zeviza::InstallPrompts(&prompts);
 
     parlow::StartupOptions options;
-    bool exitWhenShown = false;
-    for (int i = 1; i < argc; ++i) {
-        // Scripted runs and screenshots have no use for eight seconds of splash.
-        if (std::strcmp(argv[i], "--no-splash") == 0) {
-            options.showSplash = false;
-        } else if (std::strcmp(argv[i], "--exit-when-shown") == 0) {
-            exitWhenShown = true;
-        }
-    }
+    options.showSplash = command.showSplash;
+    const bool exitWhenShown = command.exitWhenShown;
     parlow::StartupResult started = parlow::Main(options);
     if (!started.run) {
         return 0;

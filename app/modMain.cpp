@@ -91,6 +91,18 @@ bool Attempt(Step&& step) {
     }
 }
 
+// Without its folder an installed copy has nowhere to keep the log.
+bool ProgramFolderReady() {
+    const std::string failure = PrepareProgramFolder();
+    if (failure.empty()) {
+        return true;
+    }
+    SetDefaultPointer();
+    ShowMessage("The folder for your log could not be made.\r\n\r\n" + failure,
+                zeviza::Icon::Critical);
+    return false;
+}
+
 void ShowDatabaseNotFound() {
     SetDefaultPointer();
     ShowMessage(
@@ -121,6 +133,9 @@ bool DatabaseFileExists() {
 StartupResult Main(const StartupOptions& options) {
     StartupResult result;
     SetBusyPointer();
+    if (!ProgramFolderReady()) {
+        return result;
+    }
     HelpFileSetting() = ProgramFolder() / "help" / "plg.hlp";
     if (auto* clipboard = QApplication::clipboard()) {
         clipboard->clear();

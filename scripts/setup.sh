@@ -12,6 +12,7 @@ packages=(
   xvfb xauth x11-apps imagemagick xdotool openbox
   clang-format
   poppler-utils
+  dpkg-dev fakeroot file desktop-file-utils appstream
 )
 
 missing=()

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <memory>
 
+#include "UserFolder.h"
+
 namespace parlow {
 
 namespace {
@@ -14,24 +16,40 @@ std::unique_ptr<zeviza::Putt>& PuttSlot() {
     static std::unique_ptr<zeviza::Putt> putt;
     return putt;
 }
+std::filesystem::path ExecutableFolder() {
+    return std::filesystem::path(QCoreApplication::applicationDirPath().toStdString());
+}
 }  // namespace
 
 std::filesystem::path ProgramFolder() {
     if (!FolderSetting().empty()) {
         return FolderSetting();
     }
-    return std::filesystem::path(QCoreApplication::applicationDirPath().toStdString());
+    return ProgramFolderFor(ExecutableFolder());
+}
+
+std::string PrepareProgramFolder() {
+    if (!FolderSetting().empty() || !IsInstalledCopy(ExecutableFolder())) {
+        return {};
+    }
+    const auto folder = UserProgramFolder();
+    std::string failure = MakeUserFolder(ExecutableFolder(), folder);
+    if (failure.empty()) {
+        SetProgramFolder(folder);
+    }
+    return failure;
 }
 
 void SetProgramFolder(const std::filesystem::path& folder) {
     FolderSetting() = folder;
-    // The library finds its folder from itself; a test's folder must win there too.
+    // The library finds its folder from itself; the folder set here must win
+    // there too, for every Putt made without one.
     zeviza::Putt::OverrideLibraryFolder(folder);
 }
 
 zeviza::Putt& NewPutt() {
     PuttSlot().reset();
-    PuttSlot() = std::make_unique<zeviza::Putt>();
+    PuttSlot() = std::make_unique<zeviza::Putt>(ProgramFolder());
     return *PuttSlot();
 }
 

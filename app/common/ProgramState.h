@@ -2,6 +2,7 @@
 // The program-wide state every screen shares: the one current Putt object,
 // the one shared record set, and the program folder everything is read from.
 #include <filesystem>
+#include <string>
 
 #include "zeviza/Putt.h"
 #include "zeviza/RecordSet.h"
@@ -14,9 +15,16 @@ inline constexpr int kVersionMajor = 3;
 inline constexpr int kVersionMinor = 1;
 inline constexpr int kVersionRevision = 0;
 
-// The executable's own folder, unless a test has set another.
+// Where everything is read and written: the executable's own folder, or
+// for an installed copy the user's own folder (see UserFolder.h), unless a
+// test has set another. Every Putt the program makes connects below it.
 std::filesystem::path ProgramFolder();
 void SetProgramFolder(const std::filesystem::path& folder);
+
+// An installed copy makes the user's folder from its templates on the first
+// start. Returns why that failed, or an empty text (also when there is
+// nothing to make).
+std::string PrepareProgramFolder();
 
 // Creates a new Putt, releasing the previous one, as each screen's load does.
 zeviza::Putt& NewPutt();

@@ -6,10 +6,8 @@
 
 namespace parlow {
 
-namespace {
-
-QPixmap DrawFlagOnGreen(int size) {
-    QPixmap picture(size, size);
+QImage DrawProgramIcon(int size) {
+    QImage picture(size, size, QImage::Format_ARGB32_Premultiplied);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -36,15 +34,14 @@ QPixmap DrawFlagOnGreen(int size) {
     painter.setBrush(Qt::white);
     painter.setPen(QPen(QColor(120, 120, 120), 0.8));
     painter.drawEllipse(QRectF(40, 44, 7, 7));
+    painter.end();
     return picture;
 }
-
-}  // namespace
 
 QIcon ProgramIcon() {
     QIcon icon;
     for (int size : {16, 24, 32, 48, 64, 128}) {
-        icon.addPixmap(DrawFlagOnGreen(size));
+        icon.addPixmap(QPixmap::fromImage(DrawProgramIcon(size)));
     }
     return icon;
 }

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <cstdio>
-#include <cstring>
 
 #include "DataReport.h"
 #include "ProgramState.h"
@@ -59,15 +58,6 @@ QString OneLine(QString text) {
 }
 
 }  // namespace
-
-bool IsReportCommandLine(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--report") == 0) {
-            return true;
-        }
-    }
-    return false;
-}
 
 int RenderReportFromArguments(const QStringList& arguments,
                               const std::filesystem::path& programFolder, QString* error) {
@@ -125,6 +115,12 @@ int RunReportCommandLine(int argc, char** argv) {
     // A report needs no display: it draws the same pages offscreen.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    // An installed copy's first run makes the user's folder it reads from.
+    if (const std::string failure = PrepareProgramFolder(); !failure.empty()) {
+        std::fprintf(stderr, "Parlow: %s\n",
+                     OneLine(QString::fromStdString(failure)).toLocal8Bit().constData());
+        return kReportFailed;
+    }
     QString error;
     const int status =
         RenderReportFromArguments(QApplication::arguments().mid(1), ProgramFolder(), &error);

@@ -18,9 +18,6 @@ inline constexpr int kReportWritten = 0;
 inline constexpr int kReportFailed = 1;     // no such record, unreadable database, unwritable file
 inline constexpr int kReportMisworded = 2;  // unknown layout, wrong values, no --pdf
 
-// True when the program was started to render a report.
-bool IsReportCommandLine(int argc, char** argv);
-
 // Starts an offscreen application of its own, renders the report for the
 // program's own folder and returns the exit status.
 int RunReportCommandLine(int argc, char** argv);

@@ -1,0 +1,41 @@
+#pragma once
+// The options the program takes from its command line. Parsing happens
+// before any window exists, so --help, --version and a mistyped option are
+// answered in the terminal alone.
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace parlow {
+
+// One report written straight to a PDF file: the layout by its name, the
+// parameters of its command in order, and the file to write.
+struct ReportRequest {
+    std::string layout;
+    std::vector<std::string> parameters;
+    std::string pdfFile;
+};
+
+struct CommandLine {
+    enum class Action { Run, ShowHelp, ShowVersion, Refuse };
+    Action action = Action::Run;
+    bool showSplash = true;
+    // Hidden: ends the program once its main window is drawn (start-up timing).
+    bool exitWhenShown = false;
+    std::optional<ReportRequest> report;
+    // Why the command line was refused, one line for standard error.
+    std::string error;
+};
+
+// Reads the arguments after the program's name. The toolkit's own options
+// (-session from the desktop's session manager, -style, -platform ...) are
+// passed over here and left to the toolkit.
+CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
+
+// The --help text: a usage line and one line for each option.
+std::string CommandLineHelp();
+
+// "The Parlow's Log 3.1.0"
+std::string VersionText();
+
+}  // namespace parlow

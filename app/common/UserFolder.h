@@ -1,0 +1,35 @@
+#pragma once
+// Where the program folder is. Run from a build, it is the executable's own
+// folder, as it always was. An installed copy never writes to its installed
+// tree: `cmake --install` leaves a marker file beside the executable, and a
+// copy that finds it keeps each user's log in a folder of that user's own,
+// made from the installed files on the first start.
+#include <filesystem>
+#include <string>
+
+namespace parlow {
+
+// The file `cmake --install` puts beside an installed executable.
+inline constexpr const char* kInstalledMarker = "installed-copy";
+
+// What an installed copy hands each user, relative to its folder.
+inline constexpr const char* kTemplateEntries[] = {"green", "help", "text", "images"};
+
+bool IsInstalledCopy(const std::filesystem::path& executableFolder);
+
+// $XDG_DATA_HOME/parlow, by default ~/.local/share/parlow; empty when the
+// user has no home folder.
+std::filesystem::path UserProgramFolder();
+
+// The user's own folder for an installed copy, the executable's folder otherwise.
+std::filesystem::path ProgramFolderFor(const std::filesystem::path& executableFolder);
+
+// Makes `folder` from the templates in `installedFolder` unless it exists
+// already; an existing folder is used as it is, so an upgrade never replaces
+// a user's records. The copy is made beside it and renamed into place, so an
+// interrupted first start leaves no half-made folder. Returns why it failed,
+// or an empty text.
+std::string MakeUserFolder(const std::filesystem::path& installedFolder,
+                           const std::filesystem::path& folder);
+
+}  // namespace parlow
