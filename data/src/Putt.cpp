@@ -146,6 +146,7 @@ bool Putt::Confirmed(const std::string& title, const std::string& text) {
 
 RecordSetPtr Putt::ReadIgnoring(const std::string& sql, const std::vector<Value>& params) {
     RecordSetPtr result;
+    bool began = false;
     auto step = [](auto&& action) {
         try {
             action();
@@ -153,9 +154,18 @@ RecordSetPtr Putt::ReadIgnoring(const std::string& sql, const std::vector<Value>
         }
     };
     step([&] { Conn().Open(); });
-    step([&] { Conn().BeginTrans(); });
+    step([&] {
+        Conn().BeginTrans();
+        began = true;
+    });
     step([&] { result = Conn().Execute(sql, params); });
-    step([&] { Conn().CommitTrans(); });
+    // Only the transaction this read began is committed: one left open by
+    // an interrupted call is never carried into the file by a read.
+    step([&] {
+        if (began) {
+            Conn().CommitTrans();
+        }
+    });
     step([&] {
         if (result) {
             result->Detach();
@@ -192,6 +202,9 @@ RecordSetPtr Putt::ReadReporting(const char* label, const std::string& sql) {
         strFunction = label;
         ShowErrorBox(error);
         return result;
+    } catch (...) {
+        CloseQuietly();
+        throw;
     }
 }
 
@@ -238,6 +251,11 @@ bool Putt::RunWrite(const WriteLabels& labels, const WriteBody& body) {
         strFunction = labels.message;
         ShowErrorBox(error);
         return false;
+    } catch (...) {
+        // A failure from outside the library (a prompt, an allocation) ends
+        // the unit of work as well: closing rolls back whatever was done.
+        CloseQuietly();
+        throw;
     }
 }
 
