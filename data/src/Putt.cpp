@@ -85,18 +85,21 @@ Putt::~Putt() {
 
 std::string Putt::Clean(std::string& strText) {
     try {
-        if (strText.find('\'') != std::string::npos) {
-            std::size_t position = 0;
-            while (position < strText.size()) {
-                const auto found = strText.find('\'', position);
-                if (found == std::string::npos) {
-                    break;
-                }
-                strText.insert(found + 1, 1, '\'');
-                position = found + 2;
+        // One pass into a new text: inserting each second apostrophe in place
+        // would move the rest of the text every time.
+        std::string escaped;
+        escaped.reserve(strText.size() +
+                        static_cast<std::size_t>(std::count(strText.begin(), strText.end(), '\'')));
+        for (const char c : strText) {
+            if (c == '\0') {
+                continue;
+            }
+            escaped += c;
+            if (c == '\'') {
+                escaped += '\'';
             }
         }
-        strText.erase(std::remove(strText.begin(), strText.end(), '\0'), strText.end());
+        strText.swap(escaped);
     } catch (...) {
         // The text goes on in whatever state it reached.
     }
