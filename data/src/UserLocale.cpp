@@ -4,15 +4,6 @@
 
 namespace zeviza::detail {
 
-namespace {
-
-std::string Variable(const char* name) {
-    const char* value = std::getenv(name);
-    return value == nullptr ? std::string() : std::string(value);
-}
-
-}  // namespace
-
 icu::Locale LocaleNamed(const std::string& name) {
     // "de_DE.UTF-8@euro": the codeset and modifier mean nothing to ICU here.
     const std::string language = name.substr(0, name.find_first_of(".@"));
@@ -23,14 +14,18 @@ icu::Locale LocaleNamed(const std::string& name) {
     return locale.isBogus() ? icu::Locale::getRoot() : locale;
 }
 
-icu::Locale UserLocale(const char* category) {
+std::string UserLocaleName(const char* category) {
     for (const char* variable : {"LC_ALL", category, "LANG"}) {
-        const std::string name = Variable(variable);
-        if (!name.empty()) {
-            return LocaleNamed(name);
+        const char* value = std::getenv(variable);
+        if (value != nullptr && *value != '\0') {
+            return value;
         }
     }
-    return icu::Locale::getRoot();
+    return {};
+}
+
+icu::Locale UserLocale(const char* category) {
+    return LocaleNamed(UserLocaleName(category));
 }
 
 }  // namespace zeviza::detail

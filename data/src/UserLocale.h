@@ -7,6 +7,9 @@
 
 namespace zeviza::detail {
 
+// The locale name set for one category ("LC_COLLATE", "LC_NUMERIC"); empty
+// when none is set.
+std::string UserLocaleName(const char* category);
 // The ICU locale for one category ("LC_COLLATE", "LC_NUMERIC"); the root
 // locale when none is set or it is "C" or "POSIX" (whose ICU form would sort
 // and read numbers byte by byte).
