@@ -87,18 +87,18 @@ std::string Putt::Clean(std::string& strText) {
     try {
         // One pass into a new text: inserting each second apostrophe in place
         // would move the rest of the text every time.
-        std::string escaped;
-        escaped.reserve(strText.size() +
-                        static_cast<std::size_t>(std::count(strText.begin(), strText.end(), '\'')));
+        const auto apostrophes =
+            static_cast<std::size_t>(std::count(strText.begin(), strText.end(), '\''));
+        std::string escaped(strText.size() + apostrophes, '\0');
+        std::size_t length = 0;
         for (const char c : strText) {
-            if (c == '\0') {
-                continue;
-            }
-            escaped += c;
+            escaped[length] = c;
+            length += c == '\0' ? 0 : 1;
             if (c == '\'') {
-                escaped += '\'';
+                escaped[length++] = '\'';
             }
         }
+        escaped.resize(length);
         strText.swap(escaped);
     } catch (...) {
         // The text goes on in whatever state it reached.
