@@ -55,11 +55,12 @@ bool ChangedSince(const fs::path& database, const std::optional<fs::path>& newes
     if (!newest) {
         return true;
     }
-    std::error_code ec;
-    const auto written = fs::last_write_time(database, ec);
-    const auto copied = fs::last_write_time(*newest, ec);
+    std::error_code writtenError;
+    std::error_code copiedError;
+    const auto written = fs::last_write_time(database, writtenError);
+    const auto copied = fs::last_write_time(*newest, copiedError);
     // Equal times cannot tell which came first: copy once more rather than miss a change.
-    return ec || written >= copied;
+    return writtenError || copiedError || written >= copied;
 }
 
 BackupOutcome Failed(long number, std::string description) {
