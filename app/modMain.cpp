@@ -12,6 +12,7 @@
 #include "frmMain.h"
 #include "frmSplash.h"
 #include "modGlobal.h"
+#include "zeviza/DatabaseFile.h"
 #include "zeviza/Error.h"
 #include "zeviza/ErrorLog.h"
 
@@ -103,6 +104,47 @@ bool ProgramFolderReady() {
     return false;
 }
 
+const char* const kIntegrityLabel = "Database Integrity Check";
+const char* const kBackupLabel = "Automatic Backup";
+
+// Names the file, says it is damaged and how to put the newest backup back;
+// the file itself is left exactly as it was found.
+void ReportDamagedDatabase(const std::filesystem::path& database,
+                           const zeviza::IntegrityReport& report) {
+    zeviza::AppendErrorLog(ProgramFolder(), zeviza::LogEntryKind::Program, report.number,
+                           database.string() + ": " + report.description, kIntegrityLabel);
+    SetDefaultPointer();
+    std::string text =
+        "The database " + database.string() + " is damaged and cannot be used.\r\n\r\n";
+    if (const auto backup = zeviza::NewestBackup(ProgramFolder())) {
+        text += "The newest backup is " + backup->string() + ".\r\nTo put it back, copy it over " +
+                database.string() +
+                " (move the damaged file elsewhere first if you want to keep it) and start "
+                "the program again.";
+    } else {
+        text += "No backup of it has been made yet.";
+    }
+    ShowMessage(text, zeviza::Icon::Critical, " ERROR - DATABASE DAMAGED");
+}
+
+// A backup that cannot be made is written to the error log; the program
+// still starts.
+void BackUpDatabase() {
+    const zeviza::BackupOutcome outcome = zeviza::BackUpWhenChanged(ProgramFolder());
+    if (outcome.kind == zeviza::BackupOutcome::Kind::Failed) {
+        zeviza::AppendErrorLog(ProgramFolder(), zeviza::LogEntryKind::Program, outcome.number,
+                               outcome.description, kBackupLabel);
+    }
+}
+
+void EndStartup(const StartupOptions& options) {
+    if (options.shutDown) {
+        options.shutDown();
+    } else {
+        ShutDown();
+    }
+}
+
 void ShowDatabaseNotFound() {
     SetDefaultPointer();
     ShowMessage(
@@ -157,11 +199,20 @@ StartupResult Main(const StartupOptions& options) {
     }
     if (!databaseFound) {
         ShowDatabaseNotFound();
-        if (options.shutDown) {
-            options.shutDown();
-        } else {
-            ShutDown();
-        }
+        EndStartup(options);
+        return result;
+    }
+    const auto database = zeviza::DatabaseFile(ProgramFolder());
+    zeviza::IntegrityReport integrity;
+    if (!Attempt([&] { integrity = zeviza::CheckDatabaseFile(database); })) {
+        return result;
+    }
+    if (integrity.damaged) {
+        ReportDamagedDatabase(database, integrity);
+        EndStartup(options);
+        return result;
+    }
+    if (!Attempt([] { BackUpDatabase(); })) {
         return result;
     }
 

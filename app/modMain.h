@@ -1,6 +1,7 @@
 #pragma once
-// The start-up routine: refuses a second copy, checks for the database file,
-// then loads the main window, runs the splash and shows the main window.
+// The start-up routine: refuses a second copy, checks for the database file
+// and that it is sound, backs it up when it changed, then loads the main
+// window, runs the splash and shows the main window.
 #include <exception>
 #include <filesystem>
 #include <functional>
@@ -14,7 +15,7 @@ class InstanceLock;
 
 struct StartupOptions {
     bool showSplash = true;
-    // Ends the program when the database is missing; tests replace it.
+    // Ends the program when the database is missing or damaged; tests replace it.
     std::function<void()> shutDown;
 };
 

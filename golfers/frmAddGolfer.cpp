@@ -16,13 +16,14 @@
 namespace golfers {
 namespace {
 
-// From the largest row number; with none read the first identifier is formed.
+// From the largest row number; with none read the first identifier is formed
+// (should it be taken already, the library refuses the save and says so).
 std::string NewGolferIdentifier() {
-    zeviza::Value largest;
+    std::optional<std::string> identifier;
     parlow::ReadSharedRows(
         [](zeviza::Putt& putt) { return putt.GetNewGolferID(); },
-        [&largest](const zeviza::RecordSet& row) { largest = row.Field("NewGolferID"); });
-    return zeviza::MakeNewGolferID(largest);
+        [&identifier](const zeviza::RecordSet& row) { identifier = MakeNewGolferID(&row); });
+    return identifier.value_or(zeviza::FormIdentifier(zeviza::kGolferIdentifiers, {}));
 }
 
 }  // namespace

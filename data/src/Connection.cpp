@@ -7,6 +7,7 @@
 #include <SQLiteCpp/Statement.h>
 
 #include "HandleCache.h"
+#include "ReaderOrder.h"
 
 namespace zeviza {
 
@@ -49,6 +50,23 @@ Value Read(const SQLite::Column& column) {
             return Value();
         default:
             return Value(column.getString());
+    }
+}
+
+// A new handle gets what every unit of work relies on, set here rather than
+// inherited from how SQLite was built on the machine at hand: the rollback
+// journal and a sync of every commit (all of a write or none of it after a
+// crash or power loss), and the reading order of names. False when the file
+// is no database: the first statement of the unit of work then fails and is
+// reported there, and the handle is not kept.
+bool Configure(SQLite::Database& db) {
+    detail::RegisterReaderOrder(db.getHandle());
+    try {
+        db.exec("PRAGMA synchronous=FULL;");
+        SQLite::Statement mode(db, "PRAGMA journal_mode=DELETE;");
+        return mode.executeStep() && mode.getColumn(0).getString() == "delete";
+    } catch (const SQLite::Exception&) {
+        return false;
     }
 }
 
@@ -99,14 +117,14 @@ void Connection::Open() {
     }
     const std::string source = DataSource();
     try {
-        // Nothing is read here: a damaged or locked file fails at its first
-        // statement, inside the transaction, where a write can report it.
-        // SQLite's default synchronous=FULL with a rollback journal keeps each
-        // unit of work whole across a crash or power loss.
+        // A damaged or locked file fails at its first statement, inside the
+        // transaction, where a write can report it.
         db_ = detail::TakeIdleHandle(source);
+        configured_ = db_ != nullptr;
         if (!db_) {
             db_ =
                 std::make_unique<SQLite::Database>(source, SQLite::OPEN_READWRITE, kBusyTimeoutMs);
+            configured_ = Configure(*db_);
         }
     } catch (const SQLite::Exception& e) {
         Fail(e.getErrorCode() == SQLITE_CANTOPEN ? 3709 : (e.getErrorCode() & 0xff),
@@ -128,7 +146,9 @@ void Connection::Close() {
         }
         inTransaction_ = false;
     }
-    detail::KeepIdleHandle(DataSource(), std::move(db_));
+    if (configured_) {
+        detail::KeepIdleHandle(DataSource(), std::move(db_));
+    }
     db_.reset();
 }
 

@@ -85,18 +85,21 @@ Putt::~Putt() {
 
 std::string Putt::Clean(std::string& strText) {
     try {
-        if (strText.find('\'') != std::string::npos) {
-            std::size_t position = 0;
-            while (position < strText.size()) {
-                const auto found = strText.find('\'', position);
-                if (found == std::string::npos) {
-                    break;
-                }
-                strText.insert(found + 1, 1, '\'');
-                position = found + 2;
+        // One pass into a new text: inserting each second apostrophe in place
+        // would move the rest of the text every time.
+        const auto apostrophes =
+            static_cast<std::size_t>(std::count(strText.begin(), strText.end(), '\''));
+        std::string escaped(strText.size() + apostrophes, '\0');
+        std::size_t length = 0;
+        for (const char c : strText) {
+            escaped[length] = c;
+            length += c == '\0' ? 0 : 1;
+            if (c == '\'') {
+                escaped[length++] = '\'';
             }
         }
-        strText.erase(std::remove(strText.begin(), strText.end(), '\0'), strText.end());
+        escaped.resize(length);
+        strText.swap(escaped);
     } catch (...) {
         // The text goes on in whatever state it reached.
     }
@@ -146,6 +149,7 @@ bool Putt::Confirmed(const std::string& title, const std::string& text) {
 
 RecordSetPtr Putt::ReadIgnoring(const std::string& sql, const std::vector<Value>& params) {
     RecordSetPtr result;
+    bool began = false;
     auto step = [](auto&& action) {
         try {
             action();
@@ -153,9 +157,18 @@ RecordSetPtr Putt::ReadIgnoring(const std::string& sql, const std::vector<Value>
         }
     };
     step([&] { Conn().Open(); });
-    step([&] { Conn().BeginTrans(); });
+    step([&] {
+        Conn().BeginTrans();
+        began = true;
+    });
     step([&] { result = Conn().Execute(sql, params); });
-    step([&] { Conn().CommitTrans(); });
+    // Only the transaction this read began is committed: one left open by
+    // an interrupted call is never carried into the file by a read.
+    step([&] {
+        if (began) {
+            Conn().CommitTrans();
+        }
+    });
     step([&] {
         if (result) {
             result->Detach();
@@ -192,6 +205,9 @@ RecordSetPtr Putt::ReadReporting(const char* label, const std::string& sql) {
         strFunction = label;
         ShowErrorBox(error);
         return result;
+    } catch (...) {
+        CloseQuietly();
+        throw;
     }
 }
 
@@ -238,6 +254,11 @@ bool Putt::RunWrite(const WriteLabels& labels, const WriteBody& body) {
         strFunction = labels.message;
         ShowErrorBox(error);
         return false;
+    } catch (...) {
+        // A failure from outside the library (a prompt, an allocation) ends
+        // the unit of work as well: closing rolls back whatever was done.
+        CloseQuietly();
+        throw;
     }
 }
 

@@ -1,7 +1,8 @@
 #include "zeviza/Putt.h"
 
 // The reads. Each is one unit of work returning a detached record set; the
-// statements and their sort orders are what the screens rely on.
+// statements and their sort orders are what the screens rely on. Names sort
+// in the reader's order (ReaderOrder.h), codes and identifiers by their bytes.
 
 namespace zeviza {
 
@@ -29,7 +30,7 @@ const char* const kLoadClubList =
     "Par10,Par11,Par12,Par13,Par14,Par15,Par16,Par17,Par18,HCap1,HCap2,HCap3,HCap4,"
     "HCap5,HCap6,HCap7,HCap8,HCap9,HCap10,HCap11,HCap12,HCap13,HCap14,HCap15,HCap16,"
     "HCap17,HCap18,ParOut,ParIn,TotalFWays,Par3s,Par4s,"
-    "Par5s FROM tblClub ORDER BY ClubName;";
+    "Par5s FROM tblClub ORDER BY ClubName COLLATE READER;";
 
 // Identifiers are bound, never spliced into the statement.
 const char* const kLoadGolferEdit =
@@ -53,7 +54,8 @@ RecordSetPtr Putt::LoadDeleteGame() {
 
 RecordSetPtr Putt::LoadGolferList() {
     return ReadIgnoring(
-        "SELECT GolferID,FullName,LName,Category,Handicap FROM tblGolfer ORDER BY LName;");
+        "SELECT GolferID,FullName,LName,Category,Handicap FROM tblGolfer ORDER BY LName COLLATE "
+        "READER;");
 }
 
 RecordSetPtr Putt::LoadClubEdit(const std::string& strClubID) {
@@ -65,9 +67,9 @@ RecordSetPtr Putt::LoadClubList() {
 }
 
 RecordSetPtr Putt::LoadClub() {
-    return ReadReporting(
-        "LoadClub",
-        "SELECT ClubID,ClubName,City,State,Tees,ClubPro,CoursePar FROM tblClub ORDER BY ClubName;");
+    return ReadReporting("LoadClub",
+                         "SELECT ClubID,ClubName,City,State,Tees,ClubPro,CoursePar FROM tblClub "
+                         "ORDER BY ClubName COLLATE READER;");
 }
 
 RecordSetPtr Putt::LoadStates() {
@@ -75,7 +77,7 @@ RecordSetPtr Putt::LoadStates() {
 }
 
 RecordSetPtr Putt::LoadCanada() {
-    return ReadIgnoring("SELECT State,StateFull FROM tblCanada ORDER BY StateFull;");
+    return ReadIgnoring("SELECT State,StateFull FROM tblCanada ORDER BY StateFull COLLATE READER;");
 }
 
 RecordSetPtr Putt::LoadGolferEdit(const std::string& strGolferID) {
@@ -83,9 +85,9 @@ RecordSetPtr Putt::LoadGolferEdit(const std::string& strGolferID) {
 }
 
 RecordSetPtr Putt::LoadGolfer() {
-    return ReadReporting(
-        "LoadGolfer",
-        "SELECT GolferID,FullName,Address,Club,Age,City FROM tblGolfer ORDER BY FullName;");
+    return ReadReporting("LoadGolfer",
+                         "SELECT GolferID,FullName,Address,Club,Age,City FROM tblGolfer ORDER BY "
+                         "FullName COLLATE READER;");
 }
 
 RecordSetPtr Putt::GetNewClubID() {

@@ -1,4 +1,7 @@
+#include <cmath>
 #include <string>
+
+#include "DateTimeText.h"
 
 #include "GolferStatistics.h"
 #include "WriteHelpers.h"
@@ -107,6 +110,26 @@ struct NewGame {
         detail::RequireSlots(intStats, kStatSlots);
         detail::RequireSlots(strPartners, 3);
         detail::RequireSlots(sngParAvg, 3);
+    }
+    // The screens check these already; the row is checked again where it is
+    // written, since a game the statistics cannot place, a date no calendar
+    // has or a figure that is no number would stay in the file for good.
+    void RequireSoundFigures() const {
+        if (intHoles != 9 && intHoles != 18) {
+            throw Error(kInvalidArgument,
+                        "A game is 9 or 18 holes long, not " + std::to_string(intHoles) + ".");
+        }
+        if (!detail::IsDateTimeText(datDate)) {
+            throw Error(kInvalidArgument, "The play date \"" + datDate +
+                                              "\" is not a date and time of the form "
+                                              "YYYY-MM-DD HH:MM:SS.");
+        }
+        for (float figure : {sngStrokeAvg, sngPuttAvg, sngGreensHit, sngFWaysHit, sngParAvg[0],
+                             sngParAvg[1], sngParAvg[2]}) {
+            if (!std::isfinite(figure)) {
+                throw Error(kInvalidArgument, "A figure of the game is not a finite number.");
+            }
+        }
     }
     bool EighteenHoles() const { return detail::EighteenHoles(intHoles); }
 };
@@ -245,6 +268,7 @@ bool Putt::AddGame(IntArray& intScores, IntArray& intPars, IntArray& intCaps, st
     return RunWrite({"Add Game - DLL Function", "AddGame", scoresNotValid},
                     [&](Connection& connection) {
                         game.RequireSlots();
+                        game.RequireSoundFigures();
                         detail::Insert(connection, "tblGames", GameRow(*this, game));
                         detail::AddToGolfer(connection, ShareOf(game));
                         detail::RecomputeAverages(connection, strGolferID, game.EighteenHoles());

@@ -1,9 +1,14 @@
 #include "zeviza/TextNumber.h"
 
+#include <unicode/dcfmtsym.h>
+
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
 #include <system_error>
+
+#include "UserLocale.h"
 
 namespace zeviza {
 namespace {
@@ -80,7 +85,13 @@ long DecimalMagnitude(std::string_view body) {
 }
 
 template <typename Number>
-std::optional<Number> ReadNumber(std::string_view text) {
+std::optional<Number> ReadNumber(std::string_view typed, char decimalSeparator) {
+    // The comma of a comma locale reads as the point it stands for.
+    std::string pointed(typed);
+    if (decimalSeparator == ',') {
+        std::replace(pointed.begin(), pointed.end(), ',', '.');
+    }
+    const std::string_view text = pointed;
     if (!IsDecimalText(text)) {
         return std::nullopt;
     }
@@ -120,16 +131,40 @@ std::optional<std::int16_t> RoundHalfEvenTo16Bits(double number) {
 
 }  // namespace
 
-std::optional<double> ReadDecimal(std::string_view text) {
-    return ReadNumber<double>(text);
+char DecimalSeparatorOf(const std::string& localeName) {
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::DecimalFormatSymbols symbols(detail::LocaleNamed(localeName), status);
+    if (U_FAILURE(status)) {
+        return '.';
+    }
+    const icu::UnicodeString& separator =
+        symbols.getConstSymbol(icu::DecimalFormatSymbols::kDecimalSeparatorSymbol);
+    return separator == icu::UnicodeString(u",") ? ',' : '.';
 }
 
-std::optional<float> ReadSingle(std::string_view text) {
-    return ReadNumber<float>(text);
+char UserDecimalSeparator() {
+    // Asked for every field read: the answer is kept for the locale it was
+    // worked out for.
+    thread_local std::string lastName = "\x01";
+    thread_local char lastSeparator = '.';
+    const std::string name = detail::UserLocaleName("LC_NUMERIC");
+    if (name != lastName) {
+        lastSeparator = DecimalSeparatorOf(name);
+        lastName = name;
+    }
+    return lastSeparator;
 }
 
-WholeNumber ReadWholeNumber(std::string_view text) {
-    const std::optional<double> number = ReadDecimal(text);
+std::optional<double> ReadDecimal(std::string_view text, char decimalSeparator) {
+    return ReadNumber<double>(text, decimalSeparator);
+}
+
+std::optional<float> ReadSingle(std::string_view text, char decimalSeparator) {
+    return ReadNumber<float>(text, decimalSeparator);
+}
+
+WholeNumber ReadWholeNumber(std::string_view text, char decimalSeparator) {
+    const std::optional<double> number = ReadDecimal(text, decimalSeparator);
     if (!number) {
         return {};
     }

@@ -1,11 +1,26 @@
 #include "zeviza/Value.h"
 
+#include <locale.h>
+
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <string>
 
 namespace zeviza {
+
+namespace {
+
+// Numbers in the database and in the texts built here always use the point.
+// The program's process takes the user's locale (Qt sets it at start), where
+// plain strtod would read "70.4" as 70 under a comma locale.
+double ReadPointDecimal(const char* text) {
+    static const locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    return c != static_cast<locale_t>(nullptr) ? strtod_l(text, nullptr, c)
+                                               : std::strtod(text, nullptr);
+}
+
+}  // namespace
 
 double SingleToDouble(float value) {
     if (!std::isfinite(value)) {
@@ -17,7 +32,7 @@ double SingleToDouble(float value) {
         return static_cast<double>(value);
     }
     *end = '\0';
-    return std::strtod(buffer, nullptr);
+    return ReadPointDecimal(buffer);
 }
 
 Value::Value(float v) : v_(SingleToDouble(v)) {}
@@ -43,7 +58,7 @@ double Value::ToDouble() const {
         return *d;
     }
     if (auto* s = std::get_if<std::string>(&v_)) {
-        return std::strtod(s->c_str(), nullptr);
+        return ReadPointDecimal(s->c_str());
     }
     return 0.0;
 }

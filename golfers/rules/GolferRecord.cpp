@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "zeviza/Identifiers.h"
 #include "zeviza/TextNumber.h"
 
 namespace golfers {
@@ -106,6 +107,10 @@ GolferRecord UpdateGolferRecord(const GolferEntry& entry) {
     record.strText[19] = SexText(entry.male);
     record.strText[20] = Category(record.intAge, entry.male);
     return record;
+}
+
+std::optional<std::string> MakeNewGolferID(const zeviza::RecordSet* newGolferIdRows) {
+    return zeviza::FormIdentifierFromRows(zeviza::kGolferIdentifiers, newGolferIdRows);
 }
 
 }  // namespace golfers

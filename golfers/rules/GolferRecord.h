@@ -2,6 +2,7 @@
 // How a checked golfer becomes the arguments of AddGolfer and UpdateGolfer:
 // the text array in each method's layout, the age and the handicap.
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "GolferEntry.h"
@@ -38,5 +39,9 @@ std::string StateListEntry(const std::string& code, const std::string& fullName)
 GolferRecord AddGolferRecord(const GolferEntry& entry, const std::string& newGolferID);
 // strText 0 to 21 for UpdateGolfer; the identifier is its own argument.
 GolferRecord UpdateGolferRecord(const GolferEntry& entry);
+
+// From the current row of what GetNewGolferID returned. Empty when there is
+// no such row (the read failed and has said so).
+std::optional<std::string> MakeNewGolferID(const zeviza::RecordSet* newGolferIdRows);
 
 }  // namespace golfers

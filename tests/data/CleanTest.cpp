@@ -40,4 +40,15 @@ TEST_F(CleanTest, RemovesNulCharactersFromTheCallersText) {
     EXPECT_EQ(putt.Clean(empty), "");
 }
 
+TEST_F(CleanTest, ALongTextOfApostrophesAndNulsComesOutWhole) {
+    std::string text;
+    std::string expected;
+    for (int i = 0; i < 100000; ++i) {
+        text += std::string("a'\0b", 4);
+        expected += "a''b";
+    }
+    EXPECT_EQ(putt.Clean(text), expected);
+    EXPECT_EQ(text, expected);
+}
+
 }  // namespace

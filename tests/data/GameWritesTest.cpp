@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <filesystem>
+#include <functional>
+#include <limits>
+
 #include "ProgramFolder.h"
 #include "ScriptedPrompts.h"
 #include "WritesSupport.h"
@@ -302,6 +307,48 @@ TEST_F(GameWritesTest, AGameOfAGolferNoLongerStoredIsRefusedWhole) {
     ASSERT_EQ(prompts.Shown().size(), 1u);
     EXPECT_NE(prompts.Last().text.find("Function: AddGame"), std::string::npos);
     EXPECT_EQ(folder.Count("SELECT COUNT(*) FROM tblGames"), 0);
+}
+
+// What the screens check is checked again where the row is written: each of
+// these fails as any refused write does, and nothing of the game is stored.
+TEST_F(GameWritesTest, LengthDateAndFiguresTheStatisticsCannotHoldAreRefused) {
+    const float inf = std::numeric_limits<float>::infinity();
+    const std::pair<const char*, std::function<void(Game&)>> unusable[] = {
+        {"0 holes", [](Game& g) { g.intHoles = 0; }},
+        {"27 holes", [](Game& g) { g.intHoles = 27; }},
+        {"no date", [](Game& g) { g.datDate = ""; }},
+        {"date only", [](Game& g) { g.datDate = "2024-05-18"; }},
+        {"30 February", [](Game& g) { g.datDate = "2024-02-30 00:00:00"; }},
+        {"29 February 2023", [](Game& g) { g.datDate = "2023-02-29 00:00:00"; }},
+        {"month 13", [](Game& g) { g.datDate = "2024-13-01 00:00:00"; }},
+        {"hour 24", [](Game& g) { g.datDate = "2024-05-18 24:00:00"; }},
+        {"letters", [](Game& g) { g.datDate = "2024-05-1x 00:00:00"; }},
+        {"slashes", [](Game& g) { g.datDate = "2024/05/18 00:00:00"; }},
+        {"infinite handicap index", [inf](Game& g) { g.sngStrokeAvg = inf; }},
+        {"not a number", [](Game& g) { g.sngPuttAvg = std::nanf(""); }},
+        {"infinite greens", [inf](Game& g) { g.sngGreensHit = -inf; }},
+        {"infinite fairways", [inf](Game& g) { g.sngFWaysHit = inf; }},
+        {"infinite par average", [inf](Game& g) { g.sngParAvg[2] = inf; }},
+    };
+    for (const auto& [name, spoil] : unusable) {
+        SCOPED_TRACE(name);
+        std::filesystem::remove(folder.ErrorLog());
+        prompts.Clear();
+        auto game = Eighteen();
+        spoil(game);
+
+        EXPECT_FALSE(game.Add(putt));
+
+        EXPECT_EQ(folder.Count("SELECT COUNT(*) FROM tblGames"), 0);
+        EXPECT_EQ(Golfer("Games"), 0);
+        ASSERT_EQ(prompts.Shown().size(), 1u);
+        EXPECT_EQ(prompts.Last().text.rfind("ERROR # 5\r\n", 0), 0u) << prompts.Last().text;
+        EXPECT_NE(prompts.Last().text.find("Function: AddGame"), std::string::npos);
+        EXPECT_NE(folder.ReadErrorLog().find("Add Game - DLL Function\r\n"), std::string::npos);
+    }
+    auto leapDay = Eighteen();
+    leapDay.datDate = "2024-02-29 23:59:59";
+    EXPECT_TRUE(leapDay.Add(putt));
 }
 
 }  // namespace

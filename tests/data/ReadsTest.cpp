@@ -61,6 +61,27 @@ TEST_F(ReadsTest, GolferListsAreSortedByLastNameAndByFullName) {
               (std::vector<std::string>{"GolferID", "FullName", "Address", "Club", "Age", "City"}));
 }
 
+// Names read as people read them whatever their case and accents; the
+// stored texts stay exactly as written.
+TEST_F(ReadsTest, NamesSortCaseInsensitivelyWithAccentsBesideTheirBaseLetters) {
+    const std::vector<std::string> readersOrder = {"abc", "Bob", "Émile", "smith", "Zoë"};
+    folder.Exec("DELETE FROM tblGolfer; DELETE FROM tblClub;");
+    int row = 0;
+    for (const char* name : {"Zoë", "smith", "abc", "Émile", "Bob"}) {
+        const std::string n = std::to_string(++row);
+        folder.Exec("INSERT INTO tblGolfer (GolferID, LName, FullName) VALUES ('D" + n + "','" +
+                    name + "','" + name + "');");
+        folder.Exec("INSERT INTO tblClub (ClubID, ClubName) VALUES ('C" + n + "','" + name + "');");
+    }
+    EXPECT_EQ(Column(putt.LoadGolferList(), "LName"), readersOrder);
+    EXPECT_EQ(Column(putt.LoadGolfer(), "FullName"), readersOrder);
+    EXPECT_EQ(Column(putt.LoadClubList(), "ClubName"), readersOrder);
+    EXPECT_EQ(Column(putt.LoadClub(), "ClubName"), readersOrder);
+    EXPECT_EQ(folder.Text("SELECT group_concat(LName, ',') FROM (SELECT LName FROM tblGolfer "
+                          "ORDER BY ID)"),
+              "Zoë,smith,abc,Émile,Bob");
+}
+
 TEST_F(ReadsTest, EditLoadsReadOneRowByIdentifierWithEveryColumn) {
     auto golfer = putt.LoadGolferEdit("D4");
     ASSERT_EQ(golfer->RecordCount(), 1u);

@@ -9,6 +9,7 @@
 #include "ProgramFolder.h"
 #include "ScriptedPrompts.h"
 #include "WritesSupport.h"
+#include "zeviza/Identifiers.h"
 #include "zeviza/Putt.h"
 
 // Whatever sequence of recordings and removals a user makes, every running
@@ -98,23 +99,35 @@ class Sequence {
             scores.push_back(
                 static_cast<std::int16_t>(std::max(1, course.ParOf(hole) + Between(-3, 5))));
         }
-        const std::string id = "G" + std::to_string(++gameCount_);
+        const std::string id = NextGameID();
         auto game = MakeGame(id, golfer, golfer, course, scores, Between(0, 20), Between(0, 20));
         last_ = "AddGame " + id;
         ASSERT_TRUE(game.Add(putt_));
         games_.push_back(id);
+        listed_.push_back(RemovalOf(*checker_, id));  // as a removal list opened now shows it
+    }
+
+    // The identifier the game entry screen forms, so the identifier of a
+    // removed newest game comes round again.
+    std::string NextGameID() {
+        auto rows = putt_.GetNewGameID();
+        return zeviza::FormIdentifier(zeviza::kGameIdentifiers, rows->Field("NewGameID"));
     }
 
     void RemoveGame() {
         const std::size_t at =
             static_cast<std::size_t>(Between(0, static_cast<int>(games_.size()) - 1));
+        // Now and then from a list opened steps ago: its game may be gone,
+        // or its identifier given to a newer game of another golfer.
+        const bool stale = Between(0, 2) == 0;
+        auto removal = stale ? AnyOf(listed_) : RemovalOf(*checker_, games_[at]);
         const auto answer = YesMostly();
-        last_ = "DeleteGame " + games_[at];
+        last_ =
+            std::string(stale ? "DeleteGame from an old list " : "DeleteGame ") + removal.gameID;
         prompts_.Answer(answer);
-        auto removal = RemovalOf(*checker_, games_[at]);
         ASSERT_EQ(removal.Run(putt_), answer == Answer::Yes);
         if (answer == Answer::Yes) {
-            games_.erase(games_.begin() + static_cast<std::ptrdiff_t>(at));
+            std::erase(games_, removal.gameID);
         }
     }
 
@@ -154,7 +167,7 @@ class Sequence {
     std::unique_ptr<SQLite::Database> checker_;
     std::vector<Course> courses_ = Courses();
     std::vector<std::string> games_;
-    int gameCount_ = 0;
+    std::vector<Removal> listed_;
     std::string last_;
 };
 

@@ -56,6 +56,7 @@ class Connection {
     std::string connectString_;
     std::unique_ptr<SQLite::Database> db_;
     bool inTransaction_ = false;
+    bool configured_ = false;  // durability and collation set on this handle
     bool clientSide_ = false;
     std::vector<Error> errors_;
 };

@@ -13,6 +13,7 @@ inline constexpr long kNoTransaction = -2147168242;    // roll back without a tr
 inline constexpr long kObjectClosed = 3704;            // operation on a closed object
 inline constexpr long kNoCurrentRecord = 3021;         // field read past the last row
 inline constexpr long kItemNotFound = 3265;            // unknown column name
+inline constexpr long kInvalidArgument = 5;            // an argument the call cannot use
 
 class Error : public std::runtime_error {
   public:

@@ -2,6 +2,8 @@
 // New text identifiers come from the largest row number of a table: golfers
 // "D" and courses "C" take twice the next row number, games "G" the number
 // itself. So the first golfer is D2, the first course C2, the first game G1.
+// Each record kind's rules hold its one helper (golfers::MakeNewGolferID,
+// courses::MakeNewClubID, games::MakeNewGameID).
 #include <optional>
 #include <string>
 
@@ -26,15 +28,5 @@ std::string FormIdentifier(const IdentifierRule& rule, const Value& largestRowNu
 // no row: forming an identifier blind could repeat one already stored.
 std::optional<std::string> FormIdentifierFromRows(const IdentifierRule& rule,
                                                   const RecordSet* rows);
-
-inline std::string MakeNewGolferID(const Value& largest) {
-    return FormIdentifier(kGolferIdentifiers, largest);
-}
-inline std::string MakeNewClubID(const Value& largest) {
-    return FormIdentifier(kClubIdentifiers, largest);
-}
-inline std::string MakeNewGameID(const Value& largest) {
-    return FormIdentifier(kGameIdentifiers, largest);
-}
 
 }  // namespace zeviza

@@ -1,11 +1,13 @@
 #pragma once
 // How the screens read a number out of a field text. One reading serves every
-// field: an optional sign, digits with an optional decimal point, an optional
-// exponent. The decimal separator is the point whatever the process locale
-// says, so a field reads the same on every desktop. Whole values round halves
-// to even and must fit the 16 bits the database arrays carry.
+// field: an optional sign, digits with an optional decimal separator, an
+// optional exponent. The point is a decimal separator everywhere; the comma
+// is one too where the user's locale writes decimals with a comma ("70,4"),
+// and nowhere else (no thousands separators). Whole values round halves to
+// even and must fit the 16 bits the database arrays carry.
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace zeviza {
@@ -23,11 +25,19 @@ struct WholeNumber {
     bool IsWhole() const { return reading == TextReading::Whole; }
 };
 
+// ',' where the locale's numbers (LC_ALL, LC_NUMERIC, then LANG) write their
+// decimals with a comma, '.' everywhere else.
+char UserDecimalSeparator();
+// The same for a locale named outright, such as "de_DE.UTF-8".
+char DecimalSeparatorOf(const std::string& localeName);
+
 // The number a text holds; empty when it holds none.
-std::optional<double> ReadDecimal(std::string_view text);
+std::optional<double> ReadDecimal(std::string_view text,
+                                  char decimalSeparator = UserDecimalSeparator());
 // The same reading straight into single precision, so "70.4" gives 70.4f.
-std::optional<float> ReadSingle(std::string_view text);
+std::optional<float> ReadSingle(std::string_view text,
+                                char decimalSeparator = UserDecimalSeparator());
 // 3.5 and 4.5 both give 4; beyond -32768..32767 (after rounding) is OutOfRange.
-WholeNumber ReadWholeNumber(std::string_view text);
+WholeNumber ReadWholeNumber(std::string_view text, char decimalSeparator = UserDecimalSeparator());
 
 }  // namespace zeviza

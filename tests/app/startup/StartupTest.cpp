@@ -15,9 +15,11 @@
 
 #include "GuiTest.h"
 #include "Platform.h"
+#include "ProgramFolder.h"
 #include "ProgramState.h"
 #include "modGlobal.h"
 #include "modMain.h"
+#include "zeviza/DatabaseFile.h"
 #include "zeviza/Error.h"
 
 namespace {
@@ -63,6 +65,66 @@ TEST_F(StartupTest, WithoutTheDatabaseOnlyTheNotFoundBoxAppearsThenShutDown) {
     EXPECT_EQ(shutDowns, 1);
     EXPECT_EQ(parlow::CurrentPutt(), nullptr);
     EXPECT_FALSE(std::filesystem::exists(folder.Database()));
+}
+
+TEST_F(StartupTest, ADamagedDatabaseIsNamedWithItsNewestBackupAndLeftUntouched) {
+    const std::pair<const char*, std::string> damages[] = {
+        {"random bytes", std::string(8192, '\x5a')},
+        {"empty", ""},
+    };
+    for (const auto& [name, bytes] : damages) {
+        SCOPED_TRACE(name);
+        std::filesystem::remove_all(zeviza::BackupFolder(folder.Path()));
+        std::filesystem::remove(folder.ErrorLog());
+        prompts.Clear();
+        shutDowns = 0;
+        { std::ofstream(folder.Database(), std::ios::binary | std::ios::trunc) << bytes; }
+
+        auto started = Start();
+
+        EXPECT_FALSE(started.run);
+        EXPECT_EQ(started.mainWindow, nullptr);
+        EXPECT_EQ(shutDowns, 1);
+        ASSERT_EQ(prompts.Shown().size(), 1u);
+        EXPECT_EQ(prompts.Last().title, " ERROR - DATABASE DAMAGED");
+        EXPECT_EQ(prompts.Last().icon, zeviza::Icon::Critical);
+        EXPECT_EQ(prompts.Last().text, "The database " + folder.Database().string() +
+                                           " is damaged and cannot be used.\r\n\r\n"
+                                           "No backup of it has been made yet.");
+        EXPECT_NE(folder.ReadErrorLog().find("Database Integrity Check\r\n---\r\n" +
+                                             folder.Database().string()),
+                  std::string::npos);
+        EXPECT_EQ(testing_support::ReadFile(folder.Database()), bytes);
+        EXPECT_FALSE(zeviza::NewestBackup(folder.Path()).has_value());
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    }
+}
+
+TEST_F(StartupTest, ASoundStartBacksUpAChangedDatabaseAndTheDamagedMessageNamesIt) {
+    auto first = Start();
+    ASSERT_TRUE(first.run);
+    delete first.mainWindow;
+    first.lock.reset();
+    const auto backup = zeviza::NewestBackup(folder.Path());
+    ASSERT_TRUE(backup.has_value());
+    EXPECT_EQ(backup->parent_path(), folder.Path() / "green" / "backup");
+
+    auto unchanged = Start();  // nothing written since: no second copy
+    ASSERT_TRUE(unchanged.run);
+    delete unchanged.mainWindow;
+    unchanged.lock.reset();
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(backup->parent_path()),
+                            std::filesystem::directory_iterator()),
+              1);
+
+    std::filesystem::resize_file(folder.Database(), 1000);
+    auto damaged = Start();
+    EXPECT_FALSE(damaged.run);
+    ASSERT_FALSE(prompts.Shown().empty());
+    EXPECT_NE(
+        prompts.Last().text.find("The newest backup is " + backup->string() +
+                                 ".\r\nTo put it back, copy it over " + folder.Database().string()),
+        std::string::npos);
 }
 
 TEST_F(StartupTest, ASecondCopyIsRefusedWithTheWarningAndStartsNothing) {

@@ -3,6 +3,7 @@
 
 #include "GolferChecks.h"
 #include "GolferRecord.h"
+#include "LocaleEnvironment.h"
 
 namespace golfers {
 namespace {
@@ -167,6 +168,31 @@ TEST(GolferRecord, AHandicapThatIsNoUsableNumberGoesInAsZero) {
     GolferEntry plus = Full();
     plus.text[kHandicap] = "-2.3";
     EXPECT_FLOAT_EQ(AddGolferRecord(plus, "D2").sngHandicap, -2.3f);
+}
+
+TEST(GolferRecord, AHandicapWithTheLocalesDecimalCommaIsANumber) {
+    GolferEntry entry = Full();
+    entry.text[kHandicap] = "12,5";
+    const GolferRecord german = [&] {
+        testing_support::LocaleEnvironment locale("de_DE.UTF-8");
+        return AddGolferRecord(entry, "D2");
+    }();
+    testing_support::LocaleEnvironment locale("en_US.UTF-8");
+    const GolferRecord american = AddGolferRecord(entry, "D2");
+
+    EXPECT_FALSE(german.handicapReplaced);
+    EXPECT_FLOAT_EQ(german.sngHandicap, 12.5f);
+    EXPECT_TRUE(american.handicapReplaced);
+}
+
+TEST(GolferRecord, NewIdentifierComesFromTheLargestRowNumberRead) {
+    zeviza::RecordSet none({"NewGolferID"}, {{zeviza::Value()}});
+    zeviza::RecordSet seven({"NewGolferID"}, {{zeviza::Value(7)}});
+    zeviza::RecordSet noRow({"NewGolferID"}, {});
+    EXPECT_EQ(MakeNewGolferID(&none), "D2");
+    EXPECT_EQ(MakeNewGolferID(&seven), "D16");
+    EXPECT_FALSE(MakeNewGolferID(&noRow).has_value());
+    EXPECT_FALSE(MakeNewGolferID(nullptr).has_value());
 }
 
 }  // namespace
