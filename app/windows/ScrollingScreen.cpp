@@ -14,6 +14,8 @@ class ScreenScroller : public QScrollArea {
         setObjectName("screenScroller");
         setFrameShape(QFrame::NoFrame);
         setWidgetResizable(true);
+        // The screen's first field takes the focus when the window comes forward.
+        setFocusPolicy(Qt::NoFocus);
         // Enter and a failed check move the focus without Tab, which is all
         // that QScrollArea follows by itself.
         connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
@@ -46,6 +48,18 @@ QSizePolicy::Policy Growth(Qt::Orientations expanding, Qt::Orientation direction
     return expanding.testFlag(direction) ? QSizePolicy::Preferred : QSizePolicy::Maximum;
 }
 
+// The screen's own children that take the focus, in the order Tab visits them.
+QList<QWidget*> ChildrenInFocusOrder(QWidget* screen) {
+    QList<QWidget*> order;
+    for (QWidget* next = screen->nextInFocusChain(); next != nullptr && next != screen;
+         next = next->nextInFocusChain()) {
+        if (next->parentWidget() == screen && next->focusPolicy() != Qt::NoFocus) {
+            order.append(next);
+        }
+    }
+    return order;
+}
+
 }  // namespace
 
 void LetScreenScroll(QWidget* screen) {
@@ -53,11 +67,18 @@ void LetScreenScroll(QWidget* screen) {
     if (layout == nullptr) {
         return;
     }
+    const QList<QWidget*> focusOrder = ChildrenInFocusOrder(screen);
     auto* content = new QWidget;
     content->setObjectName("screenContent");
     // A widget given another widget's layout takes it over, and with it
-    // every widget the layout holds; the screen keeps its other children.
+    // every widget the layout holds; the widgets outside the layout (hidden
+    // helpers) follow, so the screen's first field is first in the chain.
     content->setLayout(layout);
+    for (QWidget* child : screen->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!child->isWindow()) {
+            child->setParent(content);
+        }
+    }
     const Qt::Orientations expanding = layout->expandingDirections();
     content->setSizePolicy(Growth(expanding, Qt::Horizontal), Growth(expanding, Qt::Vertical));
 
@@ -66,6 +87,11 @@ void LetScreenScroll(QWidget* screen) {
     auto* frame = new QVBoxLayout(screen);
     frame->setContentsMargins(0, 0, 0, 0);
     frame->addWidget(scroller);
+    // Moving the widgets put them in the order of the layout; Tab keeps the
+    // order the screen gave them.
+    for (qsizetype i = 1; i < focusOrder.size(); ++i) {
+        QWidget::setTabOrder(focusOrder[i - 1], focusOrder[i]);
+    }
 }
 
 }  // namespace parlow

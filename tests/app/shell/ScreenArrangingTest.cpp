@@ -74,6 +74,18 @@ TEST_F(ScreenArrangingTest, TiledScreensScrollInsteadOfCrushingTheirFields) {
     EXPECT_NE(qobject_cast<golfers::frmAddGolfer*>(Windows()[0]->widget()), nullptr);
 }
 
+TEST_F(ScreenArrangingTest, AScreenBroughtForwardHasTheFocusInItsFirstField) {
+    OpenGolferScreens();
+    const char* firstFields[] = {"QLineEdit", "QComboBox", "QTreeWidget"};
+    for (int i = 0; i < 3; ++i) {
+        main->mdiArea()->setActiveSubWindow(Windows()[i]);
+        Settle();
+        ASSERT_NE(Focused(), nullptr) << i;
+        EXPECT_STREQ(Focused()->metaObject()->className(), firstFields[i]);
+        EXPECT_TRUE(Windows()[i]->isAncestorOf(Focused())) << i;
+    }
+}
+
 TEST_F(ScreenArrangingTest, FieldsReachedWithEnterComeIntoViewInATiledScreen) {
     OpenGolferScreens();
     Choose("mnuWindowH");
