@@ -26,7 +26,6 @@ if [ "${1:-}" = "--on-display" ]; then
 
   press alt+a Down Return        # Add > Golfer
   press alt+e Down Return        # Edit > Golfers
-  press Down Return              # choose the first golfer in the list
   press alt+d Down Return        # Delete > Golfer
   shot windows-cascaded
   press alt+w Down Return        # Tile Horizontally
@@ -49,10 +48,7 @@ if [ "${1:-}" = "--on-display" ]; then
   sleep 0.8
   shot removal-chosen
   press alt+w 2                  # the edit screen, maximised like the others
-  sleep 1
-  xdotool mousemove $((X + 512)) $((Y + 67)) click 1    # its golfer list
-  sleep 0.5
-  press End Return
+  press End                      # its golfer list has the focus: the last golfer
   shot edit-maximised
   press alt+h Return             # Help > The Parlow's Log Help
   press alt+s
