@@ -4,6 +4,7 @@
 #include <QSignalBlocker>
 #include <QTreeWidget>
 #include <algorithm>
+#include <cmath>
 #include <optional>
 #include <vector>
 
@@ -26,22 +27,28 @@ bool IsNumberType(const QVariant& value) {
     }
 }
 
-// A cell holding a number, or a text that is one whole number as written
-// here or in the user's locale ("70.4", "70,4" where the comma is decimal).
+// A cell holding a finite number, or a text that is one as written here or
+// in the user's locale ("70.4", "70,4" where the comma is decimal). Group
+// separators are refused ("1,234" stays a text), and so are "inf" and "nan",
+// which are names to a reader and would leave the order undefined.
 std::optional<double> NumberIn(const QVariant& cell) {
     if (IsNumberType(cell)) {
-        return cell.toDouble();
+        const double value = cell.toDouble();
+        return std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
     }
     const QString text = cell.toString().trimmed();
     if (text.isEmpty()) {
         return std::nullopt;
     }
-    bool ok = false;
-    double value = QLocale::c().toDouble(text, &ok);
-    if (!ok) {
-        value = QLocale().toDouble(text, &ok);
+    for (QLocale locale : {QLocale::c(), QLocale()}) {
+        locale.setNumberOptions(QLocale::RejectGroupSeparator);
+        bool ok = false;
+        const double value = locale.toDouble(text, &ok);
+        if (ok && std::isfinite(value)) {
+            return value;
+        }
     }
-    return ok ? std::optional<double>(value) : std::nullopt;
+    return std::nullopt;
 }
 
 QLocale CollationLocale() {

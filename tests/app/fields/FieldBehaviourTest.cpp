@@ -132,6 +132,7 @@ TEST_F(FieldBehaviourTest, HeaderSortPutsNamesAndNumbersInTheOrderAReaderExpects
         {{"Ezra", "Éa", "eb", "EC"}, {"Éa", "eb", "EC", "Ezra"}},
         {{"D10", "D2", "D1"}, {"D1", "D2", "D10"}},
         {{"10", "9", "-2.3", "70.4", "", "x"}, {"-2.3", "9", "10", "70.4", "", "x"}},
+        {{"nan", "2", "Inf", "-1"}, {"-1", "2", "Inf", "nan"}},
     };
     for (const Case& c : cases) {
         Refill(screen.list, c.read);
