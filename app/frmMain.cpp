@@ -14,6 +14,7 @@
 #include "help/HelpViewer.h"
 #include "modGlobal.h"
 #include "windows/ProgramIcon.h"
+#include "windows/ScreenAccessKeys.h"
 #include "windows/ScreenCommands.h"
 #include "windows/WebLinks.h"
 #include "windows/WindowMenu.h"
@@ -47,6 +48,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent), mdi_(new QMdiArea(this)
         makers_[command.name] = command.screen;
     }
     BuildMenus();
+    new ScreenAccessKeys(this, mdi_);
     PlaceOnScreen();
     Load();
 }

@@ -13,6 +13,7 @@
 #include "QtPrompts.h"
 #include "ScreenHeading.h"
 #include "ScreenSteps.h"
+#include "ValueLabel.h"
 
 namespace golfers {
 namespace {
@@ -20,15 +21,6 @@ namespace {
 constexpr const char* kCaption = "Remove Golfer Records";
 
 enum Column : int { kIdColumn, kNameColumn, kAddressColumn, kClubColumn };
-
-// A value shown as a label, framed so that an empty one still shows its place.
-QLabel* NewValueLabel(QWidget* parent) {
-    auto* label = new QLabel(parent);
-    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    label->setMinimumWidth(label->fontMetrics().horizontalAdvance('M') * 22);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    return label;
-}
 
 QTreeWidgetItem* NewRow(const zeviza::RecordSet& golfer) {
     auto text = [&golfer](const char* column) {
@@ -75,10 +67,10 @@ void frmDeleteGolfer::CreateControls() {
         width += charWidth * chars;
     }
     lvGolfer->setMinimumSize(width + 2 * lvGolfer->frameWidth() + 4, fontMetrics().height() * 14);
-    lblGolferID = NewValueLabel(this);
-    lblFullName = NewValueLabel(this);
-    lblAddress = NewValueLabel(this);
-    lblClub = NewValueLabel(this);
+    lblGolferID = new parlow::ValueLabel(this);
+    lblFullName = new parlow::ValueLabel(this);
+    lblAddress = new parlow::ValueLabel(this);
+    lblClub = new parlow::ValueLabel(this);
     cmdRemove = new QPushButton("&Remove", this);
     cmdClear = new QPushButton("&Clear", this);
     cmdExit = new QPushButton("e&Xit", this);

@@ -45,7 +45,9 @@ frmEditGolfer::frmEditGolfer(QWidget* parent) : QWidget(parent) {
     layout->addWidget(form);
 
     FillGolferList();
-    connect(cboGolfer, &QComboBox::currentIndexChanged, this, &frmEditGolfer::ShowChosenGolfer);
+    // Chosen by the user, even the golfer already shown: the record is read
+    // again, which throws away changes not saved.
+    connect(cboGolfer, &QComboBox::activated, this, &frmEditGolfer::ShowChosenGolfer);
     connect(form->cmdSave, &QPushButton::clicked, this, &frmEditGolfer::Save);
     connect(form->cmdClear, &QPushButton::clicked, this, &frmEditGolfer::Clear);
     connect(form->cmdExit, &QPushButton::clicked, this, [this] { parlow::CloseScreen(this); });

@@ -1,6 +1,8 @@
 #include "HelpViewer.h"
 
 #include <QPointer>
+#include <QScreen>
+#include <algorithm>
 
 #include "HelpWindow.h"
 #include "ProgramState.h"
@@ -12,6 +14,24 @@ namespace {
 QPointer<HelpWindow>& OpenHelpWindow() {
     static QPointer<HelpWindow> window;
     return window;
+}
+
+// Over the middle of the program's window, inside the desktop.
+void CentreOver(QWidget* window, const QWidget* parent) {
+    if (parent == nullptr) {
+        return;
+    }
+    const QRect over = parent->window()->frameGeometry();
+    QRect place(QPoint(), window->size());
+    place.moveCenter(over.center());
+    if (const QScreen* screen = parent->screen()) {
+        const QRect desktop = screen->availableGeometry();
+        place.moveLeft(
+            std::max(desktop.left(), std::min(place.left(), desktop.right() - place.width())));
+        place.moveTop(
+            std::max(desktop.top(), std::min(place.top(), desktop.bottom() - place.height())));
+    }
+    window->move(place.topLeft());
 }
 
 void BringToFront(HelpWindow* window) {
@@ -33,6 +53,7 @@ void ShowHelpContents(QWidget* parent) {
             }
             window = new HelpWindow(std::move(*help), parent);
             window->setAttribute(Qt::WA_DeleteOnClose);
+            CentreOver(window, parent);
         }
         BringToFront(window);
     } catch (...) {

@@ -1,16 +1,22 @@
 #include "HelpWindow.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSplitter>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QTreeWidget>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <utility>
 
 #include "HelpTopicHtml.h"
@@ -20,6 +26,20 @@ namespace {
 
 const char* const kDefaultTitle = "The Parlow's Log Help";
 constexpr int kTopicRole = Qt::UserRole;
+constexpr int kWidth = 860;
+constexpr int kHeight = 600;
+
+// Never cut a title short: the column is as wide as its longest title, and
+// a pane narrower than that scrolls sideways.
+void ShowWholeTitles(QTreeWidget* tree) {
+    tree->header()->setStretchLastSection(false);
+    tree->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    tree->setTextElideMode(Qt::ElideNone);
+}
+
+void ShowWholeTitles(QListWidget* list) {
+    list->setTextElideMode(Qt::ElideNone);
+}
 
 }  // namespace
 
@@ -37,20 +57,52 @@ HelpWindow::HelpWindow(HelpFile file, QWidget* parent)
     splitter->addWidget(tabs);
     splitter->addWidget(txtTopic);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({300, 540});
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(splitter);
-    resize(860, 600);
+    // No larger than most of the desktop, on a small one.
+    QSize size(kWidth, kHeight);
+    if (const QScreen* desktop = parent != nullptr ? parent->screen() : screen()) {
+        size = size.boundedTo(desktop->availableGeometry().size() * 9 / 10);
+    }
+    resize(size);
 
     FillContents();
+    // Wide enough for the longest title, up to half the window.
+    const int pageMargins = 32;  // the page's and the tab frame's margins
+    treeContents->header()->resizeSections(QHeaderView::ResizeToContents);
+    const int titlesWidth = treeContents->header()->sectionSize(0) +
+                            2 * treeContents->frameWidth() +
+                            treeContents->verticalScrollBar()->sizeHint().width() + pageMargins;
+    const int contentsWidth = std::clamp(titlesWidth, 300, size.width() / 2);
+    splitter->setSizes({contentsWidth, size.width() - contentsWidth});
+    tabs->tabBar()->installEventFilter(this);
     ShowContents();
     ShowTopic(0);
+}
+
+void HelpWindow::FocusPage() {
+    if (tabs->currentIndex() == 1) {
+        txtFind->setFocus(Qt::ShortcutFocusReason);
+        txtFind->selectAll();
+    } else {
+        treeContents->setFocus(Qt::ShortcutFocusReason);
+    }
+}
+
+// A page's access key (Alt+S, Alt+C) also moves the cursor into that page,
+// even when the page is already in front.
+bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == tabs->tabBar() && event->type() == QEvent::Shortcut) {
+        QMetaObject::invokeMethod(this, &HelpWindow::FocusPage, Qt::QueuedConnection);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 QWidget* HelpWindow::BuildContentsPage() {
     auto* page = new QWidget;
     treeContents = new QTreeWidget;
     treeContents->setHeaderHidden(true);
+    ShowWholeTitles(treeContents);
     connect(treeContents, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
         if (item != nullptr && item->data(0, kTopicRole).isValid()) {
             ShowTopic(item->data(0, kTopicRole).toULongLong());
@@ -68,6 +120,7 @@ QWidget* HelpWindow::BuildSearchPage() {
     cmdListTopics = new QPushButton(tr("&List Topics"));
     lblFound = new QLabel;
     lstTopics = new QListWidget;
+    ShowWholeTitles(lstTopics);
     cmdDisplay = new QPushButton(tr("&Display"));
     connect(txtFind, &QLineEdit::returnPressed, this, &HelpWindow::ListTopics);
     connect(cmdListTopics, &QPushButton::clicked, this, &HelpWindow::ListTopics);

@@ -42,7 +42,11 @@ class HelpWindow : public QWidget {
     QPushButton* cmdDisplay;
     QTextBrowser* txtTopic;
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
+    void FocusPage();
     QWidget* BuildContentsPage();
     QWidget* BuildSearchPage();
     void FillContents();

@@ -5,6 +5,8 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "ScrollingScreen.h"
+
 namespace parlow {
 
 namespace {
@@ -56,6 +58,45 @@ void Tile(QMdiArea* area, Stacking stacking) {
     }
 }
 
+// Height of a window's title bar and upper border: how far each window of a
+// cascade stands below the one behind it, so every title stays readable.
+int TitleStep(QMdiSubWindow* window) {
+    const int inside = window->widget() != nullptr ? window->widget()->geometry().top() : 0;
+    return std::max(inside, window->fontMetrics().height() + 8);
+}
+
+// Each window at its opening size, one title bar lower and further right
+// than the one behind it, cut to the room left (its screen scrolls); a new
+// column starts where the windows would have less than half the height.
+void CascadeWindows(QMdiArea* area) {
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* window : area->subWindowList(QMdiArea::StackingOrder)) {
+        if (window->isVisible() && !window->isMinimized()) {
+            windows.append(window);
+        }
+    }
+    if (windows.isEmpty()) {
+        return;
+    }
+    const QRect room = TilingRoom(area);
+    const int step = TitleStep(windows.front());
+    const int perColumn = std::max(1, room.height() / 2 / step);
+    for (int i = 0; i < windows.size(); ++i) {
+        QMdiSubWindow* window = windows[i];
+        if (window->isMaximized()) {
+            window->showNormal();
+        }
+        const int inColumn = i % perColumn;
+        const QPoint at =
+            room.topLeft() +
+            QPoint(inColumn * step + i / perColumn * room.width() / 4, inColumn * step);
+        const QSize size = window->sizeHint().boundedTo(
+            QSize(std::max(room.right() + 1 - at.x(), step * 4), room.bottom() + 1 - at.y()));
+        window->setGeometry(QRect(at, size));
+        window->raise();
+    }
+}
+
 }  // namespace
 
 QMdiSubWindow* MdiScreens::Find(const QString& name) const {
@@ -88,6 +129,7 @@ QMdiSubWindow* MdiScreens::Add(const QString& name, QWidget* screen) {
     // A screen that closes itself (its Exit button) takes its frame with it,
     // so the next command opens it afresh.
     screen->setAttribute(Qt::WA_DeleteOnClose);
+    LetScreenScroll(screen);
     QMdiSubWindow* window = area_->addSubWindow(screen);
     window->setObjectName(name);
     window->setAttribute(Qt::WA_DeleteOnClose);
@@ -97,7 +139,7 @@ QMdiSubWindow* MdiScreens::Add(const QString& name, QWidget* screen) {
 }
 
 void MdiScreens::Cascade() {
-    area_->cascadeSubWindows();
+    CascadeWindows(area_);
 }
 
 void MdiScreens::TileHorizontally() {

@@ -1,6 +1,9 @@
 #pragma once
 // Child windows of the main window. Each screen is open at most once: asking
 // for it again brings the open one to the front. Every opening cascades.
+// A screen laid out by a layout of its own scrolls inside its window rather
+// than being crushed, and keeps its rows together in a larger window
+// (ScrollingScreen); the window stays the screen's own (widget() is it).
 #include <QString>
 #include <functional>
 
@@ -24,6 +27,8 @@ class MdiScreens {
     // open; then cascades. Nothing opens when `make` gives nothing.
     QMdiSubWindow* Open(const QString& name, const ScreenMaker& make);
 
+    // Every window at its opening size, each a title bar lower than the one
+    // behind it and cut to the room left, so every title stays in sight.
     void Cascade();
     void TileHorizontally();
     void TileVertically();

@@ -3,11 +3,9 @@
 #include <QDate>
 #include <QTreeWidget>
 
-namespace parlow::reports {
+#include "ReaderOrder.h"
 
-namespace {
-constexpr int kSortRole = Qt::UserRole + 1;
-}
+namespace parlow::reports {
 
 QString ShownDate(const QString& stored) {
     const QDate date = QDate::fromString(stored.left(10), Qt::ISODate);
@@ -22,25 +20,12 @@ ReviewRow::ReviewRow(const zeviza::RecordSet& record, const std::vector<ReviewCo
         setText(c, column.sortAs == SortAs::Date ? ShownDate(stored) : stored);
         setTextAlignment(c, column.alignment | Qt::AlignVCenter);
         if (column.sortAs == SortAs::Number) {
-            setData(c, kSortRole, value.ToDouble());
+            setData(c, kSortKeyRole, value.ToDouble());
         } else if (column.sortAs == SortAs::Date) {
-            setData(c, kSortRole, stored);
+            setData(c, kSortKeyRole, stored);
         }
     }
     setData(0, Qt::UserRole, text(0));  // the row's key
-}
-
-bool ReviewRow::operator<(const QTreeWidgetItem& other) const {
-    const int column = treeWidget() != nullptr ? treeWidget()->sortColumn() : 0;
-    const QVariant mine = data(column, kSortRole);
-    const QVariant theirs = other.data(column, kSortRole);
-    if (mine.typeId() == QMetaType::Double && theirs.typeId() == QMetaType::Double) {
-        return mine.toDouble() < theirs.toDouble();
-    }
-    if (mine.isValid() && theirs.isValid()) {
-        return mine.toString() < theirs.toString();
-    }
-    return text(column) < other.text(column);
 }
 
 }  // namespace parlow::reports

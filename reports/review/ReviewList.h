@@ -12,7 +12,6 @@ class ReviewRow : public QTreeWidgetItem {
   public:
     // The current row of `record`, in the columns of the list.
     ReviewRow(const zeviza::RecordSet& record, const std::vector<ReviewColumn>& columns);
-    bool operator<(const QTreeWidgetItem& other) const override;
 };
 
 // A stored date-time ("2024-05-18 00:00:00") as the lists show it.

@@ -30,7 +30,7 @@ class GolferEditScreenTest : public GolferScreenTest {
     }
 
     void Choose(const QString& fullName) {
-        screen->cboGolfer->setCurrentIndex(screen->cboGolfer->findText(fullName));
+        ChooseEntry(screen->cboGolfer, screen->cboGolfer->findText(fullName));
         Settle();
     }
     void SaveAndAnswer(Answer answer) {
@@ -66,6 +66,30 @@ TEST_F(GolferEditScreenTest, ChoosingAGolferFromTheListShowsEveryField) {
     EXPECT_EQ(form->txtBox[kMiddleName]->text(), "");
     EXPECT_EQ(form->cboBox[kClubState]->currentText(), "");
     EXPECT_TRUE(form->optSex[kMale]->isChecked());
+}
+
+TEST_F(GolferEditScreenTest, ChoosingTheShownGolferAgainThrowsAwayWhatWasTyped) {
+    Choose("Ann Lee");
+    Type(form->txtBox[kFirstName], "Zed");
+    Type(form->cboBox[kGolferState], "ZZ");
+    form->optSex[kMale]->setChecked(true);
+    Choose("Ann Lee");
+    EXPECT_EQ(form->txtBox[kFirstName]->text(), "Ann");
+    EXPECT_EQ(form->cboBox[kGolferState]->currentText(), "OH");
+    EXPECT_TRUE(form->optSex[kFemale]->isChecked());
+    EXPECT_EQ(Stored("FName", "D2"), "Ann");
+}
+
+TEST_F(GolferEditScreenTest, StoredValuesShowFromTheirStart) {
+    folder.Exec(
+        "UPDATE tblGolfer SET Address = '1234 Long Winding Fairway Boulevard' "
+        "WHERE GolferID = 'D2';");
+    Choose("Ann Lee");
+    EXPECT_EQ(form->txtBox[kAddress]->text(), "1234 Long Winding Fairway Boulevard");
+    for (int box : {kFirstName, kAddress, kClub}) {
+        EXPECT_EQ(form->txtBox[box]->cursorPosition(), 0) << box;
+    }
+    EXPECT_EQ(form->cboBox[kGolferState]->lineEdit()->cursorPosition(), 0);
 }
 
 TEST_F(GolferEditScreenTest, SavingWithoutAChosenGolferStopsBeforeAnythingElse) {

@@ -282,7 +282,7 @@ TEST_F(GolferEntryScreenTest, EnteredGolferShowsBackUnchangedOnTheEditScreen) {
     frmEditGolfer edit;
     ShowAndActivate(&edit);
     ASSERT_EQ(edit.cboGolfer->count(), 1);
-    edit.cboGolfer->setCurrentIndex(0);
+    ChooseEntry(edit.cboGolfer, 0);
     Settle();
     const SampleGolfer golfer = Sample();
     for (int box = 0; box < kTextBoxCount; ++box) {

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "GolferScreenSupport.h"
+#include "ValueLabel.h"
 #include "frmDeleteGolfer.h"
 
 namespace golfer_tests {
@@ -119,6 +120,36 @@ TEST_F(GolferRemovalScreenTest, ARemovalTheLibraryCannotWriteIsReportedAsNotRemo
     EXPECT_EQ(LastText(), "Golfer Record NOT Removed");
     EXPECT_EQ(screen->lblGolferID->text(), "D2");
     EXPECT_EQ(Golfers(), 2);
+}
+
+// A removal list is refilled in reading order, so a header's arrow goes; a
+// name longer than its label is cut short on screen yet removed whole.
+TEST_F(GolferRemovalScreenTest, LongNamesShowCutShortAndTheRefilledListLosesItsArrow) {
+    const std::string first(25, 'W');
+    const std::string last(45, 'M');
+    InsertGolfer("D6", first, last);
+    InsertGolfer("D8", "Bo", "Ek");
+    Click(screen->cmdClear);  // no effect on the list
+    prompts.Answer(Answer::Yes);
+    ChooseRow(0);
+    Click(screen->cmdRemove);  // the refill reads the two new golfers
+    ASSERT_EQ(Keys(), QStringList({"D8", "D2", "D6"}));
+
+    emit screen->lvGolfer->header()->sectionClicked(1);
+    EXPECT_TRUE(screen->lvGolfer->header()->isSortIndicatorShown());
+    ChooseRow(0);  // descending by name: the W's first
+    auto* name = qobject_cast<parlow::ValueLabel*>(screen->lblFullName);
+    ASSERT_NE(name, nullptr);
+    screen->resize(screen->minimumSizeHint());
+    Settle();
+    EXPECT_EQ(name->text(), QString::fromStdString(first + " " + last));
+    EXPECT_TRUE(name->IsElided());
+
+    prompts.Answer(Answer::Yes);
+    Click(screen->cmdRemove);
+    EXPECT_EQ(LastText(), "Golfer Record Removed");
+    EXPECT_EQ(Keys(), QStringList({"D8", "D2"}));
+    EXPECT_FALSE(screen->lvGolfer->header()->isSortIndicatorShown());
 }
 
 }  // namespace

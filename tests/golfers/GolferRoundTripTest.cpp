@@ -27,7 +27,7 @@ TEST_F(GolferScreenTest, EnterEditAndRemoveAGolfer) {
     {
         frmEditGolfer edit;
         ShowAndActivate(&edit);
-        edit.cboGolfer->setCurrentIndex(0);
+        ChooseEntry(edit.cboGolfer, 0);
         Settle();
         Type(edit.form->txtBox[kLastName], "Ng");
         prompts.Answer(Answer::No);

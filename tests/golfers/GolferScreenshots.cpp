@@ -78,7 +78,8 @@ int main(int argc, char** argv) {
     saved &= Picture(
         edit,
         [&] {
-            edit->cboGolfer->setCurrentIndex(edit->cboGolfer->findText("Zoë", Qt::MatchStartsWith));
+            Typist::ChooseEntry(edit->cboGolfer,
+                                edit->cboGolfer->findText("Zoë", Qt::MatchStartsWith));
             edit->form->txtBox[kFirstName]->setFocus();
         },
         out + "/golfer-edit.png");

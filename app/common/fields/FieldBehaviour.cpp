@@ -1,12 +1,14 @@
 #include "FieldBehaviour.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTreeView>
 #include <QTreeWidget>
@@ -52,6 +54,41 @@ void WatchWithChildren(QWidget* field, QObject* filter) {
     }
 }
 
+// A field's drop-down list (a combo list, a calendar) is a window of its own
+// whose parent is the field; while it is open the field loses the focus to
+// it, once or more, yet the user is still working in that field.
+bool OwnsOpenPopup(const QWidget* field) {
+    for (const QWidget* up = QApplication::activePopupWidget(); up != nullptr;
+         up = up->parentWidget()) {
+        if (up == field) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool HasFocusWithin(const QWidget* field) {
+    const QWidget* focus = QApplication::focusWidget();
+    return focus != nullptr && (focus == field || field->isAncestorOf(focus));
+}
+
+// setText leaves the cursor at the end, which scrolls a long stored value
+// out of sight to its last characters; typing keeps Qt's own behaviour.
+void ShowStoredTextFromStart(QWidget* field, QObject* owner) {
+    QLineEdit* edit = qobject_cast<QLineEdit*>(field);
+    if (auto* combo = qobject_cast<QComboBox*>(field)) {
+        edit = combo->lineEdit();
+    }
+    if (edit == nullptr) {
+        return;
+    }
+    QObject::connect(edit, &QLineEdit::textChanged, owner, [edit, field] {
+        if (!HasFocusWithin(field)) {
+            edit->setCursorPosition(0);
+        }
+    });
+}
+
 }  // namespace
 
 FieldBehaviour::FieldBehaviour(QWidget* screen, std::vector<FieldEntry> fields,
@@ -60,6 +97,7 @@ FieldBehaviour::FieldBehaviour(QWidget* screen, std::vector<FieldEntry> fields,
     for (const FieldEntry& entry : fields_) {
         if (entry.field != nullptr) {
             WatchWithChildren(entry.field, this);
+            ShowStoredTextFromStart(entry.field, this);
         }
     }
     // Enter on a focused button presses it, as on the Save button after the
@@ -119,14 +157,33 @@ void FieldBehaviour::AddRecordView(QTreeView* view,
             state->chosen(index);
         }
     });
+    DropArrowWhenRefilled(state);
+}
+
+// Rows added by the screen stand in the order it read them, which the
+// header's arrow would misstate; the direction of the next click is kept.
+void FieldBehaviour::DropArrowWhenRefilled(ListState* state) {
+    // The list's model empties itself once more while the list is destroyed.
+    auto drop = [state, header = QPointer<QHeaderView>(state->view->header())] {
+        if (header != nullptr && !state->sorting) {
+            header->setSortIndicatorShown(false);
+        }
+    };
+    QAbstractItemModel* model = state->view->model();
+    connect(model, &QAbstractItemModel::rowsInserted, this, drop);
+    connect(model, &QAbstractItemModel::modelReset, this, drop);
 }
 
 void FieldBehaviour::SortByHeader(ListState& state, int column) {
     BusyCursor busy;
     const Qt::SortOrder order = state.descendingNext ? Qt::DescendingOrder : Qt::AscendingOrder;
-    if (state.view->model() != nullptr) {
+    state.sorting = true;
+    if (auto* list = qobject_cast<QTreeWidget*>(state.view)) {
+        order_.SortRows(list, column, order);
+    } else if (state.view->model() != nullptr) {
         state.view->model()->sort(column, order);
     }
+    state.sorting = false;
     state.view->header()->setSortIndicator(column, order);
     state.view->header()->setSortIndicatorShown(true);
     state.descendingNext = !state.descendingNext;
@@ -218,7 +275,9 @@ bool FieldBehaviour::eventFilter(QObject* watched, QEvent* event) {
             Light(*entry, true);
             break;
         case QEvent::FocusOut:
-            Light(*entry, false);
+            if (!OwnsOpenPopup(entry->field)) {
+                Light(*entry, false);
+            }
             break;
         case QEvent::KeyPress:
             if (IsEnter(event)) {

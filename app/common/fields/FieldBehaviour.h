@@ -2,11 +2,15 @@
 // The field behaviour every screen shares, configured by one table per
 // screen: the caption of the focused field lights up, Enter walks the
 // fields in order and ends on Save, record lists are chosen from by click or
-// Enter and sorted by header clicks (first click descending).
+// Enter and sorted by header clicks (first click descending) in the order a
+// reader expects. A caption stays lit while its field's own drop-down list
+// is open, and a text put into a field from elsewhere shows from its start.
 #include <QColor>
 #include <QObject>
 #include <functional>
 #include <vector>
+
+#include "ReaderOrder.h"
 
 class QAbstractButton;
 class QLabel;
@@ -63,6 +67,7 @@ class FieldBehaviour : public QObject {
         QTreeView* view;
         std::function<void(const QModelIndex&)> chosen;
         bool descendingNext = true;  // a new list starts ascending, unsorted
+        bool sorting = false;
     };
     struct ButtonColours {
         QAbstractButton* button;
@@ -74,6 +79,7 @@ class FieldBehaviour : public QObject {
     void Light(const FieldEntry& entry, bool on);
     void MoveOn(QWidget* from);
     void SortByHeader(ListState& state, int column);
+    void DropArrowWhenRefilled(ListState* state);
 
     QWidget* screen_;
     std::vector<FieldEntry> fields_;
@@ -82,6 +88,7 @@ class FieldBehaviour : public QObject {
     std::vector<ListState*> lists_;
     std::vector<ButtonColours> buttons_;
     std::vector<QAbstractButton*> ownTextOptions_;
+    ReaderOrder order_;
 };
 
 }  // namespace parlow

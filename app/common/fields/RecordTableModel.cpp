@@ -80,8 +80,9 @@ void RecordTableModel::sort(int column, Qt::SortOrder order) {
     std::vector<int> from(rows_.size());
     std::iota(from.begin(), from.end(), 0);
     std::stable_sort(from.begin(), from.end(), [this, column, order](int a, int b) {
-        const int compared = QString::compare(rows_[a][column], rows_[b][column]);
-        return order == Qt::AscendingOrder ? compared < 0 : compared > 0;
+        const QString& left = rows_[a][column];
+        const QString& right = rows_[b][column];
+        return order == Qt::AscendingOrder ? order_.Less(left, right) : order_.Less(right, left);
     });
     std::vector<QStringList> sorted;
     sorted.reserve(rows_.size());

@@ -1,11 +1,13 @@
 #pragma once
 // The rows of a long record list as texts, for a QTreeView: one row per
-// record, its key in the first column. Sorting compares the cells as text
-// and keeps rows of equal text in their order, as the list views of the
-// screens do.
+// record, its key in the first column. Sorting puts the cells in a reader's
+// order and keeps rows that compare equal in their order, as the list views
+// of the screens do.
 #include <QAbstractTableModel>
 #include <QStringList>
 #include <vector>
+
+#include "ReaderOrder.h"
 
 namespace parlow {
 
@@ -33,6 +35,7 @@ class RecordTableModel : public QAbstractTableModel {
     QStringList headings_;
     std::vector<Qt::Alignment> alignments_;
     std::vector<QStringList> rows_;
+    ReaderOrder order_;
 };
 
 }  // namespace parlow

@@ -1,3 +1,5 @@
+#include <QApplication>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -102,6 +104,125 @@ TEST_F(FieldBehaviourTest, HeaderClicksSortDescendingThenAscendingAndRowsAreChos
     screen.list->setCurrentItem(screen.list->topLevelItem(2));
     PressEnter(screen.list);
     EXPECT_EQ(screen.chosen, "Ka");
+}
+
+// The list refilled with one row per text, in the order given.
+void Refill(QTreeWidget* list, const QStringList& names) {
+    list->clear();
+    for (const QString& name : names) {
+        list->addTopLevelItem(new QTreeWidgetItem({"K" + name, name}));
+    }
+}
+
+QStringList Column(const QTreeWidget* list, int column) {
+    QStringList cells;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        cells << list->topLevelItem(i)->text(column);
+    }
+    return cells;
+}
+
+TEST_F(FieldBehaviourTest, HeaderSortPutsNamesAndNumbersInTheOrderAReaderExpects) {
+    struct Case {
+        QStringList read;
+        QStringList ascending;
+    };
+    const Case cases[] = {
+        {{"Zoë", "smith", "Émile", "abc", "Bob"}, {"abc", "Bob", "Émile", "smith", "Zoë"}},
+        {{"Ezra", "Éa", "eb", "EC"}, {"Éa", "eb", "EC", "Ezra"}},
+        {{"D10", "D2", "D1"}, {"D1", "D2", "D10"}},
+        {{"10", "9", "-2.3", "70.4", "", "x"}, {"-2.3", "9", "10", "70.4", "", "x"}},
+        {{"nan", "2", "Inf", "-1"}, {"-1", "2", "Inf", "nan"}},
+    };
+    for (const Case& c : cases) {
+        Refill(screen.list, c.read);
+        emit screen.list->header()->sectionClicked(1);  // descending first
+        QStringList descending = c.ascending;
+        std::reverse(descending.begin(), descending.end());
+        EXPECT_EQ(Column(screen.list, 1), descending) << c.read.join(",").toStdString();
+        emit screen.list->header()->sectionClicked(1);
+        EXPECT_EQ(Column(screen.list, 1), c.ascending) << c.read.join(",").toStdString();
+    }
+}
+
+TEST_F(FieldBehaviourTest, SortingKeepsTheChosenRowAndEqualRowsInReadOrder) {
+    Refill(screen.list, {"b", "B", "a", "b"});
+    screen.list->topLevelItem(0)->setText(0, "first b");
+    screen.list->setCurrentItem(screen.list->topLevelItem(1));  // "B"
+    emit screen.list->header()->sectionClicked(1);
+    EXPECT_EQ(Column(screen.list, 0), QStringList({"first b", "KB", "Kb", "Ka"}));
+    EXPECT_EQ(screen.list->currentItem()->text(1), "B");
+    EXPECT_TRUE(screen.list->currentItem()->isSelected());
+}
+
+TEST_F(FieldBehaviourTest, ARefilledListDropsItsArrowAndTheNextClickKeepsReversing) {
+    QHeaderView* header = screen.list->header();
+    emit header->sectionClicked(1);
+    EXPECT_TRUE(header->isSortIndicatorShown());
+    EXPECT_EQ(header->sortIndicatorOrder(), Qt::DescendingOrder);
+
+    Refill(screen.list, {"b", "c", "a"});
+    EXPECT_FALSE(header->isSortIndicatorShown());
+    EXPECT_EQ(Column(screen.list, 1), QStringList({"b", "c", "a"}));
+
+    emit header->sectionClicked(1);
+    EXPECT_TRUE(header->isSortIndicatorShown());
+    EXPECT_EQ(Column(screen.list, 1), QStringList({"a", "b", "c"}));
+    screen.list->addTopLevelItem(new QTreeWidgetItem({"K0", "0"}));
+    EXPECT_FALSE(header->isSortIndicatorShown());
+}
+
+TEST_F(FieldBehaviourTest, AStoredTextShowsFromItsStartWhileTypingKeepsTheCursorAtTheEnd) {
+    const QString longName = "Maximilian Alexander Fitzgerald-Worthington of Kensington";
+    screen.fields[1]->setMaximumWidth(80);
+    screen.fields[0]->setFocus();
+    Settle();
+    screen.fields[1]->setText(longName);
+    EXPECT_EQ(screen.fields[1]->cursorPosition(), 0);
+
+    Type(screen.fields[1], "abc");
+    EXPECT_EQ(screen.fields[1]->cursorPosition(), 3);
+}
+
+// A combo list among the fields: its caption stays lit while its own list
+// is open, and goes out when the focus moves on.
+struct ComboScreen : QWidget {
+    QLabel* caption = new QLabel("State", this);
+    QComboBox* combo = new QComboBox(this);
+    QLabel* otherCaption = new QLabel("Other", this);
+    QLineEdit* other = new QLineEdit(this);
+    QPushButton* save = new QPushButton("&Save", this);
+    ComboScreen() {
+        auto* layout = new QVBoxLayout(this);
+        for (QWidget* widget :
+             std::initializer_list<QWidget*>{caption, combo, otherCaption, other, save}) {
+            layout->addWidget(widget);
+        }
+        combo->addItems({"OH - Ohio", "ON - Ontario"});
+        new parlow::FieldBehaviour(this, {{combo, caption}, {other, otherCaption}}, save);
+    }
+};
+
+TEST(FieldBehaviourPopupTest, ACaptionStaysLitWhileItsFieldsListIsOpen) {
+    for (bool editable : {false, true}) {
+        ComboScreen screen;
+        screen.combo->setEditable(editable);
+        GuiTest::ShowAndActivate(&screen);
+        screen.combo->setFocus();
+        GuiTest::Settle();
+        ASSERT_TRUE(GuiTest::IsLit(screen.caption)) << editable;
+        screen.combo->showPopup();
+        GuiTest::Settle();
+        ASSERT_NE(QApplication::activePopupWidget(), nullptr);
+        EXPECT_TRUE(GuiTest::IsLit(screen.caption)) << editable;
+        screen.combo->hidePopup();
+        GuiTest::Settle();
+        EXPECT_TRUE(GuiTest::IsLit(screen.caption)) << editable;
+        screen.other->setFocus();
+        GuiTest::Settle();
+        EXPECT_FALSE(GuiTest::IsLit(screen.caption)) << editable;
+        EXPECT_TRUE(GuiTest::IsLit(screen.otherCaption)) << editable;
+    }
 }
 
 }  // namespace

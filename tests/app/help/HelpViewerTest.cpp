@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QTreeWidget>
@@ -111,6 +112,72 @@ TEST_F(HelpViewerTest, MissingEmptyOrGarbledHelpFileShowsNothing) {
     EXPECT_EQ(OpenHelp(), nullptr);
     WriteHelpFile(std::string("\0\xff\xfe{\\rtf1 not help}\n= ==\n", 24));
     EXPECT_EQ(OpenHelp(), nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(HelpViewerTest, OpensCentredOverTheProgramWithEveryTitleWhole) {
+    help_tests::InstallAsset(folder.Path(), "help/plg.hlp");
+    QWidget program;
+    QRect place(0, 0, 600, 400);  // a little off the desktop's middle
+    place.moveCenter(QGuiApplication::primaryScreen()->availableGeometry().center() +
+                     QPoint(40, 30));
+    program.setGeometry(place);
+    program.show();
+    parlow::ShowHelpContents(&program);
+    Settle();
+    const auto windows = OpenHelpWindows();
+    ASSERT_EQ(windows.size(), 1u);
+    HelpWindow* help = windows.front();
+    // Within a title bar's height: the window frame is added around the help.
+    EXPECT_LE((help->frameGeometry().center() - program.frameGeometry().center()).manhattanLength(),
+              30);
+    // The shipped titles all show without scrolling.
+    const int room = help->treeContents->viewport()->width();
+    for (QTreeWidgetItemIterator item(help->treeContents); *item != nullptr; ++item) {
+        EXPECT_LE(help->treeContents->visualItemRect(*item).right(), room)
+            << (*item)->text(0).toStdString();
+    }
+    help->close();
+}
+
+TEST_F(HelpViewerTest, ATitleWiderThanThePaneScrollsInsteadOfBeingCutShort) {
+    const std::string longTitle =
+        "What the statistics sheet shows for every nine and eighteen hole round you played";
+    WriteHelpFile("= Book\n== Short\ntext\n== " + longTitle + "\nmore text\n");
+    HelpWindow* help = OpenHelp();
+    ASSERT_NE(help, nullptr);
+    QTreeWidgetItem* item = help->treeContents->topLevelItem(0)->child(1);
+    ASSERT_EQ(item->text(0).toStdString(), longTitle);
+    EXPECT_GE(help->treeContents->visualItemRect(item).width(),
+              help->treeContents->fontMetrics().horizontalAdvance(item->text(0)));
+}
+
+TEST_F(HelpViewerTest, AltSPutsTheCursorInTheSearchBoxEvenOnTheSearchPage) {
+    help_tests::InstallAsset(folder.Path(), "help/plg.hlp");
+    HelpWindow* help = OpenHelp();
+    ASSERT_NE(help, nullptr);
+    ShowAndActivate(help);
+    auto altKey = [&](Qt::Key key) {
+        QTest::keyClick(Focused() != nullptr ? Focused() : help, key, Qt::AltModifier);
+        Settle();
+    };
+    altKey(Qt::Key_S);
+    EXPECT_EQ(help->tabs->currentIndex(), 1);
+    EXPECT_EQ(Focused(), help->txtFind);
+
+    Type(help->txtFind, "par");
+    help->txtTopic->setFocus();
+    Settle();
+    altKey(Qt::Key_S);
+    EXPECT_EQ(Focused(), help->txtFind);
+    EXPECT_EQ(help->txtFind->selectedText(), "par");  // typing replaces the old words
+
+    altKey(Qt::Key_C);
+    EXPECT_EQ(help->tabs->currentIndex(), 0);
+    EXPECT_EQ(Focused(), help->treeContents);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "GuiTest.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -62,6 +63,15 @@ void GuiTest::PressKey(QWidget* widget, Qt::Key key) {
 
 void GuiTest::Click(QAbstractButton* button) {
     QTest::mouseClick(button, Qt::LeftButton);
+    Settle();
+}
+
+void GuiTest::ChooseEntry(QComboBox* list, int index) {
+    list->showPopup();
+    Settle();
+    QAbstractItemView* entries = list->view();
+    entries->setCurrentIndex(list->model()->index(index, list->modelColumn()));
+    QTest::keyClick(entries, Qt::Key_Return);
     Settle();
 }
 

@@ -13,6 +13,7 @@
 #include "ScriptedPrompts.h"
 
 class QAbstractButton;
+class QComboBox;
 class QLabel;
 
 namespace testing_support {
@@ -27,6 +28,9 @@ class GuiTest : public ::testing::Test {
     static void PressEnter(QWidget* widget);
     static void PressKey(QWidget* widget, Qt::Key key);
     static void Click(QAbstractButton* button);
+    // Picks the entry at `index` from the list's drop-down with Enter, as a
+    // user does, even when it is the entry already shown.
+    static void ChooseEntry(QComboBox* list, int index);
     // Lets queued events (focus changes, deferred deletes) run.
     static void Settle();
     static QWidget* Focused();
