@@ -19,6 +19,7 @@
 #include "ReportWindows.h"
 #include "ReviewList.h"
 #include "ScreenSteps.h"
+#include "ValueLabel.h"
 
 namespace parlow::reports {
 
@@ -60,16 +61,6 @@ QFont ComicSans(QFont font, double pointSize) {
     font.setBold(true);
     font.setPointSizeF(pointSize);
     return font;
-}
-
-// A value shown as a label, framed so that an empty one still shows its place.
-QLabel* NewValueLabel(int chars, QWidget* parent) {
-    auto* label = new QLabel(parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    label->setMinimumWidth(label->fontMetrics().horizontalAdvance('M') * chars);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    return label;
 }
 
 // Names and addresses get room; identifiers, ages and scores do not need it.
@@ -146,7 +137,7 @@ void frmReview::CreateControls() {
 
     for (const ReviewField& field : screen_.fields) {
         lblCaption.push_back(new QLabel(field.caption, this));
-        txtField.push_back(NewValueLabel(FieldChars(field.column), this));
+        txtField.push_back(new parlow::ValueLabel(this, FieldChars(field.column)));
         txtField.back()->setObjectName(field.column);
     }
     if (screen_.HasHoleOptions()) {
