@@ -8,7 +8,6 @@
 #include <optional>
 
 #include "FieldBehaviour.h"
-#include "OptionCaptionLight.h"
 #include "QtPrompts.h"
 #include "ScreenSteps.h"
 
@@ -179,10 +178,8 @@ void CourseForm::ApplyFieldOrder() {
     for (int box = kSlopeBox; box <= kCourseParBox; ++box) {
         table.push_back({numBox[box], lblStats[StatsLabelOfNumBox(box)]});
     }
-    auto* optionLight = new OptionCaptionLight(parlow::kFocusBlue, true, this);
     for (QRadioButton* tee : teeBox) {
         table.push_back({tee, lblTees});
-        optionLight->Watch(tee);
     }
 
     std::vector<QWidget*> order;
@@ -197,6 +194,7 @@ void CourseForm::ApplyFieldOrder() {
     auto* behaviour = new parlow::FieldBehaviour(this, std::move(table), cmdSave);
     for (QRadioButton* tee : teeBox) {
         behaviour->SetNext(tee, cmdSave);
+        behaviour->LightOwnText(tee, true);
     }
 }
 

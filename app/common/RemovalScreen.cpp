@@ -45,13 +45,6 @@ void ClearValues(std::initializer_list<QLabel*> values) {
     }
 }
 
-void OpenPuttIfAny() {
-    try {
-        NewPutt();
-    } catch (...) {
-    }
-}
-
 bool RemoveChosen(const QString& chosenId, const RemovalTexts& texts,
                   const std::function<bool(zeviza::Putt&)>& step) {
     if (chosenId.isEmpty()) {

@@ -36,10 +36,6 @@ QGridLayout* NewValuesUnderCaptions(QWidget* screen, std::initializer_list<Capti
 
 void ClearValues(std::initializer_list<QLabel*> values);
 
-// A removal screen opens even without a database; every step then fails and
-// says so.
-void OpenPuttIfAny();
-
 struct RemovalTexts {
     const char* chooseFirst;  // while no record is chosen
     zeviza::Icon chooseFirstIcon;

@@ -88,10 +88,7 @@ frmReview::frmReview(const ReviewScreen& screen, QWidget* parent)
     : QWidget(parent), screen_(screen) {
     setObjectName(screen.name);
     setWindowTitle(screen.caption);
-    try {
-        NewPutt();
-    } catch (...) {
-    }
+    OpenPuttIfAny();
     CreateControls();
     LayOut();
     auto* behaviour = new FieldBehaviour(this, {}, cmdReport);
