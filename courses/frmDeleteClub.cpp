@@ -25,16 +25,6 @@ const parlow::RemovalTexts kRemovalTexts = {"Select a Course record to remove",
 
 enum Column : int { kIdColumn, kNameColumn, kCityColumn, kTeesColumn };
 
-QTreeWidgetItem* NewRow(const zeviza::RecordSet& course) {
-    auto text = [&course](const char* column) {
-        return QString::fromStdString(course.Field(column).ToText());
-    };
-    auto* row = new QTreeWidgetItem(
-        QStringList{text("ClubID"), text("ClubName"), text("City"), text("Tees")});
-    row->setData(kIdColumn, Qt::UserRole, text("ClubID"));  // the row's key
-    return row;
-}
-
 }  // namespace
 
 frmDeleteClub::frmDeleteClub(QWidget* parent) : QWidget(parent) {
@@ -79,11 +69,8 @@ void frmDeleteClub::LayOut() {
 }
 
 void frmDeleteClub::FillCourseView() {
-    parlow::BusyCursor busy;
-    lvClub->clear();
-    parlow::ReadSharedRows(
-        [](zeviza::Putt& putt) { return putt.LoadClub(); },
-        [this](const zeviza::RecordSet& course) { lvClub->addTopLevelItem(NewRow(course)); });
+    parlow::FillRecordList(lvClub, [](zeviza::Putt& putt) { return putt.LoadClub(); },
+                           {"ClubID", "ClubName", "City", "Tees"});
 }
 
 void frmDeleteClub::ShowSelectedCourse(QTreeWidgetItem* row) {

@@ -26,16 +26,6 @@ const parlow::RemovalTexts kRemovalTexts = {"Select a Golfer record to remove",
 
 enum Column : int { kIdColumn, kNameColumn, kAddressColumn, kClubColumn };
 
-QTreeWidgetItem* NewRow(const zeviza::RecordSet& golfer) {
-    auto text = [&golfer](const char* column) {
-        return QString::fromStdString(golfer.Field(column).ToText());
-    };
-    auto* row = new QTreeWidgetItem(
-        QStringList{text("GolferID"), text("FullName"), text("Address"), text("Club")});
-    row->setData(kIdColumn, Qt::UserRole, text("GolferID"));  // the row's key
-    return row;
-}
-
 }  // namespace
 
 frmDeleteGolfer::frmDeleteGolfer(QWidget* parent) : QWidget(parent) {
@@ -84,11 +74,8 @@ void frmDeleteGolfer::LayOut() {
 }
 
 void frmDeleteGolfer::FillList() {
-    parlow::BusyCursor busy;
-    lvGolfer->clear();
-    parlow::ReadSharedRows(
-        [](zeviza::Putt& putt) { return putt.LoadGolfer(); },
-        [this](const zeviza::RecordSet& golfer) { lvGolfer->addTopLevelItem(NewRow(golfer)); });
+    parlow::FillRecordList(lvGolfer, [](zeviza::Putt& putt) { return putt.LoadGolfer(); },
+                           {"GolferID", "FullName", "Address", "Club"});
 }
 
 void frmDeleteGolfer::ShowGolfer(QTreeWidgetItem* row) {

@@ -2,6 +2,9 @@
 
 #include <QTreeWidget>
 
+#include "BusyCursor.h"
+#include "ScreenSteps.h"
+
 namespace parlow {
 
 QTreeWidget* NewRecordList(QWidget* parent, const QStringList& headings,
@@ -21,6 +24,22 @@ QTreeWidget* NewRecordList(QWidget* parent, const QStringList& headings,
     }
     list->setMinimumSize(width + 2 * list->frameWidth() + 4, parent->fontMetrics().height() * 14);
     return list;
+}
+
+void FillRecordList(QTreeWidget* list,
+                    const std::function<zeviza::RecordSetPtr(zeviza::Putt&)>& read,
+                    std::initializer_list<const char*> columns) {
+    BusyCursor busy;
+    list->clear();
+    ReadSharedRows(read, [list, columns](const zeviza::RecordSet& record) {
+        QStringList texts;
+        for (const char* column : columns) {
+            texts << QString::fromStdString(record.Field(column).ToText());
+        }
+        auto* row = new QTreeWidgetItem(texts);
+        row->setData(0, Qt::UserRole, texts.front());
+        list->addTopLevelItem(row);
+    });
 }
 
 }  // namespace parlow
