@@ -7,10 +7,11 @@
 #include <QRadioButton>
 #include <optional>
 
+#include "CheckPrompt.h"
 #include "FieldBehaviour.h"
-#include "OptionCaptionLight.h"
 #include "QtPrompts.h"
 #include "ScreenSteps.h"
+#include "StateList.h"
 
 namespace courses {
 namespace {
@@ -46,30 +47,15 @@ std::string Text(const QLineEdit* field) {
 
 // The entry screen lists "NY - New York"; the edit screen the codes alone.
 QStringList ReadStateItems(CourseScreen screen) {
-    QStringList items;
-    auto add = [&items, screen](const zeviza::RecordSet& row) {
-        QString item = QString::fromStdString(row.Field("State").ToText());
-        if (screen == CourseScreen::Entry) {
-            item += " - " + QString::fromStdString(row.Field("StateFull").ToText());
-        }
-        items << item;
-    };
-    parlow::ReadSharedRows([](zeviza::Putt& putt) { return putt.LoadStates(); }, add);
-    items << kCanadaSeparator;
-    parlow::ReadSharedRows([](zeviza::Putt& putt) { return putt.LoadCanada(); }, add);
-    return items;
-}
-
-// Typing is allowed, so no completer rewrites what was typed.
-QComboBox* NewStateList(QWidget* parent) {
-    auto* list = new QComboBox(parent);
-    list->setEditable(true);
-    list->setInsertPolicy(QComboBox::NoInsert);
-    list->setCompleter(nullptr);
-    list->setMaxVisibleItems(16);
-    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    list->setMinimumContentsLength(18);
-    return list;
+    return parlow::ReadStateEntries(
+        [screen](const zeviza::RecordSet& row) {
+            QString item = QString::fromStdString(row.Field("State").ToText());
+            if (screen == CourseScreen::Entry) {
+                item += " - " + QString::fromStdString(row.Field("StateFull").ToText());
+            }
+            return item;
+        },
+        kCanadaSeparator);
 }
 
 // Wide enough for `chars` digits and no wider, the text centred.
@@ -109,7 +95,7 @@ void CourseForm::CreateFields() {
         txtBox[box] = new QLineEdit(this);
         txtBox[box]->setMaxLength(kTextBoxes[box].limit);
     }
-    cboBox = NewStateList(this);
+    cboBox = parlow::NewStateList(this);
     for (int box = 0; box < kNumBoxCount; ++box) {
         const int limit = NumBoxLimit(box);
         numBox[box] = NewNumberBox(limit, limit, this);
@@ -179,10 +165,8 @@ void CourseForm::ApplyFieldOrder() {
     for (int box = kSlopeBox; box <= kCourseParBox; ++box) {
         table.push_back({numBox[box], lblStats[StatsLabelOfNumBox(box)]});
     }
-    auto* optionLight = new OptionCaptionLight(parlow::kFocusBlue, true, this);
     for (QRadioButton* tee : teeBox) {
         table.push_back({tee, lblTees});
-        optionLight->Watch(tee);
     }
 
     std::vector<QWidget*> order;
@@ -197,6 +181,7 @@ void CourseForm::ApplyFieldOrder() {
     auto* behaviour = new parlow::FieldBehaviour(this, std::move(table), cmdSave);
     for (QRadioButton* tee : teeBox) {
         behaviour->SetNext(tee, cmdSave);
+        behaviour->LightOwnText(tee, true);
     }
 }
 
@@ -316,14 +301,7 @@ QWidget* CourseForm::FieldFor(CourseFocus focus) const {
 }
 
 bool Passes(const CourseCheckResult& result, QWidget* field) {
-    if (result.pass) {
-        return true;
-    }
-    parlow::ShowMessage(result.message, result.icon);
-    if (field != nullptr) {
-        field->setFocus(Qt::OtherFocusReason);
-    }
-    return false;
+    return parlow::PassesCheck(result.pass, result.message, result.icon, field);
 }
 
 }  // namespace courses

@@ -40,10 +40,7 @@ bool AddCourse(const CourseEntry& entry, const std::string& id) {
 }  // namespace
 
 frmAddClub::frmAddClub(QWidget* parent) : QWidget(parent) {
-    try {
-        parlow::NewPutt();
-    } catch (...) {
-    }
+    parlow::OpenPuttIfAny();
     setWindowTitle(kCaption);
     lblHeading = parlow::NewHeading(kCaption, this);
     form = new CourseForm(CourseScreen::Entry, this);

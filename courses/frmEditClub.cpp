@@ -33,10 +33,7 @@ bool IsEnter(const QEvent* event) {
 }  // namespace
 
 frmEditClub::frmEditClub(QWidget* parent) : QWidget(parent) {
-    try {
-        parlow::NewPutt();
-    } catch (...) {
-    }
+    parlow::OpenPuttIfAny();
     setWindowTitle(kCaption);
     lblHeading = parlow::NewHeading(HeadingOf(CourseScreen::Edit), this);
     CreateSelection();  // first, so the screen opens with the focus in the list

@@ -33,10 +33,7 @@ std::string Text(const QComboBox* list) {
 }  // namespace
 
 frmAddGame::frmAddGame(QWidget* parent) : QWidget(parent) {
-    try {
-        parlow::NewPutt();
-    } catch (...) {
-    }
+    parlow::OpenPuttIfAny();
     setWindowTitle("Add New Game Record");
     CreateControls();
     LayOut();

@@ -13,24 +13,19 @@
 #include "GameRemoval.h"
 #include "QtPrompts.h"
 #include "RecordTableModel.h"
+#include "RemovalScreen.h"
 #include "ScreenHeading.h"
 #include "ScreenSteps.h"
+#include "ValueLabel.h"
 
 namespace games {
 namespace {
 
 constexpr const char* kCaption = "Remove Game Records";
+const parlow::RemovalTexts kRemovalTexts = {"Select a Game record to remove", zeviza::Icon::Warning,
+                                            "Game Record Removed", "Game Record NOT Removed"};
 // A stored play date is midnight of its day; the list shows the day.
 const QString kMidnight = " 00:00:00";
-
-// A value shown as a label, framed so that an empty one still shows its place.
-QLabel* NewValueLabel(QWidget* parent, int chars) {
-    auto* label = new QLabel(parent);
-    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    label->setMinimumWidth(label->fontMetrics().horizontalAdvance('0') * chars);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    return label;
-}
 
 std::vector<int> GameColumnChars() {
     std::vector<int> chars(kGameListColumnCount, 3);  // the 38 numbered columns
@@ -54,10 +49,7 @@ std::vector<std::string> Cells(const QStringList& row) {
 
 frmDeleteGame::frmDeleteGame(QWidget* parent) : QWidget(parent) {
     setWindowTitle(kCaption);
-    try {
-        parlow::NewPutt();
-    } catch (...) {
-    }
+    parlow::OpenPuttIfAny();
     CreateControls();
     LayOut();
     auto* behaviour = new parlow::FieldBehaviour(this, {}, cmdDelete);
@@ -65,7 +57,6 @@ frmDeleteGame::frmDeleteGame(QWidget* parent) : QWidget(parent) {
     LoadGames();
     connect(cmdDelete, &QPushButton::clicked, this, &frmDeleteGame::Remove);
     connect(cmdClear, &QPushButton::clicked, this, &frmDeleteGame::Clear);
-    connect(cmdExit, &QPushButton::clicked, this, [this] { parlow::CloseScreen(this); });
 }
 
 void frmDeleteGame::CreateControls() {
@@ -74,45 +65,43 @@ void frmDeleteGame::CreateControls() {
     gameRows = new parlow::RecordTableModel(GameListHeadings(), this);
     lvGame = NewRecordView(gameRows, GameColumnChars(), this);
     lvGame->setMinimumSize(fontMetrics().horizontalAdvance('0') * 100, fontMetrics().height() * 14);
-    lblID = NewValueLabel(this, 6);
-    lblGolfer = NewValueLabel(this, 18);
-    lblClub = NewValueLabel(this, 18);
-    lblTees = NewValueLabel(this, 6);
-    lblDate = NewValueLabel(this, 10);
-    lblHoles = NewValueLabel(this, 3);
-    lblScore = NewValueLabel(this, 3);
-    lblNet = NewValueLabel(this, 3);
+    lblID = new parlow::ValueLabel(this, 6);
+    lblGolfer = new parlow::ValueLabel(this, 18);
+    lblClub = new parlow::ValueLabel(this, 18);
+    lblTees = new parlow::ValueLabel(this, 6);
+    lblDate = new parlow::ValueLabel(this, 10);
+    lblHoles = new parlow::ValueLabel(this, 3);
+    lblScore = new parlow::ValueLabel(this, 3);
+    lblNet = new parlow::ValueLabel(this, 3);
     lblGID = new QLabel(this);
     lblGID->hide();
-    cmdDelete = new QPushButton("&Remove", this);
-    cmdClear = new QPushButton("&Clear", this);
-    cmdExit = new QPushButton("e&Xit", this);
+    const parlow::RemovalButtons buttons = parlow::NewRemovalButtons(this);
+    cmdDelete = buttons.remove;
+    cmdClear = buttons.clear;
+    cmdExit = buttons.exit;
 }
 
 void frmDeleteGame::LayOut() {
-    auto* shown = new QGridLayout;
-    const std::pair<const char*, QLabel*> captioned[] = {
-        {"ID", lblID},     {"Golfer", lblGolfer}, {"Club / Course", lblClub}, {"Tees", lblTees},
-        {"Date", lblDate}, {"Holes", lblHoles},   {"Gross", lblScore},        {"Net", lblNet}};
-    int column = 0;
-    for (const auto& [caption, value] : captioned) {
-        shown->addWidget(new QLabel(caption, this), 0, column);
-        shown->addWidget(value, 1, column);
-        shown->setColumnStretch(column, value->minimumWidth());
-        ++column;
+    QGridLayout* shown = parlow::NewValuesUnderCaptions(this, {{"ID", lblID},
+                                                               {"Golfer", lblGolfer},
+                                                               {"Club / Course", lblClub},
+                                                               {"Tees", lblTees},
+                                                               {"Date", lblDate},
+                                                               {"Holes", lblHoles},
+                                                               {"Gross", lblScore},
+                                                               {"Net", lblNet}});
+    // Each value's room grows with the room it asks for.
+    for (int column = 0; column < shown->columnCount(); ++column) {
+        shown->setColumnStretch(column,
+                                shown->itemAtPosition(1, column)->widget()->sizeHint().width());
     }
 
-    auto* bottom = new QHBoxLayout;
+    QHBoxLayout* bottom = parlow::NewButtonRow(this, {cmdDelete, cmdClear, cmdExit});
     auto* name = new QLabel("The Parlow's Log", this);
     QFont font = name->font();
     font.setBold(true);
     name->setFont(font);
-    bottom->addWidget(name);
-    bottom->addStretch();
-    for (QPushButton* button : {cmdDelete, cmdClear, cmdExit}) {
-        button->setMinimumWidth(fontMetrics().horizontalAdvance('0') * 10);
-        bottom->addWidget(button);
-    }
+    bottom->insertWidget(0, name);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lblHeading);
@@ -154,34 +143,20 @@ void frmDeleteGame::ShowGame(const QModelIndex& index) {
 }
 
 void frmDeleteGame::Remove() {
-    if (lblID->text().isEmpty()) {
-        parlow::ShowMessage("Select a Game record to remove", zeviza::Icon::Warning);
-        return;
-    }
-    bool removed = false;
-    {
-        parlow::BusyCursor busy;
-        RemovalArguments arguments = MakeRemovalArguments(Cells(shown_));
-        removed = parlow::PuttStep([&arguments](zeviza::Putt& putt) {
+    if (parlow::RemoveChosen(lblID->text(), kRemovalTexts, [this](zeviza::Putt& putt) {
+            RemovalArguments arguments = MakeRemovalArguments(Cells(shown_));
             return putt.DeleteGame(arguments.strGameID, arguments.strGolferID, arguments.intHoles,
                                    arguments.intStats);
-        });
+        })) {
+        Clear();
+        LoadGames();
     }
-    if (!removed) {
-        parlow::ShowMessage("Game Record NOT Removed", zeviza::Icon::Warning);
-        return;
-    }
-    parlow::ShowMessage("Game Record Removed", zeviza::Icon::Warning);
-    Clear();
-    LoadGames();
 }
 
 // The list keeps its rows and its highlighted row.
 void frmDeleteGame::Clear() {
-    for (QLabel* label :
-         {lblID, lblClub, lblTees, lblDate, lblScore, lblNet, lblGID, lblGolfer, lblHoles}) {
-        label->clear();
-    }
+    parlow::ClearValues(
+        {lblID, lblClub, lblTees, lblDate, lblScore, lblNet, lblGID, lblGolfer, lblHoles});
     shown_.clear();
     lvGame->setFocus(Qt::OtherFocusReason);
 }

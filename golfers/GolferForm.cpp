@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "CheckPrompt.h"
 #include "FieldBehaviour.h"
 #include "GolferChecks.h"
 #include "GolferRecord.h"
@@ -15,6 +16,7 @@
 #include "NotesBox.h"
 #include "QtPrompts.h"
 #include "ScreenSteps.h"
+#include "StateList.h"
 
 namespace golfers {
 namespace {
@@ -66,29 +68,14 @@ std::string Text(const QString& text) {
     return text.toStdString();
 }
 
-// The lists show every state and province with its code first; typing into
-// them is allowed, so no completer rewrites what was typed.
-QComboBox* NewStateList(QWidget* parent) {
-    auto* list = new QComboBox(parent);
-    list->setEditable(true);
-    list->setInsertPolicy(QComboBox::NoInsert);
-    list->setCompleter(nullptr);
-    list->setMaxVisibleItems(16);
-    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    list->setMinimumContentsLength(18);
-    return list;
-}
-
-QStringList ReadStateEntries() {
-    QStringList entries;
-    auto add = [&entries](const zeviza::RecordSet& row) {
-        entries << QString::fromStdString(
-            StateListEntry(row.Field("State").ToText(), row.Field("StateFull").ToText()));
-    };
-    parlow::ReadSharedRows([](zeviza::Putt& putt) { return putt.LoadStates(); }, add);
-    entries << kCanadaSeparator;
-    parlow::ReadSharedRows([](zeviza::Putt& putt) { return putt.LoadCanada(); }, add);
-    return entries;
+// The lists show every state and province with its code first.
+QStringList ReadGolferStateEntries() {
+    return parlow::ReadStateEntries(
+        [](const zeviza::RecordSet& row) {
+            return QString::fromStdString(
+                StateListEntry(row.Field("State").ToText(), row.Field("StateFull").ToText()));
+        },
+        kCanadaSeparator);
 }
 
 void Unselect(QComboBox* list) {
@@ -123,7 +110,7 @@ void GolferForm::CreateFields() {
     }
     for (int list = 0; list < kStateListCount; ++list) {
         lblState[list] = new QLabel(kStateCaptions[list], this);
-        cboBox[list] = NewStateList(this);
+        cboBox[list] = parlow::NewStateList(this);
     }
     lblSex = new QLabel("Sex", this);
     optSex[kMale] = new QRadioButton("Male", this);
@@ -246,7 +233,7 @@ void GolferForm::ApplyFieldBehaviour() {
 }
 
 void GolferForm::FillStateLists() {
-    const QStringList entries = ReadStateEntries();
+    const QStringList entries = ReadGolferStateEntries();
     for (QComboBox* list : cboBox) {
         list->clear();
         list->addItems(entries);
@@ -312,14 +299,7 @@ void GolferForm::ShowHandicapNotNumber() {
 }
 
 bool Passes(const GolferCheckResult& result, QWidget* field) {
-    if (result.pass) {
-        return true;
-    }
-    parlow::ShowMessage(result.message, zeviza::Icon::Warning);
-    if (field != nullptr) {
-        field->setFocus(Qt::OtherFocusReason);
-    }
-    return false;
+    return parlow::PassesCheck(result.pass, result.message, zeviza::Icon::Warning, field);
 }
 
 }  // namespace golfers

@@ -29,10 +29,7 @@ std::string NewGolferIdentifier() {
 }  // namespace
 
 frmAddGolfer::frmAddGolfer(QWidget* parent) : QWidget(parent) {
-    try {
-        parlow::NewPutt();
-    } catch (...) {
-    }
+    parlow::OpenPuttIfAny();
     setWindowTitle("Add New Golfer Record");
     form = new GolferForm(this);
     auto* layout = new QVBoxLayout(this);

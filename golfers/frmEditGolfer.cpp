@@ -24,10 +24,7 @@ constexpr const char* kCaption = "Edit Golfer Records";
 }  // namespace
 
 frmEditGolfer::frmEditGolfer(QWidget* parent) : QWidget(parent) {
-    try {
-        parlow::NewPutt();
-    } catch (...) {
-    }
+    parlow::OpenPuttIfAny();
     setWindowTitle(kCaption);
     lblHeading = parlow::NewHeading(kCaption, this);
     cboGolfer = new QComboBox(this);

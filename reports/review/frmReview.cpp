@@ -19,6 +19,7 @@
 #include "ReportWindows.h"
 #include "ReviewList.h"
 #include "ScreenSteps.h"
+#include "ValueLabel.h"
 
 namespace parlow::reports {
 
@@ -62,16 +63,6 @@ QFont ComicSans(QFont font, double pointSize) {
     return font;
 }
 
-// A value shown as a label, framed so that an empty one still shows its place.
-QLabel* NewValueLabel(int chars, QWidget* parent) {
-    auto* label = new QLabel(parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    label->setMinimumWidth(label->fontMetrics().horizontalAdvance('M') * chars);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    return label;
-}
-
 // Names and addresses get room; identifiers, ages and scores do not need it.
 int FieldChars(const char* column) {
     const std::string name = column;
@@ -97,10 +88,7 @@ frmReview::frmReview(const ReviewScreen& screen, QWidget* parent)
     : QWidget(parent), screen_(screen) {
     setObjectName(screen.name);
     setWindowTitle(screen.caption);
-    try {
-        NewPutt();
-    } catch (...) {
-    }
+    OpenPuttIfAny();
     CreateControls();
     LayOut();
     auto* behaviour = new FieldBehaviour(this, {}, cmdReport);
@@ -146,7 +134,7 @@ void frmReview::CreateControls() {
 
     for (const ReviewField& field : screen_.fields) {
         lblCaption.push_back(new QLabel(field.caption, this));
-        txtField.push_back(NewValueLabel(FieldChars(field.column), this));
+        txtField.push_back(new parlow::ValueLabel(this, FieldChars(field.column)));
         txtField.back()->setObjectName(field.column);
     }
     if (screen_.HasHoleOptions()) {

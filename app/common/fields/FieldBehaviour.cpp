@@ -128,8 +128,8 @@ void FieldBehaviour::ColourOnFocus(QAbstractButton* button, QColor focused, QCol
     button->installEventFilter(this);
 }
 
-void FieldBehaviour::LightOwnText(QAbstractButton* option) {
-    ownTextOptions_.push_back(option);
+void FieldBehaviour::LightOwnText(QAbstractButton* option, bool bold) {
+    ownTextOptions_.push_back({option, bold});
     option->installEventFilter(this);
 }
 
@@ -246,15 +246,20 @@ bool FieldBehaviour::eventFilter(QObject* watched, QEvent* event) {
             return false;
         }
     }
-    for (QAbstractButton* option : ownTextOptions_) {
+    for (const auto& [option, bold] : ownTextOptions_) {
         if (watched == option &&
             (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
-            const QColor colour = event->type() == QEvent::FocusIn ? kFocusBlue : kCaptionBlack;
+            const bool lit = event->type() == QEvent::FocusIn;
             QPalette palette = option->palette();
-            palette.setColor(QPalette::WindowText, colour);
-            palette.setColor(QPalette::ButtonText, colour);
+            palette.setColor(QPalette::WindowText, lit ? kFocusBlue : kCaptionBlack);
+            palette.setColor(QPalette::ButtonText, lit ? kFocusBlue : kCaptionBlack);
             option->setPalette(palette);
-            return false;
+            if (bold) {
+                QFont font = option->font();
+                font.setBold(lit);
+                option->setFont(font);
+            }
+            break;  // on to the caption the table may give it
         }
     }
     for (ListState* state : lists_) {

@@ -53,9 +53,10 @@ class FieldBehaviour : public QObject {
     void AddRecordView(QTreeView* view, std::function<void(const QModelIndex&)> chosen);
     // A button whose colour changes while it has the focus.
     void ColourOnFocus(QAbstractButton* button, QColor focused, QColor rest = kButtonGrey);
-    // An option button without a caption label: its own text turns blue
-    // while it has the focus, without bold.
-    void LightOwnText(QAbstractButton* option);
+    // An option button whose own text is its caption: the text turns blue
+    // while it has the focus, in bold when `bold`. A caption label the table
+    // gives the option still lights beside it.
+    void LightOwnText(QAbstractButton* option, bool bold = false);
 
     static void PaintButton(QAbstractButton* button, QColor colour);
 
@@ -68,6 +69,10 @@ class FieldBehaviour : public QObject {
         std::function<void(const QModelIndex&)> chosen;
         bool descendingNext = true;  // a new list starts ascending, unsorted
         bool sorting = false;
+    };
+    struct OwnTextOption {
+        QAbstractButton* option;
+        bool bold;
     };
     struct ButtonColours {
         QAbstractButton* button;
@@ -87,7 +92,7 @@ class FieldBehaviour : public QObject {
     std::vector<std::pair<QWidget*, QWidget*>> nextOverrides_;
     std::vector<ListState*> lists_;
     std::vector<ButtonColours> buttons_;
-    std::vector<QAbstractButton*> ownTextOptions_;
+    std::vector<OwnTextOption> ownTextOptions_;
     ReaderOrder order_;
 };
 
