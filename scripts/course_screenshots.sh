@@ -10,19 +10,12 @@
 #   bash scripts/course_screenshots.sh [build-folder]     (default: build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/lib/desktop.sh
 
 if [ "${1:-}" = "--on-display" ]; then
   program=$2
   out=$3
-  openbox --sm-disable &
-  manager=$!
-  sleep 1
-  "$program" --no-splash &
-  pid=$!
-  trap 'kill "$pid" "$manager" 2>/dev/null || true' EXIT
-  window=$(xdotool search --sync --onlyvisible --name "^The Parlow's Log v" | head -1)
-  xdotool windowfocus --sync "$window"
-  sleep 1
+  start_program_on_display "$program"
 
   press() { xdotool key --delay 100 "$@"; sleep 0.5; }
   field() { xdotool type --delay 30 "$1"; sleep 0.2; press Return; }
@@ -48,19 +41,13 @@ if [ "${1:-}" = "--on-display" ]; then
 fi
 
 build=${1:-build}
-if [ ! -d "$build" ]; then
-  bash scripts/setup.sh
-  cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
-fi
-cmake --build "$build" -j2 --target course_screenshots Parlow
+build_targets "$build" course_screenshots Parlow
 mkdir -p screenshots
 out=$(realpath screenshots)
-QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x800x24" \
-  "$build/bin/course_screenshots" "$out"
+on_virtual_desktop "$build/bin/course_screenshots" "$out"
 
 copy=$(mktemp -d)
 trap 'rm -rf "$copy"' EXIT
 cp -r "$build/Parlow/." "$copy/"
-QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x800x24" \
-  bash "$0" --on-display "$copy/Parlow" "$out"
+on_virtual_desktop bash "$0" --on-display "$copy/Parlow" "$out"
 echo "Saved screenshots/course-*.png"

@@ -6,14 +6,10 @@
 #   bash scripts/game_screenshots.sh [build-folder]     (default: build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/lib/desktop.sh
 
 build=${1:-build}
-if [ ! -d "$build" ]; then
-  bash scripts/setup.sh
-  cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
-fi
-cmake --build "$build" -j2 --target game_screenshots
+build_targets "$build" game_screenshots
 mkdir -p screenshots
-QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x800x24" \
-  "$build/bin/game_screenshots" "$(realpath screenshots)"
+on_virtual_desktop "$build/bin/game_screenshots" "$(realpath screenshots)"
 echo "Saved screenshots/game-entry.png and game-removal.png"

@@ -6,13 +6,10 @@
 #   bash scripts/report_samples.sh [build-folder]     (default: build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/lib/desktop.sh
 
 build=${1:-build}
-if [ ! -d "$build" ]; then
-  bash scripts/setup.sh
-  cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
-fi
-cmake --build "$build" -j2 --target report_sample_sheets
+build_targets "$build" report_sample_sheets
 out=report-samples
 rm -rf "$out"
 mkdir -p "$out"

@@ -6,21 +6,13 @@
 #   bash scripts/screenshots.sh [build-folder]     (default: build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/lib/desktop.sh
 
 if [ "${1:-}" = "--on-display" ]; then
   program=$2
   out=screenshots
 
-  # A window manager draws the title bars and icons a desktop would show.
-  openbox --sm-disable &
-  manager=$!
-  sleep 1
-  "$program" --no-splash &
-  pid=$!
-  trap 'kill "$pid" "$manager" 2>/dev/null || true' EXIT
-  window=$(xdotool search --sync --onlyvisible --name "^The Parlow's Log v" | head -1)
-  xdotool windowfocus --sync "$window"
-  sleep 1
+  start_program_on_display "$program"
 
   press() { xdotool key --delay 120 "$@"; sleep 0.6; }
 
@@ -40,10 +32,6 @@ fi
 
 build=${1:-build}
 program="$build/Parlow/Parlow"
-if [ ! -x "$program" ]; then
-  bash scripts/setup.sh
-  cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
-  cmake --build "$build" -j2 --target Parlow
-fi
+build_targets "$build" Parlow
 mkdir -p screenshots
-xvfb-run -a -s "-screen 0 1280x800x24" bash "$0" --on-display "$(realpath "$program")"
+on_virtual_desktop bash "$0" --on-display "$(realpath "$program")"

@@ -8,19 +8,12 @@
 #   bash scripts/window_screenshots.sh [build-folder]     (default: build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/lib/desktop.sh
 
 if [ "${1:-}" = "--on-display" ]; then
   program=$2
   out=screenshots
-  openbox --sm-disable &
-  manager=$!
-  sleep 1
-  "$program" --no-splash &
-  pid=$!
-  trap 'kill "$pid" "$manager" 2>/dev/null || true' EXIT
-  window=$(xdotool search --sync --onlyvisible --name "^The Parlow's Log v" | head -1)
-  xdotool windowfocus --sync "$window"
-  sleep 1
+  start_program_on_display "$program"
   press() { xdotool key --delay 150 "$@"; sleep 0.8; }
   shot() { import -window root "$out/$1.png"; echo "Saved $out/$1.png"; }
 
@@ -62,11 +55,7 @@ fi
 
 build=${1:-build}
 program_dir="$build/Parlow"
-if [ ! -x "$program_dir/Parlow" ]; then
-  bash scripts/setup.sh
-  cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
-  cmake --build "$build" -j2 --target Parlow
-fi
+build_targets "$build" Parlow
 copy=$(mktemp -d)
 trap 'rm -rf "$copy"' EXIT
 cp -a "$program_dir/." "$copy/"
@@ -83,4 +72,4 @@ VALUES ('D2', 'Émile', 'Jean-Baptiste', 'Fitzgerald-Worthington de la Vallée',
         'Adult Male', 'NCR', '');
 SQL
 mkdir -p screenshots
-xvfb-run -a -s "-screen 0 1280x800x24" bash "$0" --on-display "$copy/Parlow"
+on_virtual_desktop bash "$0" --on-display "$copy/Parlow"
