@@ -57,22 +57,11 @@ QLocale CollationLocale() {
                                            : locale;
 }
 
-// What a row is sorted by, worked out once per row.
+// A row of a list with what it is sorted by.
 struct RowKey {
     QTreeWidgetItem* row;
-    std::optional<double> number;
-    QCollatorSortKey text;
+    ReaderOrder::Key key;
 };
-
-bool KeyLess(const RowKey& left, const RowKey& right) {
-    if (left.number.has_value() != right.number.has_value()) {
-        return left.number.has_value();
-    }
-    if (left.number.has_value()) {
-        return *left.number < *right.number;
-    }
-    return left.text.compare(right.text) < 0;
-}
 
 }  // namespace
 
@@ -93,6 +82,24 @@ bool ReaderOrder::Less(const QVariant& left, const QVariant& right) const {
     return collator_.compare(left.toString(), right.toString()) < 0;
 }
 
+ReaderOrder::Key ReaderOrder::KeyOf(const QVariant& cell) const {
+    Key key{NumberIn(cell), std::nullopt};
+    if (!key.number.has_value()) {
+        key.text = collator_.sortKey(cell.toString());
+    }
+    return key;
+}
+
+bool ReaderOrder::Less(const Key& left, const Key& right) {
+    if (left.number.has_value() != right.number.has_value()) {
+        return left.number.has_value();
+    }
+    if (left.number.has_value()) {
+        return *left.number < *right.number;
+    }
+    return left.text->compare(*right.text) < 0;
+}
+
 void ReaderOrder::SortRows(QTreeWidget* list, int column, Qt::SortOrder order) const {
     QTreeWidgetItem* current = list->currentItem();
     const QList<QTreeWidgetItem*> selected = list->selectedItems();
@@ -107,15 +114,11 @@ void ReaderOrder::SortRows(QTreeWidget* list, int column, Qt::SortOrder order) c
         if (!cell.isValid()) {
             cell = row->data(column, Qt::DisplayRole);
         }
-        keys.push_back({row, NumberIn(cell), collator_.sortKey(cell.toString())});
+        keys.push_back({row, KeyOf(cell)});
     }
-    if (order == Qt::AscendingOrder) {
-        std::stable_sort(keys.begin(), keys.end(), KeyLess);
-    } else {
-        std::stable_sort(keys.begin(), keys.end(), [](const RowKey& left, const RowKey& right) {
-            return KeyLess(right, left);
-        });
-    }
+    std::stable_sort(keys.begin(), keys.end(), [order](const RowKey& left, const RowKey& right) {
+        return order == Qt::AscendingOrder ? Less(left.key, right.key) : Less(right.key, left.key);
+    });
     QList<QTreeWidgetItem*> sorted;
     sorted.reserve(keys.size());
     for (const RowKey& key : keys) {

@@ -6,6 +6,7 @@
 #include <QCollator>
 #include <QVariant>
 #include <Qt>
+#include <optional>
 
 class QTreeWidget;
 
@@ -23,6 +24,16 @@ class ReaderOrder {
 
     // True when `left` comes before `right`.
     bool Less(const QVariant& left, const QVariant& right) const;
+
+    // What a cell sorts by, worked out once: sorting many rows compares keys
+    // in the same order as Less compares the cells, without reading every
+    // cell's number and collating its text again at each comparison.
+    struct Key {
+        std::optional<double> number;
+        std::optional<QCollatorSortKey> text;  // for a cell that is no number
+    };
+    Key KeyOf(const QVariant& cell) const;
+    static bool Less(const Key& left, const Key& right);
 
     // Puts the top rows of `list` in this order by `column`, keeping rows
     // that compare equal in the order they stood; the current and selected
