@@ -4,6 +4,7 @@
 #include <QSignalBlocker>
 #include <QTreeWidget>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <optional>
 #include <vector>
@@ -31,7 +32,7 @@ bool IsNumberType(const QVariant& value) {
 // in the user's locale ("70.4", "70,4" where the comma is decimal). Group
 // separators are refused ("1,234" stays a text), and so are "inf" and "nan",
 // which are names to a reader and would leave the order undefined.
-std::optional<double> NumberIn(const QVariant& cell) {
+std::optional<double> NumberIn(const QVariant& cell, const std::array<QLocale, 2>& locales) {
     if (IsNumberType(cell)) {
         const double value = cell.toDouble();
         return std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
@@ -40,8 +41,7 @@ std::optional<double> NumberIn(const QVariant& cell) {
     if (text.isEmpty()) {
         return std::nullopt;
     }
-    for (QLocale locale : {QLocale::c(), QLocale()}) {
-        locale.setNumberOptions(QLocale::RejectGroupSeparator);
+    for (const QLocale& locale : locales) {
         bool ok = false;
         const double value = locale.toDouble(text, &ok);
         if (ok && std::isfinite(value)) {
@@ -65,14 +65,17 @@ struct RowKey {
 
 }  // namespace
 
-ReaderOrder::ReaderOrder() : collator_(CollationLocale()) {
+ReaderOrder::ReaderOrder() : collator_(CollationLocale()), numberLocales_{QLocale::c(), QLocale()} {
+    for (QLocale& locale : numberLocales_) {
+        locale.setNumberOptions(QLocale::RejectGroupSeparator);
+    }
     collator_.setCaseSensitivity(Qt::CaseInsensitive);
     collator_.setNumericMode(true);
 }
 
 bool ReaderOrder::Less(const QVariant& left, const QVariant& right) const {
-    const std::optional<double> leftNumber = NumberIn(left);
-    const std::optional<double> rightNumber = NumberIn(right);
+    const std::optional<double> leftNumber = NumberIn(left, numberLocales_);
+    const std::optional<double> rightNumber = NumberIn(right, numberLocales_);
     if (leftNumber.has_value() != rightNumber.has_value()) {
         return leftNumber.has_value();
     }
@@ -83,7 +86,7 @@ bool ReaderOrder::Less(const QVariant& left, const QVariant& right) const {
 }
 
 ReaderOrder::Key ReaderOrder::KeyOf(const QVariant& cell) const {
-    Key key{NumberIn(cell), std::nullopt};
+    Key key{NumberIn(cell, numberLocales_), std::nullopt};
     if (!key.number.has_value()) {
         key.text = collator_.sortKey(cell.toString());
     }

@@ -4,8 +4,10 @@
 // "Émile", "smith", "Zoë"), digits inside a text by their value ("D2" before
 // "D10"), and cells that are whole numbers by value, ahead of the texts.
 #include <QCollator>
+#include <QLocale>
 #include <QVariant>
 #include <Qt>
+#include <array>
 #include <optional>
 
 class QTreeWidget;
@@ -18,8 +20,8 @@ inline constexpr int kSortKeyRole = Qt::UserRole + 1;
 
 class ReaderOrder {
   public:
-    // In the user's language; the C locale, which would compare code units,
-    // gives way to the common order of the Latin letters.
+    // In the user's language as it is now; the C locale, which would compare
+    // code units, gives way to the common order of the Latin letters.
     ReaderOrder();
 
     // True when `left` comes before `right`.
@@ -42,6 +44,9 @@ class ReaderOrder {
 
   private:
     QCollator collator_;
+    // Where a text reads as a number: as written here, then in the user's
+    // locale. Made once, as the collator is: making a locale takes a lock.
+    std::array<QLocale, 2> numberLocales_;
 };
 
 }  // namespace parlow
