@@ -1,6 +1,7 @@
 // The long lists' model sorts by a column in the reader's order the list
 // views use, keeps equal rows in their order and lets the chosen row follow
 // its record.
+#include <QLocale>
 #include <QPersistentModelIndex>
 #include <algorithm>
 
@@ -71,6 +72,15 @@ TEST(RecordTableModelTest, EqualRowsKeepTheirOrderAndTheChosenRowFollowsItsRecor
     model.sort(1, Qt::AscendingOrder);
     EXPECT_EQ(Column(model, 0), QStringList({"K2", "K0", "K3", "K1"}));
     EXPECT_EQ(chosen.row(), 3);
+}
+
+TEST(RecordTableModelTest, ADecimalCommaReadsAsANumberWhereTheUsersLocaleWritesOne) {
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    RecordTableModel model({"Key", "Average"});
+    QLocale::setDefault(QLocale::system());
+    model.SetRows(RowsOf({"x", "70,4", "9", "1.234,5"}));
+    model.sort(1, Qt::AscendingOrder);
+    EXPECT_EQ(Column(model, 1), QStringList({"9", "70,4", "1.234,5", "x"}));
 }
 
 }  // namespace
