@@ -94,7 +94,10 @@ class Parser {
         if (!layout) {
             return false;
         }
-        ReportRequest report{*layout, {}, {}};
+        if (*layout == "--pdf") {
+            return Fail("--report needs a layout before --pdf");
+        }
+        reports::ReportRequest report{*layout, {}, {}};
         while (at_ < args_.size() && args_[at_] != "--pdf") {
             report.parameters.push_back(args_[at_++]);
         }

@@ -6,15 +6,9 @@
 #include <string>
 #include <vector>
 
-namespace parlow {
+#include "cli/ReportRequest.h"
 
-// One report written straight to a PDF file: the layout by its name, the
-// parameters of its command in order, and the file to write.
-struct ReportRequest {
-    std::string layout;
-    std::vector<std::string> parameters;
-    std::string pdfFile;
-};
+namespace parlow {
 
 struct CommandLine {
     enum class Action { Run, ShowHelp, ShowVersion, Refuse };
@@ -22,7 +16,7 @@ struct CommandLine {
     bool showSplash = true;
     // Hidden: ends the program once its main window is drawn (start-up timing).
     bool exitWhenShown = false;
-    std::optional<ReportRequest> report;
+    std::optional<reports::ReportRequest> report;
     // Why the command line was refused, one line for standard error.
     std::string error;
 };

@@ -43,7 +43,7 @@ int main(int argc, char** argv) {
     }
     // A report from the command line opens no window and takes no lock.
     if (command.report) {
-        return parlow::reports::RunReportCommandLine(argc, argv);
+        return parlow::reports::RunReportCommandLine(argc, argv, *command.report);
     }
 
     QApplication application(argc, argv);

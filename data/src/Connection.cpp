@@ -7,7 +7,7 @@
 #include <SQLiteCpp/Statement.h>
 
 #include "HandleCache.h"
-#include "ReaderOrder.h"
+#include "zeviza/ReaderOrder.h"
 
 namespace zeviza {
 
@@ -60,7 +60,7 @@ Value Read(const SQLite::Column& column) {
 // is no database: the first statement of the unit of work then fails and is
 // reported there, and the handle is not kept.
 bool Configure(SQLite::Database& db) {
-    detail::RegisterReaderOrder(db.getHandle());
+    RegisterReaderOrder(db.getHandle());
     try {
         db.exec("PRAGMA synchronous=FULL;");
         SQLite::Statement mode(db, "PRAGMA journal_mode=DELETE;");

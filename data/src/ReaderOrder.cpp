@@ -1,4 +1,4 @@
-#include "ReaderOrder.h"
+#include "zeviza/ReaderOrder.h"
 
 #include <sqlite3.h>
 #include <unicode/coll.h>
@@ -10,7 +10,7 @@
 #include "UserLocale.h"
 #include "zeviza/Error.h"
 
-namespace zeviza::detail {
+namespace zeviza {
 
 namespace {
 
@@ -19,7 +19,7 @@ const icu::Collator* Collator() {
     static const std::unique_ptr<icu::Collator> collator = [] {
         UErrorCode status = U_ZERO_ERROR;
         std::unique_ptr<icu::Collator> made(
-            icu::Collator::createInstance(UserLocale("LC_COLLATE"), status));
+            icu::Collator::createInstance(detail::UserLocale("LC_COLLATE"), status));
         if (U_FAILURE(status) || !made) {
             status = U_ZERO_ERROR;
             made.reset(icu::Collator::createInstance(icu::Locale::getRoot(), status));
@@ -58,4 +58,4 @@ void RegisterReaderOrder(sqlite3* handle) {
     }
 }
 
-}  // namespace zeviza::detail
+}  // namespace zeviza

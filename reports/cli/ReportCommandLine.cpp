@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QStringList>
 #include <cstdio>
 
 #include "DataReport.h"
@@ -11,31 +12,6 @@
 namespace parlow::reports {
 
 namespace {
-
-struct ReportRequest {
-    std::string layout;
-    std::vector<std::string> values;
-    QString file;
-};
-
-// Fills `request`; otherwise the reason the words are wrong.
-QString Parse(const QStringList& arguments, ReportRequest& request) {
-    const QString usage = "usage: Parlow --report <layout> <value>... --pdf <file>";
-    const qsizetype report = arguments.indexOf("--report");
-    const qsizetype pdf = arguments.indexOf("--pdf");
-    if (report != 0 || arguments.size() < 2 || arguments[1] == "--pdf") {
-        return usage;
-    }
-    if (pdf < 0 || pdf + 2 != arguments.size() || arguments[pdf + 1].isEmpty()) {
-        return "--pdf <file> must end the report command (" + usage + ")";
-    }
-    request.layout = arguments[1].toStdString();
-    for (qsizetype i = 2; i < pdf; ++i) {
-        request.values.push_back(arguments[i].toStdString());
-    }
-    request.file = arguments[pdf + 1];
-    return {};
-}
 
 QString KnownLayouts() {
     QStringList names;
@@ -59,43 +35,40 @@ QString OneLine(QString text) {
 
 }  // namespace
 
-int RenderReportFromArguments(const QStringList& arguments,
-                              const std::filesystem::path& programFolder, QString* error) {
+int RenderReport(const ReportRequest& request, const std::filesystem::path& programFolder,
+                 QString* error) {
     auto fail = [error](int status, const QString& reason) {
         if (error != nullptr) {
             *error = OneLine(reason);
         }
         return status;
     };
-    ReportRequest request;
-    if (QString wrong = Parse(arguments, request); !wrong.isEmpty()) {
-        return fail(kReportMisworded, wrong);
-    }
     const QString layout = QString::fromStdString(request.layout);
     const ReportCommand* command = CommandForLayout(request.layout);
     if (command == nullptr || !IsKnownLayout(request.layout)) {
         return fail(kReportMisworded,
                     "unknown report layout '" + layout + "' (one of " + KnownLayouts() + ")");
     }
-    if (request.values.size() != command->parameters.size()) {
+    if (request.parameters.size() != command->parameters.size()) {
         return fail(kReportMisworded, QString("%1 takes %2 value(s) (%3), not %4")
                                           .arg(layout)
                                           .arg(command->parameters.size())
                                           .arg(ValuesOf(*command))
-                                          .arg(request.values.size()));
+                                          .arg(request.parameters.size()));
     }
     try {
         DataReport reports(programFolder);
-        if (!reports.RecordExists(command->name, request.values)) {
+        if (!reports.RecordExists(command->name, request.parameters)) {
             QStringList values;
-            for (const std::string& value : request.values) {
+            for (const std::string& value : request.parameters) {
                 values << QString::fromStdString(value);
             }
             return fail(kReportFailed, layout + ": no stored record for " + values.join(", "));
         }
-        auto data = reports.Run(command->name, request.values);
+        auto data = reports.Run(command->name, request.parameters);
         QString reason;
-        if (!RenderReportPdf(request.layout, *data, request.file, &reason)) {
+        if (!RenderReportPdf(request.layout, *data, QString::fromStdString(request.pdfFile),
+                             &reason)) {
             return fail(kReportFailed, layout + ": " + reason);
         }
     } catch (const std::exception& e) {
@@ -104,7 +77,7 @@ int RenderReportFromArguments(const QStringList& arguments,
     return kReportWritten;
 }
 
-int RunReportCommandLine(int argc, char** argv) {
+int RunReportCommandLine(int argc, char** argv, const ReportRequest& request) {
     // A script reads one line on an error, not the toolkit's remarks about
     // the desktop it runs on.
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
@@ -122,8 +95,7 @@ int RunReportCommandLine(int argc, char** argv) {
         return kReportFailed;
     }
     QString error;
-    const int status =
-        RenderReportFromArguments(QApplication::arguments().mid(1), ProgramFolder(), &error);
+    const int status = RenderReport(request, ProgramFolder(), &error);
     if (status != kReportWritten) {
         std::fprintf(stderr, "Parlow: %s\n", error.toLocal8Bit().constData());
     }

@@ -9,22 +9,23 @@
 // the database. Errors give one line on standard error, a non-zero status
 // and no file.
 #include <QString>
-#include <QStringList>
 #include <filesystem>
+
+#include "ReportRequest.h"
 
 namespace parlow::reports {
 
 inline constexpr int kReportWritten = 0;
 inline constexpr int kReportFailed = 1;     // no such record, unreadable database, unwritable file
-inline constexpr int kReportMisworded = 2;  // unknown layout, wrong values, no --pdf
+inline constexpr int kReportMisworded = 2;  // unknown layout, wrong number of values
 
-// Starts an offscreen application of its own, renders the report for the
-// program's own folder and returns the exit status.
-int RunReportCommandLine(int argc, char** argv);
+// Starts an offscreen application of its own, renders the request (read
+// from the command line by the program's parser) for the program's own
+// folder and returns the exit status.
+int RunReportCommandLine(int argc, char** argv, const ReportRequest& request);
 
-// The work itself: `arguments` are those after the program name; `error`
-// receives the one-line reason of a non-zero status.
-int RenderReportFromArguments(const QStringList& arguments,
-                              const std::filesystem::path& programFolder, QString* error);
+// The work itself; `error` receives the one-line reason of a non-zero status.
+int RenderReport(const ReportRequest& request, const std::filesystem::path& programFolder,
+                 QString* error);
 
 }  // namespace parlow::reports

@@ -7,6 +7,7 @@
 #include <SQLiteCpp/Statement.h>
 
 #include "zeviza/Error.h"
+#include "zeviza/ReaderOrder.h"
 
 namespace parlow::reports {
 
@@ -92,6 +93,8 @@ SQLite::Database& DataReport::Connection() {
             throw zeviza::Error(kCannotOpen,
                                 "Could not open the database '" + file.string() + "': " + e.what());
         }
+        // Course names in the order the program's own lists show them.
+        zeviza::RegisterReaderOrder(db_->getHandle());
     }
     return *db_;
 }

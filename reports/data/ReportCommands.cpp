@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "zeviza/ReaderOrder.h"
+
 namespace parlow::reports {
 
 namespace {
@@ -16,14 +18,15 @@ std::string Ratio(const std::string& numerator, const std::string& divisor,
 const char* const kGolferExists = "SELECT GolferID FROM tblGolfer WHERE GolferID = ?";
 const char* const kCourseExists = "SELECT ClubID FROM tblClub WHERE ClubID = ?";
 
-// The games of one length, sorted by course name; games at the same course
-// follow their play dates, then the order they were recorded in.
+// The games of one length, sorted by course name in the reader's order the
+// program's lists use; games at the same course follow their play dates,
+// then the order they were recorded in.
 std::string HistorySql(const std::string& holes) {
     return "SELECT GolferID, GameID, ClubID, FullName, Club, Tees, PlayDate, GrossScore, "
            "NetScore, CoursePar, ScoreOut, ParOut, ScoreIn, ParIn, Handicap, TotalFWays, "
            "PercentFWaysHit, PercentGreensHit, PuttsPerGreen, SandSaves, UpDowns, LongDrive, " +
            Ratio("NetScore", holes, "StrokeAvg") + " FROM tblGames WHERE Holes = " + holes +
-           " AND GolferID = ? ORDER BY Club, PlayDate, ID";
+           " AND GolferID = ? ORDER BY Club COLLATE " + zeviza::kReaderOrder + ", PlayDate, ID";
 }
 
 std::string StatsSql(const std::string& holes) {

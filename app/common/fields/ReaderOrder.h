@@ -4,8 +4,11 @@
 // "Émile", "smith", "Zoë"), digits inside a text by their value ("D2" before
 // "D10"), and cells that are whole numbers by value, ahead of the texts.
 #include <QCollator>
+#include <QLocale>
 #include <QVariant>
 #include <Qt>
+#include <array>
+#include <optional>
 
 class QTreeWidget;
 
@@ -17,12 +20,22 @@ inline constexpr int kSortKeyRole = Qt::UserRole + 1;
 
 class ReaderOrder {
   public:
-    // In the user's language; the C locale, which would compare code units,
-    // gives way to the common order of the Latin letters.
+    // In the user's language as it is now; the C locale, which would compare
+    // code units, gives way to the common order of the Latin letters.
     ReaderOrder();
 
     // True when `left` comes before `right`.
     bool Less(const QVariant& left, const QVariant& right) const;
+
+    // What a cell sorts by, worked out once: sorting many rows compares keys
+    // in the same order as Less compares the cells, without reading every
+    // cell's number and collating its text again at each comparison.
+    struct Key {
+        std::optional<double> number;
+        std::optional<QCollatorSortKey> text;  // for a cell that is no number
+    };
+    Key KeyOf(const QVariant& cell) const;
+    static bool Less(const Key& left, const Key& right);
 
     // Puts the top rows of `list` in this order by `column`, keeping rows
     // that compare equal in the order they stood; the current and selected
@@ -31,6 +44,9 @@ class ReaderOrder {
 
   private:
     QCollator collator_;
+    // Where a text reads as a number: as written here, then in the user's
+    // locale. Made once, as the collator is: making a locale takes a lock.
+    std::array<QLocale, 2> numberLocales_;
 };
 
 }  // namespace parlow

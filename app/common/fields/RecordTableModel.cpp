@@ -1,5 +1,6 @@
 #include "RecordTableModel.h"
 
+#include <QHash>
 #include <algorithm>
 #include <numeric>
 
@@ -72,17 +73,52 @@ QVariant RecordTableModel::headerData(int section, Qt::Orientation orientation, 
     return {};
 }
 
+std::vector<int> RecordTableModel::Ranks(int column) const {
+    // Each distinct text is keyed once: a long list repeats its names, and
+    // collating a text costs far more than comparing two numbers.
+    QHash<QString, int> distinct;
+    std::vector<int> textOf(rows_.size());
+    std::vector<ReaderOrder::Key> keys;
+    for (std::size_t row = 0; row < rows_.size(); ++row) {
+        const QString& cell = rows_[row][column];
+        auto found = distinct.constFind(cell);
+        if (found == distinct.cend()) {
+            found = distinct.insert(cell, static_cast<int>(keys.size()));
+            keys.push_back(order_.KeyOf(cell));
+        }
+        textOf[row] = *found;
+    }
+    std::vector<int> byKey(keys.size());
+    std::iota(byKey.begin(), byKey.end(), 0);
+    std::sort(byKey.begin(), byKey.end(),
+              [&keys](int a, int b) { return ReaderOrder::Less(keys[a], keys[b]); });
+    // Texts that compare equal ("10", "010") share a rank, so their rows keep
+    // the order they stood in.
+    std::vector<int> rankOfText(keys.size());
+    int rank = 0;
+    for (std::size_t at = 0; at < byKey.size(); ++at) {
+        if (at > 0 && ReaderOrder::Less(keys[byKey[at - 1]], keys[byKey[at]])) {
+            ++rank;
+        }
+        rankOfText[byKey[at]] = rank;
+    }
+    std::vector<int> ranks(rows_.size());
+    for (std::size_t row = 0; row < rows_.size(); ++row) {
+        ranks[row] = rankOfText[textOf[row]];
+    }
+    return ranks;
+}
+
 void RecordTableModel::sort(int column, Qt::SortOrder order) {
     if (column < 0 || column >= headings_.size()) {
         return;
     }
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    const std::vector<int> rank = Ranks(column);
     std::vector<int> from(rows_.size());
     std::iota(from.begin(), from.end(), 0);
-    std::stable_sort(from.begin(), from.end(), [this, column, order](int a, int b) {
-        const QString& left = rows_[a][column];
-        const QString& right = rows_[b][column];
-        return order == Qt::AscendingOrder ? order_.Less(left, right) : order_.Less(right, left);
+    std::stable_sort(from.begin(), from.end(), [&rank, order](int a, int b) {
+        return order == Qt::AscendingOrder ? rank[a] < rank[b] : rank[b] < rank[a];
     });
     std::vector<QStringList> sorted;
     sorted.reserve(rows_.size());

@@ -32,6 +32,9 @@ class RecordTableModel : public QAbstractTableModel {
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
   private:
+    // Each row's place in the reader's order of `column`; equal cells share one.
+    std::vector<int> Ranks(int column) const;
+
     QStringList headings_;
     std::vector<Qt::Alignment> alignments_;
     std::vector<QStringList> rows_;

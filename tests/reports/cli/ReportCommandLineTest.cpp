@@ -15,6 +15,8 @@ namespace {
 using parlow::reports::kReportFailed;
 using parlow::reports::kReportMisworded;
 using parlow::reports::kReportWritten;
+using parlow::reports::ReportRequest;
+using Values = std::vector<std::string>;
 
 class ReportCommandLineTest : public testing_support::GuiTest {
   protected:
@@ -25,9 +27,9 @@ class ReportCommandLineTest : public testing_support::GuiTest {
 
     QString Pdf() const { return QString::fromStdString((folder.Path() / "out.pdf").string()); }
 
-    int Render(QStringList arguments, QString* error) const {
-        arguments << "--pdf" << Pdf();
-        return parlow::reports::RenderReportFromArguments(arguments, folder.Path(), error);
+    int Render(const std::string& layout, const Values& values, QString* error) const {
+        const ReportRequest request{layout, values, Pdf().toStdString()};
+        return parlow::reports::RenderReport(request, folder.Path(), error);
     }
 
     bool PdfWritten() const {
@@ -38,65 +40,70 @@ class ReportCommandLineTest : public testing_support::GuiTest {
 
 TEST_F(ReportCommandLineTest, EveryLayoutRendersForAStoredRecordWithoutChangingTheDatabase) {
     const std::string before = testing_support::ReadFile(folder.Database());
-    const std::vector<QStringList> reports = {
-        {"rptGameStats", "Ann Lee", "G2"}, {"rptClubData", "C1"},     {"rptScoreCard", "C3"},
-        {"rptGames18Hist", "D1"},          {"rptGames9Hist", "D2"},   {"rptGolfer18Stats", "D2"},
-        {"rptGolfer9Stats", "D1"},         {"rptScore18Stats", "D1"}, {"rptScore9Stats", "D3"},
+    const std::vector<std::pair<std::string, Values>> reports = {
+        {"rptGameStats", {"Ann Lee", "G2"}},
+        {"rptClubData", {"C1"}},
+        {"rptScoreCard", {"C3"}},
+        {"rptGames18Hist", {"D1"}},
+        {"rptGames9Hist", {"D2"}},
+        {"rptGolfer18Stats", {"D2"}},
+        {"rptGolfer9Stats", {"D1"}},
+        {"rptScore18Stats", {"D1"}},
+        {"rptScore9Stats", {"D3"}},
     };
-    for (const QStringList& report : reports) {
-        SCOPED_TRACE(report.join(' ').toStdString());
+    for (const auto& [layout, values] : reports) {
+        SCOPED_TRACE(layout);
         QFile::remove(Pdf());
         QString error;
-        EXPECT_EQ(Render(QStringList{"--report"} + report, &error), kReportWritten);
+        EXPECT_EQ(Render(layout, values, &error), kReportWritten);
         EXPECT_TRUE(error.isEmpty()) << error.toStdString();
         EXPECT_TRUE(PdfWritten());
     }
     EXPECT_EQ(testing_support::ReadFile(folder.Database()), before);
 }
 
-TEST_F(ReportCommandLineTest, WrongWordsOrMissingRecordsGiveOneLineAStatusAndNoFile) {
+// The words themselves (--report, --pdf) are the command line's parser's
+// business; here the layout and values are checked against the commands.
+TEST_F(ReportCommandLineTest, WrongLayoutsValuesOrMissingRecordsGiveOneLineAStatusAndNoFile) {
     struct Case {
-        QStringList arguments;
+        std::string layout;
+        Values values;
         int status;
         const char* says;
     };
     const Case cases[] = {
-        {{"--report", "rptNoSuch", "D1"}, kReportMisworded, "unknown report layout 'rptNoSuch'"},
-        {{"--report", "rptGameStats", "G2"},
+        {"rptNoSuch", {"D1"}, kReportMisworded, "unknown report layout 'rptNoSuch'"},
+        {"rptGameStats",
+         {"G2"},
          kReportMisworded,
          "rptGameStats takes 2 value(s) (FullName, GameID), not 1"},
-        {{"--report", "rptClubData"}, kReportMisworded, "rptClubData takes 1 value(s)"},
-        {{"--report", "rptClubData", "C1", "C2"}, kReportMisworded, "not 2"},
-        {{"--report"}, kReportMisworded, "usage: Parlow --report"},
-        {{"--report", "rptGameStats", "Bob Ray", "G2"},
+        {"rptClubData", {}, kReportMisworded, "rptClubData takes 1 value(s)"},
+        {"rptClubData", {"C1", "C2"}, kReportMisworded, "not 2"},
+        {"rptGameStats",
+         {"Bob Ray", "G2"},
          kReportFailed,
          "rptGameStats: no stored record for Bob Ray, G2"},
-        {{"--report", "rptGolfer18Stats", "D9"}, kReportFailed, "no stored record for D9"},
-        {{"--report", "rptClubData", "C9"}, kReportFailed, "no stored record for C9"},
+        {"rptGolfer18Stats", {"D9"}, kReportFailed, "no stored record for D9"},
+        {"rptClubData", {"C9"}, kReportFailed, "no stored record for C9"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        SCOPED_TRACE(c.layout);
         QString error;
-        EXPECT_EQ(Render(c.arguments, &error), c.status);
+        EXPECT_EQ(Render(c.layout, c.values, &error), c.status);
         EXPECT_TRUE(error.contains(c.says)) << error.toStdString();
         EXPECT_FALSE(error.contains('\n'));
         EXPECT_FALSE(QFile::exists(Pdf()));
     }
     QString error;
-    const QStringList noPdf = {"--report", "rptClubData", "C1"};
-    EXPECT_EQ(parlow::reports::RenderReportFromArguments(noPdf, folder.Path(), &error),
-              kReportMisworded);
-    EXPECT_TRUE(error.contains("--pdf <file>")) << error.toStdString();
-
-    const QString nowhere = QString::fromStdString((folder.Path() / "no-such" / "x.pdf").string());
-    EXPECT_EQ(parlow::reports::RenderReportFromArguments(
-                  {"--report", "rptClubData", "C1", "--pdf", nowhere}, folder.Path(), &error),
-              kReportFailed);
+    const std::string nowhere = (folder.Path() / "no-such" / "x.pdf").string();
+    EXPECT_EQ(
+        parlow::reports::RenderReport({"rptClubData", {"C1"}, nowhere}, folder.Path(), &error),
+        kReportFailed);
     EXPECT_FALSE(error.isEmpty());
-    EXPECT_FALSE(QFile::exists(nowhere));
+    EXPECT_FALSE(std::filesystem::exists(nowhere));
 
     std::filesystem::remove(folder.Database());
-    EXPECT_EQ(Render({"--report", "rptClubData", "C1"}, &error), kReportFailed);
+    EXPECT_EQ(Render("rptClubData", {"C1"}, &error), kReportFailed);
     EXPECT_TRUE(error.contains("Could not open the database")) << error.toStdString();
     EXPECT_FALSE(QFile::exists(Pdf()));
     EXPECT_FALSE(std::filesystem::exists(folder.Database()));
@@ -133,6 +140,11 @@ TEST_F(ReportCommandLineTest, TheProgramRendersWithoutADisplayBesideARunningCopy
         << errors.toStdString();
     EXPECT_EQ(errors.count('\n'), 1);
     EXPECT_FALSE(QFile::exists(Pdf()));
+
+    // Misworded before any report is looked at: the same status, one line.
+    EXPECT_EQ(run({"--report", "rptGames18Hist", "D1"}, &errors), kReportMisworded);
+    EXPECT_TRUE(errors.startsWith("parlow: --report needs --pdf <file>")) << errors.toStdString();
+    EXPECT_EQ(errors.count('\n'), 1);
 }
 
 }  // namespace

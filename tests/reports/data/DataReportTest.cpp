@@ -162,6 +162,16 @@ TEST_F(DataReportTest, HistoriesGroupTheGolfersGamesByNameSortedByCourse) {
     EXPECT_TRUE(empty->children.empty());
 }
 
+// Byte order would put "Bob" before "abc" and "Émile" after every plain letter.
+TEST_F(DataReportTest, HistoriesSortTheCoursesInTheReadersOrder) {
+    folder.Exec(
+        "UPDATE tblGames SET Holes = 18, Club = CASE GameID WHEN 'G1' THEN 'Émile' "
+        "WHEN 'G2' THEN 'abc' ELSE 'Bob' END WHERE GameID IN ('G1', 'G2', 'G3')");
+    auto eighteen = reports.Run("cmdGames18Hist_Grouping", {"D1"});
+    ASSERT_EQ(eighteen->children.size(), 1u);
+    EXPECT_EQ(GameIds(eighteen->children.at(0)), (std::vector<std::string>{"G2", "G3", "G1"}));
+}
+
 TEST_F(DataReportTest, ADifferingNameCopyMakesAParentRowOfItsOwn) {
     folder.Exec("UPDATE tblGames SET FullName = 'Ann Lee-Smith' WHERE GameID = 'G1'");
     auto eighteen = reports.Run("cmdGames18Hist_Grouping", {"D1"});
