@@ -5,9 +5,6 @@
 //   game_screenshots <folder>
 #include <QApplication>
 #include <QLineEdit>
-#include <QMainWindow>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTreeView>
 #include <cstdio>
@@ -15,6 +12,7 @@
 #include <functional>
 
 #include "GameScreenSupport.h"
+#include "ScreenPicture.h"
 #include "frmAddGame.h"
 #include "frmDeleteGame.h"
 
@@ -32,23 +30,9 @@ struct Typist : GameScreenTest {
     const std::filesystem::path& Folder() const { return folder.Path(); }
 };
 
-// Opens one screen in a sub-window, lets `fill` work on it, and saves the
-// main window's picture at the size of a 1280x800 desktop.
+// The main window at the size of a 1280x800 desktop.
 bool Picture(QWidget* screen, const std::function<void()>& fill, const QString& file) {
-    QMainWindow main;
-    auto* mdi = new QMdiArea(&main);
-    main.setCentralWidget(mdi);
-    main.setWindowTitle("The Parlow's Log v3.1");
-    main.resize(1280, 770);
-    QMdiSubWindow* sub = mdi->addSubWindow(screen);
-    sub->resize(sub->sizeHint());
-    main.show();
-    sub->show();
-    Typist::ShowAndActivate(screen);
-    fill();
-    Typist::Settle();
-    std::printf("%s: sub-window %dx%d\n", qPrintable(file), sub->width(), sub->height());
-    return main.grab().save(file);
+    return testing_support::SaveScreenPicture(screen, fill, file, QSize(1280, 770));
 }
 
 }  // namespace

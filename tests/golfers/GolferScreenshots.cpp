@@ -5,9 +5,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QMainWindow>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <cstdio>
@@ -15,6 +12,7 @@
 
 #include "GolferScreenSupport.h"
 #include "ProgramState.h"
+#include "ScreenPicture.h"
 #include "frmAddGolfer.h"
 #include "frmDeleteGolfer.h"
 #include "frmEditGolfer.h"
@@ -29,24 +27,6 @@ struct Typist : GolferScreenTest {
     using GolferScreenTest::InsertGolfer;
     using GolferScreenTest::TypeGolfer;
 };
-
-// Opens one screen in a sub-window, lets `fill` work on it, and saves the
-// main window's picture.
-bool Picture(QWidget* screen, const std::function<void()>& fill, const QString& file) {
-    QMainWindow main;
-    auto* mdi = new QMdiArea(&main);
-    main.setCentralWidget(mdi);
-    main.setWindowTitle("The Parlow's Log v3.1");
-    QMdiSubWindow* sub = mdi->addSubWindow(screen);
-    sub->resize(sub->sizeHint());
-    main.resize(sub->sizeHint() + QSize(40, 40));
-    main.show();
-    sub->show();
-    Typist::ShowAndActivate(screen);
-    fill();
-    Typist::Settle();
-    return main.grab().save(file);
-}
 
 }  // namespace
 }  // namespace golfer_tests
@@ -71,11 +51,11 @@ int main(int argc, char** argv) {
     }
 
     auto* add = new frmAddGolfer;
-    bool saved = Picture(
+    bool saved = testing_support::SaveScreenPicture(
         add, [&] { Typist::TypeGolfer(add->form, Sample()); }, out + "/golfer-entry.png");
 
     auto* edit = new frmEditGolfer;
-    saved &= Picture(
+    saved &= testing_support::SaveScreenPicture(
         edit,
         [&] {
             Typist::ChooseEntry(edit->cboGolfer,
@@ -85,7 +65,7 @@ int main(int argc, char** argv) {
         out + "/golfer-edit.png");
 
     auto* remove = new frmDeleteGolfer;
-    saved &= Picture(
+    saved &= testing_support::SaveScreenPicture(
         remove,
         [&] {
             auto rows = remove->lvGolfer->findItems("Zoë", Qt::MatchStartsWith, 1);
