@@ -1,4 +1,4 @@
-#include "frmMain.h"
+#include "app/frmMain.h"
 
 #include <QAction>
 #include <QApplication>
@@ -9,15 +9,15 @@
 #include <QMenuBar>
 #include <QScreen>
 
-#include "ProgramState.h"
-#include "frmAbout.h"
-#include "help/HelpViewer.h"
-#include "modGlobal.h"
-#include "windows/ProgramIcon.h"
-#include "windows/ScreenAccessKeys.h"
-#include "windows/ScreenCommands.h"
-#include "windows/WebLinks.h"
-#include "windows/WindowMenu.h"
+#include "app/frmAbout.h"
+#include "app/help/HelpViewer.h"
+#include "app/windows/ProgramIcon.h"
+#include "app/windows/ScreenAccessKeys.h"
+#include "app/windows/ScreenCommands.h"
+#include "app/windows/WebLinks.h"
+#include "app/windows/WindowMenu.h"
+#include "ui/ProgramState.h"
+#include "ui/modGlobal.h"
 
 namespace parlow {
 

@@ -5,11 +5,11 @@
 #include <QWindow>
 #include <iostream>
 
-#include "CommandLine.h"
-#include "Platform.h"
-#include "QtPrompts.h"
-#include "cli/ReportCommandLine.h"
-#include "modMain.h"
+#include "app/CommandLine.h"
+#include "app/modMain.h"
+#include "reports/cli/ReportCommandLine.h"
+#include "ui/Platform.h"
+#include "ui/QtPrompts.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "modMain.h"
+#include "app/modMain.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -6,12 +6,12 @@
 #include <filesystem>
 #include <system_error>
 
-#include "Platform.h"
-#include "ProgramState.h"
-#include "QtPrompts.h"
-#include "frmMain.h"
-#include "frmSplash.h"
-#include "modGlobal.h"
+#include "app/frmMain.h"
+#include "app/frmSplash.h"
+#include "ui/Platform.h"
+#include "ui/ProgramState.h"
+#include "ui/QtPrompts.h"
+#include "ui/modGlobal.h"
 #include "zeviza/DatabaseFile.h"
 #include "zeviza/Error.h"
 #include "zeviza/ErrorLog.h"

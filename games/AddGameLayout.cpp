@@ -12,12 +12,12 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
-#include "GameLists.h"
-#include "RecordTableModel.h"
-#include "ScreenHeading.h"
-#include "frmAddGame.h"
+#include "games/GameLists.h"
+#include "games/frmAddGame.h"
+#include "ui/ScreenHeading.h"
+#include "ui/fields/RecordTableModel.h"
 
-namespace games {
+namespace parlow::games {
 namespace {
 
 struct DetailLook {
@@ -334,4 +334,4 @@ void frmAddGame::LayOut() {
     layout->addLayout(bottom);
 }
 
-}  // namespace games
+}  // namespace parlow::games

@@ -1,4 +1,4 @@
-#include "HelpWindow.h"
+#include "app/help/HelpWindow.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -19,7 +19,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "HelpTopicHtml.h"
+#include "app/help/HelpTopicHtml.h"
 
 namespace parlow {
 namespace {

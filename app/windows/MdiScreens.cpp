@@ -1,11 +1,11 @@
-#include "MdiScreens.h"
+#include "app/windows/MdiScreens.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QWidget>
 #include <algorithm>
 
-#include "ScrollingScreen.h"
+#include "app/windows/ScrollingScreen.h"
 
 namespace parlow {
 

@@ -1,4 +1,4 @@
-#include "WindowMenu.h"
+#include "app/windows/WindowMenu.h"
 
 #include <QAction>
 #include <QMdiArea>

@@ -6,7 +6,7 @@
 #include <system_error>
 #include <vector>
 
-#include "SqliteHandle.h"
+#include "src/SqliteHandle.h"
 #include "zeviza/DatabaseFile.h"
 
 // Automatic backups: a copy of the database in green/backup whenever it has

@@ -1,7 +1,7 @@
 #include <ctime>
 
-#include "Literal.h"
-#include "WriteHelpers.h"
+#include "src/Literal.h"
+#include "src/WriteHelpers.h"
 #include "zeviza/ErrorLog.h"
 #include "zeviza/Prompts.h"
 

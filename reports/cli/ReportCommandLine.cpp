@@ -1,13 +1,13 @@
-#include "ReportCommandLine.h"
+#include "reports/cli/ReportCommandLine.h"
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QStringList>
 #include <cstdio>
 
-#include "DataReport.h"
-#include "ProgramState.h"
-#include "Reports.h"
+#include "reports/Reports.h"
+#include "reports/data/DataReport.h"
+#include "ui/ProgramState.h"
 
 namespace parlow::reports {
 

@@ -1,11 +1,11 @@
-#include "PagedOutput.h"
+#include "reports/engine/PagedOutput.h"
 
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
 
-#include "Report.h"
+#include "reports/engine/Report.h"
 
 namespace parlow::reports {
 

@@ -1,9 +1,9 @@
-#include "Report.h"
+#include "reports/engine/Report.h"
 
 #include <QPainter>
 #include <cmath>
 
-#include "DisplayFormat.h"
+#include "reports/engine/DisplayFormat.h"
 
 namespace parlow::reports {
 

@@ -1,12 +1,12 @@
-#include "ReportWindows.h"
+#include "reports/review/ReportWindows.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <map>
 
-#include "ReportEnvironment.h"
-#include "Reports.h"
+#include "reports/Reports.h"
+#include "reports/review/ReportEnvironment.h"
 
 namespace parlow::reports {
 

@@ -1,14 +1,14 @@
 // The sample's helpers name a variable `slots`: they come before Qt's macros.
-#include "ReportSample.h"
+#include "tests/reports/ReportSample.h"
 
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <filesystem>
 
-#include "GuiTest.h"
-#include "Platform.h"
-#include "cli/ReportCommandLine.h"
+#include "reports/cli/ReportCommandLine.h"
+#include "tests/support/gui/GuiTest.h"
+#include "ui/Platform.h"
 
 namespace {
 
