@@ -9,9 +9,6 @@ namespace parlow {
 
 namespace {
 
-// A command whose screen comes later still runs its checks, then opens nothing.
-const ScreenMaker kNotBuiltYet;
-
 const char* const kNoGolfers = "No Golfer records were found! ";
 const char* const kNoCourses = "No Course records were found! ";
 const char* const kNoGames = "No Game records were found! ";

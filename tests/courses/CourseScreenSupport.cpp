@@ -80,19 +80,6 @@ void CourseScreenTest::TypeCourse(CourseForm* form, const SampleCourse& course) 
     Settle();
 }
 
-bool CourseScreenTest::HasFocus(QWidget* field) {
-    QWidget* focused = Focused();
-    return focused != nullptr && (focused == field || field->isAncestorOf(focused));
-}
-
-void CourseScreenTest::ClickRow(QTreeWidget* list, QTreeWidgetItem* row) {
-    list->scrollToItem(row);
-    const QRect rect = list->visualItemRect(row);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      QPoint(rect.left() + 4, rect.center().y()));
-    Settle();
-}
-
 void CourseScreenTest::StoreCourse(const std::string& id, const std::string& name,
                                    const std::string& tees) const {
     zeviza::Putt putt(folder.Path());

@@ -9,9 +9,6 @@
 #include "courses/CourseForm.h"
 #include "tests/support/gui/GuiTest.h"
 
-class QTreeWidget;
-class QTreeWidgetItem;
-
 namespace course_tests {
 
 using parlow::courses::CourseForm;
@@ -33,8 +30,6 @@ class CourseScreenTest : public testing_support::GuiTest {
   public:
     // Types every field of the sample into the form, as a user would.
     static void TypeCourse(CourseForm* form, const SampleCourse& course);
-    static bool HasFocus(QWidget* field);
-    static void ClickRow(QTreeWidget* list, QTreeWidgetItem* row);
 
     // A course, golfer or game stored as their own screens store them.
     void StoreCourse(const std::string& id, const std::string& name,

@@ -46,15 +46,6 @@ GameScreenTest::GameScreenTest() {
     EXPECT_TRUE(AddCourse(putt, ShortLinks()));
 }
 
-void GameScreenTest::ClickRow(QTreeView* view, int row) {
-    const QModelIndex index = view->model()->index(row, 0);
-    view->scrollTo(index);
-    const QRect rect = view->visualRect(index);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
-                      QPoint(rect.left() + 4, rect.center().y()));
-    Settle();
-}
-
 void GameScreenTest::ChooseCourse(parlow::games::frmAddGame& screen, const std::string& clubID) {
     for (int row = 0; row < screen.clubRows->rowCount(); ++row) {
         if (screen.clubRows->Row(row).value(0).toStdString() == clubID) {
@@ -94,11 +85,6 @@ void GameScreenTest::TypeRound(parlow::games::frmAddGame& screen, const Round& r
         Type(screen.txtBox[kFirstPartnerScore + partner],
              QString::fromStdString(entry.partnerScore[partner]));
     }
-}
-
-bool GameScreenTest::HasFocus(const QWidget* field) {
-    QWidget* focused = Focused();
-    return focused != nullptr && (focused == field || field->isAncestorOf(focused));
 }
 
 parlow::games::GameFigures GameScreenTest::Expected(const parlow::games::frmAddGame& screen) {

@@ -16,8 +16,6 @@
 #pragma pop_macro("slots")
 #include "games/frmAddGame.h"
 
-class QTreeView;
-
 namespace game_tests {
 
 // Two golfers (names that need care) and two courses: par 72 with four
@@ -41,13 +39,11 @@ class GameScreenTest : public testing_support::GuiTest {
   protected:
     GameScreenTest();
 
-    static void ClickRow(QTreeView* view, int row);
     // The row of the course list holding the course, chosen by a click.
     static void ChooseCourse(parlow::games::frmAddGame& screen, const std::string& clubID);
     // The golfer picked from the list as a user does: the entry, then Enter.
     static void ChooseGolfer(parlow::games::frmAddGame& screen, const QString& fullName);
     static void TypeRound(parlow::games::frmAddGame& screen, const Round& round);
-    static bool HasFocus(const QWidget* field);
 
     // The figures the round gives on the screen as it stands.
     static parlow::games::GameFigures Expected(const parlow::games::frmAddGame& screen);

@@ -56,19 +56,6 @@ void GolferScreenTest::ChooseState(QComboBox* list, const QString& code) {
     Settle();
 }
 
-bool GolferScreenTest::HasFocus(QWidget* field) {
-    QWidget* focused = Focused();
-    return focused != nullptr && (focused == field || field->isAncestorOf(focused));
-}
-
-void GolferScreenTest::ClickRow(QTreeWidget* list, QTreeWidgetItem* row) {
-    list->scrollToItem(row);
-    const QRect rect = list->visualItemRect(row);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      QPoint(rect.left() + 4, rect.center().y()));
-    Settle();
-}
-
 namespace {
 
 // A text as an SQL literal's content: each apostrophe doubled.

@@ -13,9 +13,6 @@
 #include "tests/support/ReadOnlyDatabase.h"
 #include "tests/support/gui/GuiTest.h"
 
-class QTreeWidget;
-class QTreeWidgetItem;
-
 namespace golfer_tests {
 
 using parlow::golfers::GolferForm;
@@ -37,8 +34,6 @@ class GolferScreenTest : public testing_support::GuiTest {
     static void TypeGolfer(GolferForm* form, const SampleGolfer& golfer);
     // Picks the list entry that starts with the code, e.g. "ON - Ontario".
     static void ChooseState(QComboBox* list, const QString& code);
-    static bool HasFocus(QWidget* field);
-    static void ClickRow(QTreeWidget* list, QTreeWidgetItem* row);
 
     // A golfer row as another screen would have left it.
     void InsertGolfer(const std::string& id, const std::string& first, const std::string& last,

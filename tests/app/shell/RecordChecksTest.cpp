@@ -127,7 +127,7 @@ TEST_F(RecordChecksTest, AReadThatFailsCountsAsNoRecords) {
     EXPECT_EQ(parlow::SharedRecordset(), nullptr);
 }
 
-TEST_F(RecordChecksTest, ACommandWhoseScreenIsNotBuiltYetChecksAndOpensNothing) {
+TEST_F(RecordChecksTest, ACommandWiredToNoScreenChecksAndOpensNothing) {
     AddCourse();
     main->WireScreen("mnuEditClubs", nullptr);
     EXPECT_EQ(WarningOf("mnuEditClubs"), "");
