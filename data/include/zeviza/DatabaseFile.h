@@ -3,7 +3,9 @@
 // and is a copy of it kept? Used by the program at start-up; no window, no
 // change to the file.
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -30,22 +32,42 @@ IntegrityReport CheckDatabaseFile(const std::filesystem::path& file);
 std::filesystem::path BackupFolder(const std::filesystem::path& programFolder);
 
 inline constexpr std::size_t kBackupsKept = 10;
+// The backups together never take more than five times the database or
+// 1 GB, whichever is larger: the newest ten of a large log would otherwise
+// fill a small disk.
+inline constexpr std::uintmax_t kBackupFolderFloorCap = std::uintmax_t{1} << 30;
+std::uintmax_t BackupFolderCap(std::uintmax_t databaseSize);
 
-// The backup files, named "parlow-YYYY-MM-DD-HHMMSS.plg" after the local time
-// they were made, so the newest has the greatest name.
+// A backup is made only when the disk keeps at least twice the database's
+// size free after it (and never less than 64 MB), so that the saves which
+// follow still find room.
+inline constexpr std::uintmax_t kFreeSpaceFloor = std::uintmax_t{64} << 20;
+bool RoomForBackup(std::uintmax_t databaseSize, std::uintmax_t freeSpace);
+
+// The program's own backup files, named "parlow-YYYY-MM-DD-HHMMSSZ.plg" after
+// the UTC time they were made, so the newest has the greatest name. Files of
+// that name which the program did not write are passed over.
 std::optional<std::filesystem::path> NewestBackup(const std::filesystem::path& programFolder);
 
 struct BackupOutcome {
-    enum class Kind { Made, Unchanged, Failed } kind = Kind::Unchanged;
+    enum class Kind { Made, Unchanged, SkippedForSpace, Failed } kind = Kind::Unchanged;
     std::filesystem::path file;  // the backup made
-    long number = 0;             // when it failed
+    long number = 0;             // when it failed or was skipped
     std::string description;
 };
 
+struct BackupConditions {
+    Clock::time_point now = Clock::now();
+    // Bytes free where the backups go; the file system is asked when unset.
+    std::function<std::optional<std::uintmax_t>(const std::filesystem::path&)> freeSpace;
+};
+
 // Copies the database with SQLite's online backup into the backup folder
-// when it was written after the newest backup was made (or there is none),
-// then keeps only the newest kBackupsKept backups. Never throws.
+// (mode 0700, the copy 0600) unless it is unchanged since one of the
+// backups or the disk has too little room, then removes the oldest of the
+// program's backups beyond kBackupsKept or the size cap, never the copy
+// just made. Never throws.
 BackupOutcome BackUpWhenChanged(const std::filesystem::path& programFolder,
-                                Clock::time_point now = Clock::now());
+                                const BackupConditions& conditions = {});
 
 }  // namespace zeviza
