@@ -28,6 +28,28 @@ struct IntegrityReport {
 // use it report that themselves. Reads only.
 IntegrityReport CheckDatabaseFile(const std::filesystem::path& file);
 
+// The note of the last integrity check the file passed: its size,
+// modification time and identity then. A file that still matches it has not
+// been written since (the program's own writes and any other program's
+// change all of them), so the next start need not read every page again.
+// Owner-only, beside the database.
+std::filesystem::path CheckStampFile(const std::filesystem::path& programFolder);
+
+struct FileStamp {
+    std::uintmax_t size = 0;
+    std::int64_t modifiedNs = 0;
+    std::uintmax_t device = 0;
+    std::uintmax_t inode = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+std::optional<FileStamp> StampOf(const std::filesystem::path& file);
+
+// True when the database matches the note of its last passed check.
+bool PassedCheckAsItIs(const std::filesystem::path& programFolder);
+// Notes that the database, as `stamp` describes it, passed the check. A
+// failure to note it only costs the next start a check.
+void RecordPassedCheck(const std::filesystem::path& programFolder, const FileStamp& stamp);
+
 // green/backup below the program folder.
 std::filesystem::path BackupFolder(const std::filesystem::path& programFolder);
 
