@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cmath>
 #include <functional>
@@ -88,6 +89,41 @@ TEST_F(UnusableRecordsTest, NonFiniteFiguresAndAnEmptyGolferIdentifierAreRefused
             << prompts.Last().text;
         EXPECT_FALSE(folder.ReadErrorLog().empty());
     }
+}
+
+// The error log sits beside the log and outlives it in bug reports: it says
+// what failed and where, never who the golfer is or how to reach them, and
+// only its owner reads it.
+TEST_F(UnusableRecordsTest, TheErrorLogIsTheOwnersAloneAndNeverHoldsAGolfersPersonalData) {
+    std::filesystem::remove(folder.ErrorLog());
+    const mode_t previous = ::umask(022);
+    auto personal = GolferText("D2", "Zelda", "Quixote");
+    personal[3] = "742 Evergreen Terrace";
+    personal[7] = "555-0123";
+    personal[8] = "555-0199";
+    personal[17] = "allergic to bees";
+    const float inf = std::numeric_limits<float>::infinity();
+    auto copy = personal;
+    EXPECT_FALSE(putt.AddGolfer(copy, 40, 12.5f));  // D2 is stored already
+    copy = personal;
+    copy[18] = "D7";
+    EXPECT_FALSE(putt.AddGolfer(copy, 40, inf));
+    auto edit = GolferEditText("Zelda", "Quixote");
+    edit[3] = "742 Evergreen Terrace";
+    edit[7] = "555-0123";
+    std::string gone = "D9";
+    EXPECT_FALSE(putt.UpdateGolfer(edit, 40, 3.0f, gone));
+    ::umask(previous);
+
+    const std::string log = folder.ReadErrorLog();
+    ASSERT_NE(log.find("Add Golfer - DLL Function"), std::string::npos);
+    ASSERT_NE(log.find("Update Golfer - DLL Function"), std::string::npos);
+    for (const char* secret :
+         {"Zelda", "Quixote", "Evergreen", "555-01", "bees", "Springfield", "Tom", "Watson"}) {
+        EXPECT_EQ(log.find(secret), std::string::npos) << secret;
+    }
+    EXPECT_EQ(std::filesystem::status(folder.ErrorLog()).permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
 }
 
 }  // namespace
