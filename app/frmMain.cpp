@@ -10,6 +10,7 @@
 #include <QScreen>
 
 #include "ProgramState.h"
+#include "StartupCheck.h"
 #include "frmAbout.h"
 #include "help/HelpViewer.h"
 #include "modGlobal.h"
@@ -156,6 +157,8 @@ void frmMain::AddWebItem(QMenu* menu, const char* caption, const char* name, con
 }
 
 void frmMain::RunScreenCommand(const std::string& name) {
+    // No screen reads or writes while the start's check or backup still runs.
+    WaitForStartupCheck();
     const ScreenCommand* command = FindScreenCommand(name);
     if (command == nullptr || !RecordsExist(command->checks)) {
         return;
