@@ -43,8 +43,10 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent), mdi_(new QMdiArea(this)
     setObjectName("frmMain");
     setCentralWidget(mdi_);
     mdi_->setBackground(QColor(128, 128, 128));
-    QApplication::setWindowIcon(ProgramIcon());
-    setWindowIcon(ProgramIcon());
+    // Drawn once at every size: the start waits for it before the window shows.
+    const QIcon icon = ProgramIcon();
+    QApplication::setWindowIcon(icon);
+    setWindowIcon(icon);
     for (const ScreenCommand& command : ScreenCommands()) {
         makers_[command.name] = command.screen;
     }
