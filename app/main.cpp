@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "app/CommandLine.h"
+#include "app/StartupCheck.h"
 #include "app/modMain.h"
 #include "reports/cli/ReportCommandLine.h"
 #include "ui/Platform.h"
@@ -60,7 +61,7 @@ int main(int argc, char** argv) {
     const bool exitWhenShown = command.exitWhenShown;
     parlow::StartupResult started = parlow::Main(options);
     if (!started.run) {
-        return 0;
+        return started.status;
     }
     QuitWhenDrawn quitWhenDrawn;
     if (QWindow* shown = started.mainWindow->windowHandle(); exitWhenShown && shown != nullptr) {
@@ -70,6 +71,7 @@ int main(int argc, char** argv) {
         }
     }
     const int code = QApplication::exec();
+    parlow::WaitForStartupCheck();
     delete started.mainWindow;
     return code;
 }

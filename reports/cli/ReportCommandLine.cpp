@@ -7,6 +7,7 @@
 
 #include "reports/Reports.h"
 #include "reports/data/DataReport.h"
+#include "ui/ExportTarget.h"
 #include "ui/ProgramState.h"
 
 namespace parlow::reports {
@@ -55,6 +56,10 @@ int RenderReport(const ReportRequest& request, const std::filesystem::path& prog
                                           .arg(command->parameters.size())
                                           .arg(ValuesOf(*command))
                                           .arg(request.parameters.size()));
+    }
+    if (const std::string refused = RefusedExportTarget(request.pdfFile, programFolder);
+        !refused.empty()) {
+        return fail(kReportFailed, layout + ": " + QString::fromStdString(refused));
     }
     try {
         DataReport reports(programFolder);
