@@ -14,6 +14,7 @@
 
 #include "GameLists.h"
 #include "RecordTableModel.h"
+#include "TypedDateEdit.h"
 #include "ScreenHeading.h"
 #include "frmAddGame.h"
 
@@ -135,7 +136,7 @@ void frmAddGame::CreateControls() {
     cboBox[kGolferName]->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     cboBox[kGolferName]->setMinimumContentsLength(22);
     lblDate = NewLabel("Date: ", this);
-    datBox = new QDateEdit(this);
+    datBox = new parlow::TypedDateEdit(this);
     datBox->setCalendarPopup(true);
     datBox->setDateRange(QDate(2000, 1, 1), QDate(9999, 12, 31));
     datBox->setDisplayFormat("MM/dd/yyyy");

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "WindowDetail.h"
 #include "BusyCursor.h"
 #include "FieldBehaviour.h"
 #include "QtPrompts.h"
@@ -88,6 +89,8 @@ frmReview::frmReview(const ReviewScreen& screen, QWidget* parent)
     : QWidget(parent), screen_(screen) {
     setObjectName(screen.name);
     setWindowTitle(screen.caption);
+    // Two screens share "Review Game Records": the heading tells them apart.
+    SetWindowDetail(this, QString(screen.heading).replace("&&", "&"));
     OpenPuttIfAny();
     CreateControls();
     LayOut();
