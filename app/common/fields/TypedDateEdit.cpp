@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <QSignalBlocker>
 
 namespace parlow {
 namespace {
@@ -87,9 +88,11 @@ void TypedDateEdit::keyPressEvent(QKeyEvent* event) {
 }
 
 // What was typed stays as typed until the field is left.
+// Unheard by the editor underneath, which would read the text section by
+// section and put its own back.
 void TypedDateEdit::ShowTyped() {
+    const QSignalBlocker quiet(lineEdit());
     lineEdit()->setText(typed_);
-    lineEdit()->setCursorPosition(static_cast<int>(typed_.size()));
 }
 
 // Leaving the field, or a key other than the date's own, ends the typing:
