@@ -14,8 +14,8 @@
 
 #include "GameLists.h"
 #include "RecordTableModel.h"
-#include "TypedDateEdit.h"
 #include "ScreenHeading.h"
+#include "TypedDateEdit.h"
 #include "frmAddGame.h"
 
 namespace games {

@@ -10,7 +10,6 @@
 
 namespace parlow {
 
-
 QMdiSubWindow* MdiScreens::Find(const QString& name) const {
     for (QMdiSubWindow* window : area_->subWindowList()) {
         if (window->objectName() == name) {

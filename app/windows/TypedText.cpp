@@ -61,7 +61,8 @@ void WatchTypedText(QWidget* screen) {
 
 bool HoldsTypedText(const QWidget* screen) {
     for (const QLineEdit* field : screen->findChildren<QLineEdit*>()) {
-        if (field->isVisibleTo(screen) && !field->isReadOnly() && StillTyped(field, field->text())) {
+        if (field->isVisibleTo(screen) && !field->isReadOnly() &&
+            StillTyped(field, field->text())) {
             return true;
         }
     }

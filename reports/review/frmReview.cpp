@@ -13,7 +13,6 @@
 #include <algorithm>
 #include <functional>
 
-#include "WindowDetail.h"
 #include "BusyCursor.h"
 #include "FieldBehaviour.h"
 #include "QtPrompts.h"
@@ -21,6 +20,7 @@
 #include "ReviewList.h"
 #include "ScreenSteps.h"
 #include "ValueLabel.h"
+#include "WindowDetail.h"
 
 namespace parlow::reports {
 

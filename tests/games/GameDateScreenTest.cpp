@@ -44,9 +44,11 @@ TEST_F(GameDateScreenTest, TypedDatesGoInAsTyped) {
         EXPECT_EQ(screen->datBox->date(), date)
             << typed.toStdString() << " became "
             << screen->datBox->date().toString("MM/dd/yyyy").toStdString();
-        EXPECT_EQ(shown.back(), typed) << "the field shows what was typed: " << shown.join(" | ").toStdString();
+        EXPECT_EQ(shown.back(), typed)
+            << "the field shows what was typed: " << shown.join(" | ").toStdString();
         for (const QString& step : shown) {
-            EXPECT_FALSE(step.contains("0000")) << typed.toStdString() << ": " << step.toStdString();
+            EXPECT_FALSE(step.contains("0000"))
+                << typed.toStdString() << ": " << step.toStdString();
         }
         EXPECT_EQ(screen->datBox->text(), date.toString("MM/dd/yyyy")) << "once the field is left";
     }

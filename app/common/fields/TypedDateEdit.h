@@ -2,9 +2,9 @@
 // A date field with a calendar that takes a date typed whole: the keys go
 // in as plain text ("12/10/2030", "1/5/2030", "1/5/30"), in the order the
 // field shows its dates, and the date is taken when the field is left (Tab,
-// Enter, a click elsewhere) if the text is a whole date within range. The section-by-section editing of a plain QDateEdit
-// jumps sections at a separator and pads a half-typed year ("0002"), so a
-// date typed at speed could land on another day.
+// Enter, a click elsewhere) if the text is a whole date within range. The section-by-section
+// editing of a plain QDateEdit jumps sections at a separator and pads a half-typed year ("0002"),
+// so a date typed at speed could land on another day.
 #include <QDateEdit>
 
 namespace parlow {

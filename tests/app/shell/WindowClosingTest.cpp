@@ -54,8 +54,8 @@ class WindowClosingTest : public ShellTest {
 };
 
 TEST_F(WindowClosingTest, CtrlF4AndEscCloseTheScreenInFront) {
-    for (const QKeyCombination key : {QKeyCombination(Qt::CTRL, Qt::Key_F4),
-                                      QKeyCombination(Qt::NoModifier, Qt::Key_Escape)}) {
+    for (const QKeyCombination key :
+         {QKeyCombination(Qt::CTRL, Qt::Key_F4), QKeyCombination(Qt::NoModifier, Qt::Key_Escape)}) {
         Choose("mnuAddGolfer");
         Choose("mnuAddCourse");
         ASSERT_EQ(OpenWindows(), 2);
@@ -156,7 +156,8 @@ TEST_F(WindowClosingTest, TheWindowMenuTellsApartWindowsOfOneCaption) {
     Choose("mnuRptHistory");
     Choose("mnuRptGolferStats");
     const QStringList entries = MenuEntries();
-    EXPECT_TRUE(entries.contains(QString("&4 Review Game Records \u2014 Golfer's Game History Reports")))
+    EXPECT_TRUE(
+        entries.contains(QString("&4 Review Game Records \u2014 Golfer's Game History Reports")))
         << entries.join(" | ").toStdString();
     EXPECT_TRUE(entries.contains(QString("&5 Review Game Records \u2014 Golfer's Game Stats")))
         << entries.join(" | ").toStdString();
