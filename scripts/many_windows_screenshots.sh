@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Screenshots of a dozen child windows under a virtual X display with a
-# window manager: cascaded (past the number that fits), tiled both ways, one
-# maximised, and a game history opened from its review screen. The program
+# window manager: cascaded, listed in the Window menu, tiled both ways, the
+# front one closed with Ctrl+F4, and a game history opened from its review
+# screen among them and alone. (scripts/window_screenshots.sh shows a
+# maximised screen.) The program
 # runs on a copy of the built program folder holding golfers, a course with a
 # name at the entry limit and a few games. They land in screenshots/ (not
 # kept in git).
@@ -17,13 +19,20 @@ if [ "${1:-}" = "--on-display" ]; then
   start_program_on_display "$program"
   press() { xdotool key --delay 120 "$@"; sleep 0.6; }
   shot() { import -window root "$out/$1.png"; echo "Saved $out/$1.png"; }
-  # Each menu's items top to bottom: Down moves over the separators.
-  open() { press "alt+$1"; for ((i = 1; i < $2; i++)); do press Down; done; press Return; }
+  # The n-th menu's m-th item, reached from the Add menu with the arrows: a
+  # screen's own access keys (Alt+R presses "&Remove" or "&Report") win
+  # over the menu bar's. Down moves over the separators.
+  open() {
+    press alt+a
+    for ((i = 1; i < $1; i++)); do press Right; done
+    for ((i = 1; i < $2; i++)); do press Down; done
+    press Return
+  }
 
-  open a 1; open a 2; open a 3; open a 4      # Add: Game, Golfer, Course, Score Sheets
-  open e 1; open e 2                          # Edit: Course, Golfers
-  open d 1; open d 2; open d 3                # Delete: Game, Golfer, Course
-  open r 1; open r 2; open r 4                # Reports: Courses, Games, Golfer Stats
+  open 1 1; open 1 2; open 1 3; open 1 4      # Add: Game, Golfer, Course, Score Sheets
+  open 2 1; open 2 2                          # Edit: Course, Golfers
+  open 3 1; open 3 2; open 3 3                # Delete: Game, Golfer, Course
+  open 4 1; open 4 2; open 4 4                # Reports: Courses, Games, Golfer Stats
   shot dozen-cascaded
   press alt+w                                 # the Window menu's list of twelve
   shot dozen-window-menu
@@ -35,14 +44,15 @@ if [ "${1:-}" = "--on-display" ]; then
   press alt+w Return                          # Cascade
   press ctrl+F4                               # closes the front screen
   shot dozen-ctrl-f4
-  open r 3                                    # Reports > Game History
-  press Down Return alt+r                     # the first golfer, then Report
+  open 4 3                                    # Reports > Game History
+  press Home Return alt+r                     # the first golfer, then Report
   sleep 1
   shot history-report-opened
-  eval "$(xdotool getwindowgeometry --shell "$window")"
-  xdotool mousemove $((X + 300)) $((Y + 60)) click --repeat 2 --delay 80 1
+  for ((i = 0; i < 12; i++)); do press ctrl+F4; done   # every window closed
+  open 4 3
+  press Home Return alt+r
   sleep 1
-  shot history-report-maximised
+  shot history-report-alone
   exit 0
 fi
 
