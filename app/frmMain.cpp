@@ -14,10 +14,13 @@
 #include "app/help/HelpViewer.h"
 #include "app/windows/ProgramIcon.h"
 #include "app/windows/ScreenAccessKeys.h"
+#include "app/windows/ScreenClosingKeys.h"
 #include "app/windows/ScreenCommands.h"
+#include "app/windows/TypedText.h"
 #include "app/windows/WebLinks.h"
 #include "app/windows/WindowMenu.h"
 #include "ui/ProgramState.h"
+#include "ui/QtPrompts.h"
 #include "ui/modGlobal.h"
 
 namespace parlow {
@@ -52,6 +55,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent), mdi_(new QMdiArea(this)
     }
     BuildMenus();
     new ScreenAccessKeys(this, mdi_);
+    new ScreenClosingKeys(this, mdi_);
     PlaceOnScreen();
     Load();
 }
@@ -177,7 +181,21 @@ void frmMain::ShowAbout() {
     about.exec();
 }
 
+bool frmMain::HoldsTypedText() const {
+    for (QMdiSubWindow* child : mdi_->subWindowList()) {
+        if (child->widget() != nullptr && parlow::HoldsTypedText(child->widget())) {
+            return true;
+        }
+    }
+    return false;
+}
+
 void frmMain::closeEvent(QCloseEvent* event) {
+    if (HoldsTypedText() &&
+        !AskYesNo("Discard what you typed?", {}, zeviza::Answer::No, zeviza::Icon::Question)) {
+        event->ignore();
+        return;
+    }
     mdi_->closeAllSubWindows();
     for (QMdiSubWindow* child : mdi_->subWindowList()) {
         if (child->isVisible()) {

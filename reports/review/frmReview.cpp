@@ -18,6 +18,7 @@
 #include "ui/BusyCursor.h"
 #include "ui/QtPrompts.h"
 #include "ui/ScreenSteps.h"
+#include "ui/WindowDetail.h"
 #include "ui/fields/FieldBehaviour.h"
 #include "ui/fields/ValueLabel.h"
 
@@ -88,6 +89,8 @@ frmReview::frmReview(const ReviewScreen& screen, QWidget* parent)
     : QWidget(parent), screen_(screen) {
     setObjectName(screen.name);
     setWindowTitle(screen.caption);
+    // Two screens share "Review Game Records": the heading tells them apart.
+    SetWindowDetail(this, QString(screen.heading).replace("&&", "&"));
     OpenPuttIfAny();
     CreateControls();
     LayOut();
