@@ -12,6 +12,7 @@
 #include "GameFigures.h"
 #include "GameValidation.h"
 #include "QtPrompts.h"
+#include "RecordNotice.h"
 #include "ScreenSteps.h"
 #include "frmAddGame.h"
 #include "modGlobal.h"
@@ -123,6 +124,7 @@ void frmAddGame::SaveChecked() {
         parlow::ShowMessage("Record NOT Saved", zeviza::Icon::Critical);
         return;
     }
+    parlow::AnnounceWrite(parlow::RecordKind::Games, this);
     if (parlow::AskYesNo("Game Record Saved\r\n\r\nWould you like to add another game?", {},
                          zeviza::Answer::No)) {
         Clear();

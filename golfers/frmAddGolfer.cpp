@@ -9,6 +9,7 @@
 #include "GolferForm.h"
 #include "GolferRecord.h"
 #include "QtPrompts.h"
+#include "RecordNotice.h"
 #include "ScreenSteps.h"
 #include "modGlobal.h"
 #include "zeviza/Identifiers.h"
@@ -56,7 +57,7 @@ void frmAddGolfer::Save() {
         if (record.handicapReplaced) {
             form->ShowHandicapNotNumber();
         }
-        saved = parlow::PuttStep([&record](zeviza::Putt& putt) {
+        saved = parlow::WriteStep(this, parlow::RecordKind::Golfers, [&record](zeviza::Putt& putt) {
             return putt.AddGolfer(record.strText, record.intAge, record.sngHandicap);
         });
     }
