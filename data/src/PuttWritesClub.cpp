@@ -64,6 +64,7 @@ bool Putt::AddClub(TextArray& strText, IntArray& intNumbers, IntArray& intCaps, 
                    float sngRating) {
     return RunWrite({"Add Course - DLL Function", "AddClub"}, [&](Connection& connection) {
         RequireCourseSlots(strText, intNumbers, intCaps, intStats);
+        detail::RequireFinite({sngRating}, "course");
         Columns columns{{"ClubID", Value(strText[10])}};
         for (auto& column : detail::TextColumns(*this, strText, kClubColumns, {})) {
             columns.push_back(std::move(column));
@@ -83,6 +84,7 @@ bool Putt::UpdateClub(TextArray& strText, IntArray& intNumbers, IntArray& intCap
     detail::ForgetChange(shown);
     return RunWrite({"Update Club - DLL Function", "Update Club"}, [&](Connection& connection) {
         RequireCourseSlots(strText, intNumbers, intCaps, intStats);
+        detail::RequireFinite({sngRating}, "course");
         if (!detail::StillAsShown(connection, "tblClub", "ClubID", strClubID, shown)) {
             return Outcome::RollBack;
         }
