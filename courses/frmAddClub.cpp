@@ -8,6 +8,7 @@
 #include "courses/CourseSave.h"
 #include "ui/BusyCursor.h"
 #include "ui/QtPrompts.h"
+#include "ui/RecordNotice.h"
 #include "ui/ScreenHeading.h"
 #include "ui/ScreenSteps.h"
 
@@ -29,9 +30,9 @@ std::optional<std::string> NewClubIdentifier() {
     return id;
 }
 
-bool AddCourse(const CourseEntry& entry, const std::string& id) {
+bool AddCourse(const QWidget* screen, const CourseEntry& entry, const std::string& id) {
     ClubRecordArgs args = BuildClubRecordArgs(entry, CourseScreen::Entry, id);
-    return parlow::PuttStep([&args](zeviza::Putt& putt) {
+    return parlow::WriteStep(screen, parlow::RecordKind::Courses, [&args](zeviza::Putt& putt) {
         return putt.AddClub(args.strText, args.intNumbers, args.intCaps, args.intStats,
                             args.sngRating);
     });
@@ -69,7 +70,7 @@ void frmAddClub::Save() {
         if (id && !TeesChosen(*entry)) {
             return;
         }
-        saved = id && AddCourse(*entry, *id);
+        saved = id && AddCourse(this, *entry, *id);
     }
     if (!saved) {
         parlow::ShowMessage("Record NOT Saved", zeviza::Icon::Critical);

@@ -13,6 +13,7 @@
 #include "games/rules/GameValidation.h"
 #include "ui/BusyCursor.h"
 #include "ui/QtPrompts.h"
+#include "ui/RecordNotice.h"
 #include "ui/ScreenSteps.h"
 #include "ui/modGlobal.h"
 
@@ -123,6 +124,7 @@ void frmAddGame::SaveChecked() {
         parlow::ShowMessage("Record NOT Saved", zeviza::Icon::Critical);
         return;
     }
+    parlow::AnnounceWrite(parlow::RecordKind::Games, this);
     if (parlow::AskYesNo("Game Record Saved\r\n\r\nWould you like to add another game?", {},
                          zeviza::Answer::No)) {
         Clear();

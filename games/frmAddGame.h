@@ -2,6 +2,7 @@
 // The game entry screen: the golfer picks a course, names the golfer and the
 // date, types the round hole by hole with its totals, details and partners,
 // and saves it through AddGame.
+#include <QStringList>
 #include <QWidget>
 #include <array>
 #include <chrono>
@@ -96,6 +97,12 @@ class frmAddGame : public QWidget {
     void ApplyFieldBehaviour();
     void LoadGolfers();
     void LoadCourses();
+    // After another screen's write: the chosen golfer and course stay chosen
+    // while stored, with what is stored now, and every typed field stays.
+    void RefillGolfersKeepingChoice();
+    void RefillCoursesKeepingChoice();
+    void ShowCourse(const QStringList& row);
+    void ClearCourse();
     void ShowLogo();
     void ChooseCourse(const QModelIndex& row);
     void ChooseGolfer(int entry);

@@ -44,6 +44,7 @@ class frmDeleteGame : public QWidget {
     void ShowGame(const QModelIndex& index);
     void Remove();
     void Clear();
+    void ClearShown();  // leaves the focus where it is
 
     // Every cell of the shown game's row, copied when it was chosen, so that
     // the removal never takes figures from another row the list moved to.

@@ -9,6 +9,7 @@
 #include "golfers/rules/GolferRecord.h"
 #include "ui/BusyCursor.h"
 #include "ui/QtPrompts.h"
+#include "ui/RecordNotice.h"
 #include "ui/ScreenSteps.h"
 #include "ui/modGlobal.h"
 #include "zeviza/Identifiers.h"
@@ -56,7 +57,7 @@ void frmAddGolfer::Save() {
         if (record.handicapReplaced) {
             form->ShowHandicapNotNumber();
         }
-        saved = parlow::PuttStep([&record](zeviza::Putt& putt) {
+        saved = parlow::WriteStep(this, parlow::RecordKind::Golfers, [&record](zeviza::Putt& putt) {
             return putt.AddGolfer(record.strText, record.intAge, record.sngHandicap);
         });
     }

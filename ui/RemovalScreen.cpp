@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "ui/BusyCursor.h"
 #include "ui/QtPrompts.h"
 #include "ui/ScreenSteps.h"
 
@@ -45,19 +44,18 @@ void ClearValues(std::initializer_list<QLabel*> values) {
     }
 }
 
-bool RemoveChosen(const QString& chosenId, const RemovalTexts& texts,
-                  const std::function<bool(zeviza::Putt&)>& step) {
+bool RemoveChosen(const QString& chosenId, const RemovalTexts& texts, ShownWrite write,
+                  const ShownWriteCall& step) {
     if (chosenId.isEmpty()) {
         ShowMessage(texts.chooseFirst, texts.chooseFirstIcon);
         return false;
     }
-    bool removed = false;
-    {
-        BusyCursor busy;
-        removed = PuttStep(step);
+    const ShownWriteResult result = WriteAsShown(write, step);
+    if (result != ShownWriteResult::RecordChanged) {
+        ShowMessage(result == ShownWriteResult::Written ? texts.removed : texts.notRemoved,
+                    zeviza::Icon::Warning);
     }
-    ShowMessage(removed ? texts.removed : texts.notRemoved, zeviza::Icon::Warning);
-    return removed;
+    return result == ShownWriteResult::Written;
 }
 
 }  // namespace parlow

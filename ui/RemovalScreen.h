@@ -7,6 +7,7 @@
 #include <initializer_list>
 #include <utility>
 
+#include "ui/ShownWrite.h"
 #include "zeviza/Prompts.h"
 #include "zeviza/Putt.h"
 
@@ -43,10 +44,11 @@ struct RemovalTexts {
     const char* notRemoved;
 };
 
-// Removes the record whose identifier `chosenId` shows through `step`, under
-// a busy pointer, and says how it went; refuses while nothing is chosen.
-// True when the record is gone.
-bool RemoveChosen(const QString& chosenId, const RemovalTexts& texts,
-                  const std::function<bool(zeviza::Putt&)>& step);
+// Removes the record whose identifier `chosenId` shows through `step`, as
+// `write` describes what the screen showed of it (ShownWrite.h), and says how
+// it went; refuses while nothing is chosen. True when the record is gone;
+// when it had changed, the user has been told and the list filled again.
+bool RemoveChosen(const QString& chosenId, const RemovalTexts& texts, ShownWrite write,
+                  const ShownWriteCall& step);
 
 }  // namespace parlow

@@ -105,6 +105,25 @@ void Delete(Connection& connection, std::string_view table, std::string_view key
         {Value(key)});
 }
 
+bool StillAsShown(Connection& connection, std::string_view table, std::string_view keyColumn,
+                  const std::string& key, ShownRecord* shown) {
+    if (shown == nullptr) {
+        return true;
+    }
+    auto stored = connection.Execute(
+        "SELECT * FROM " + std::string(table) + " WHERE " + std::string(keyColumn) + " = ?;",
+        {Value(key)});
+    bool held = stored && !stored->Eof();
+    for (const auto& [column, text] : shown->values) {
+        if (!held) {
+            break;
+        }
+        held = stored->Field(column).ToText() == text;
+    }
+    shown->changed = !held;
+    return held;
+}
+
 void ShowLibraryMessage(const std::string& text) {
     Box box;
     box.title = "Zeviza";

@@ -185,5 +185,31 @@ TEST_F(GolferEditScreenTest, ClearEmptiesEverythingAndNoAfterSavingClosesTheScre
     EXPECT_FALSE(screen->isVisible());
 }
 
+// Bob is removed and his identifier given to Cy behind the screen's back:
+// saving Bob's form must not overwrite Cy.
+TEST_F(GolferEditScreenTest, AGolferReplacedSinceHeWasChosenIsNotOverwritten) {
+    Choose("Bob Adams");
+    Type(form->txtBox[kFirstName], "Robert");
+    folder.Exec("DELETE FROM tblGolfer WHERE GolferID = 'D4';");
+    InsertGolfer("D4", "Cy", "Young");
+    SaveAndAnswer(Answer::Yes);
+
+    ASSERT_EQ(prompts.Shown().size(), 1u) << LastText();
+    EXPECT_EQ(LastText(),
+              "Record NOT Updated\r\n\r\nThis golfer was changed or removed since it was "
+              "chosen.\r\nThe list now shows the golfers as they are stored: choose the golfer "
+              "again.");
+    EXPECT_EQ(prompts.Last().icon, Icon::Warning);
+    EXPECT_EQ(Stored("FullName", "D4"), "Cy Young");
+    EXPECT_EQ(Stored("FName", "D4"), "Cy");
+    EXPECT_EQ(screen->cboGolfer->findText("Cy Young"), 1);  // the list as stored now
+    EXPECT_EQ(screen->cboGolfer->currentIndex(), -1);
+    EXPECT_EQ(form->txtBox[kFirstName]->text(), "Robert");  // what was typed stays
+
+    // Saving again without choosing writes nothing either.
+    SaveAndAnswer(Answer::Yes);
+    EXPECT_EQ(Stored("FName", "D4"), "Cy");
+}
+
 }  // namespace
 }  // namespace golfer_tests

@@ -7,6 +7,9 @@
 
 #include "zeviza/Putt.h"
 
+class QModelIndex;
+class QString;
+class QTreeView;
 class QTreeWidget;
 class QWidget;
 
@@ -21,5 +24,15 @@ QTreeWidget* NewRecordList(QWidget* parent, const QStringList& headings,
 void FillRecordList(QTreeWidget* list,
                     const std::function<zeviza::RecordSetPtr(zeviza::Putt&)>& read,
                     std::initializer_list<const char*> columns);
+
+// Fills a record list again through `fill` and keeps the user's choice: the
+// highlighted record is highlighted again where it is still listed, and the
+// record shown from the list (key `shownKey`, empty for none) is shown again
+// from its new row through `show`, or `clear`ed when it is gone. A row's key
+// is its first column's text. The focus stays where it is.
+void RefillKeepingChoice(QTreeView* list, const QString& shownKey,
+                         const std::function<void()>& fill,
+                         const std::function<void(const QModelIndex&)>& show,
+                         const std::function<void()>& clear);
 
 }  // namespace parlow

@@ -13,6 +13,7 @@
 #include "zeviza/Connection.h"
 #include "zeviza/Error.h"
 #include "zeviza/RecordSet.h"
+#include "zeviza/ShownRecord.h"
 
 namespace zeviza {
 
@@ -50,18 +51,24 @@ class Putt {
     RecordSetPtr LoadGolferEdit(const std::string& strGolferID);
     RecordSetPtr LoadGolfer();
 
+    // A change or removal handed `shown` (what the screen showed of the
+    // record) first reads the stored record again in its own transaction.
+    // When that record is gone or differs, the write changes nothing, asks
+    // nothing, shows nothing, sets shown->changed and returns false. Without
+    // `shown` the write acts on the identifier alone.
+
     // --- golfer writes ---
     bool AddGolfer(TextArray& strText, std::int16_t intAge, float sngHandicap);
     bool UpdateGolfer(TextArray& strText, std::int16_t intAge, float sngHandicap,
-                      std::string& strGolferID);
-    bool DeleteGolfer(std::string& strGolferID);
+                      std::string& strGolferID, ShownRecord* shown = nullptr);
+    bool DeleteGolfer(std::string& strGolferID, ShownRecord* shown = nullptr);
 
     // --- course writes ---
     bool AddClub(TextArray& strText, IntArray& intNumbers, IntArray& intCaps, IntArray& intStats,
                  float sngRating);
     bool UpdateClub(TextArray& strText, IntArray& intNumbers, IntArray& intCaps, IntArray& intStats,
-                    float sngRating, std::string& strClubID);
-    bool DeleteClub(std::string& strClubID);
+                    float sngRating, std::string& strClubID, ShownRecord* shown = nullptr);
+    bool DeleteClub(std::string& strClubID, ShownRecord* shown = nullptr);
 
     // --- game writes ---
     // datDate is "YYYY-MM-DD HH:MM:SS".
@@ -78,7 +85,7 @@ class Putt {
     RecordSetPtr GetNewGolferID();
 
     bool DeleteGame(std::string& strGameID, std::string& strGolferID, std::int16_t intHoles,
-                    IntArray& intStats);
+                    IntArray& intStats, ShownRecord* shown = nullptr);
     bool UpdateGolferStats(std::string& strGameID, std::string& strGolferID, std::int16_t intHoles,
                            IntArray& intStats);
 
