@@ -8,6 +8,7 @@
 #include "CommandLine.h"
 #include "Platform.h"
 #include "QtPrompts.h"
+#include "RefigureCommand.h"
 #include "cli/ReportCommandLine.h"
 #include "modMain.h"
 
@@ -40,6 +41,9 @@ int main(int argc, char** argv) {
             return 2;
         case parlow::CommandLine::Action::Run:
             break;
+    }
+    if (command.recomputeNineHoleFigures) {
+        return games::RunRefigureCommandLine();
     }
     // A report from the command line opens no window and takes no lock.
     if (command.report) {

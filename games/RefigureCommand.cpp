@@ -1,0 +1,62 @@
+#include "RefigureCommand.h"
+
+#include <cstdio>
+
+#include "GameFigures.h"
+#include "Platform.h"
+#include "ProgramState.h"
+#include "zeviza/DatabaseFile.h"
+#include "zeviza/Putt.h"
+
+namespace games {
+
+int RefigureNineHoleGames(const std::filesystem::path& programFolder, std::string& report) {
+    const std::filesystem::path database = zeviza::DatabaseFile(programFolder);
+    std::error_code missing;
+    if (!std::filesystem::exists(database, missing)) {
+        report = "no database at " + database.string();
+        return kRefigureFailed;
+    }
+    if (const zeviza::IntegrityReport check = zeviza::CheckDatabaseFile(database); check.damaged) {
+        report = "the database " + database.string() + " is damaged: " + check.description;
+        return kRefigureFailed;
+    }
+    // The newest backup is a copy of the file as it stands, made now unless
+    // nothing was written since the last one.
+    const zeviza::BackupOutcome backup = zeviza::BackUpWhenChanged(programFolder);
+    const std::optional<std::filesystem::path> newest = zeviza::NewestBackup(programFolder);
+    if (backup.kind == zeviza::BackupOutcome::Kind::Failed || !newest) {
+        report = "no backup could be made, nothing changed: " + backup.description;
+        return kRefigureFailed;
+    }
+    zeviza::Putt putt(programFolder);
+    long long changed = 0;
+    if (!putt.RefigureNineHoleGames(RefigureNineHoleGame, changed)) {
+        report = "the figures could not be worked out again, nothing changed (backup " +
+                 newest->string() + ")";
+        return kRefigureFailed;
+    }
+    report = "nine-hole games refigured: " + std::to_string(changed) +
+             "; every golfer's statistics summed again over the stored games (backup " +
+             newest->string() + ")";
+    return kRefigured;
+}
+
+int RunRefigureCommandLine() {
+    std::string report;
+    int status = kRefigureFailed;
+    if (const std::string failure = parlow::PrepareProgramFolder(); !failure.empty()) {
+        report = failure;
+    } else {
+        parlow::InstanceLock lock(parlow::ProgramFolder() / ".parlow.lock");
+        if (!lock.Acquired()) {
+            report = "The Parlow's Log is running; close it first";
+        } else {
+            status = RefigureNineHoleGames(parlow::ProgramFolder(), report);
+        }
+    }
+    std::fprintf(status == kRefigured ? stdout : stderr, "Parlow: %s\n", report.c_str());
+    return status;
+}
+
+}  // namespace games
