@@ -43,7 +43,7 @@ int main(int argc, char** argv) {
             break;
     }
     if (command.recomputeNineHoleFigures) {
-        return games::RunRefigureCommandLine();
+        return games::RunRefigureCommandLine(argc, argv);
     }
     // A report from the command line opens no window and takes no lock.
     if (command.report) {

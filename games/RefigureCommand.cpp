@@ -1,6 +1,8 @@
 #include "RefigureCommand.h"
 
+#include <QCoreApplication>
 #include <cstdio>
+#include <exception>
 
 #include "GameFigures.h"
 #include "Platform.h"
@@ -29,9 +31,15 @@ int RefigureNineHoleGames(const std::filesystem::path& programFolder, std::strin
         report = "no backup could be made, nothing changed: " + backup.description;
         return kRefigureFailed;
     }
-    zeviza::Putt putt(programFolder);
     long long changed = 0;
-    if (!putt.RefigureNineHoleGames(RefigureNineHoleGame, changed)) {
+    bool done = false;
+    try {
+        zeviza::Putt putt(programFolder);
+        done = putt.RefigureNineHoleGames(RefigureNineHoleGame, changed);
+    } catch (const std::exception&) {
+        // The connection could not be opened; the library has said why.
+    }
+    if (!done) {
         report = "the figures could not be worked out again, nothing changed (backup " +
                  newest->string() + ")";
         return kRefigureFailed;
@@ -42,7 +50,9 @@ int RefigureNineHoleGames(const std::filesystem::path& programFolder, std::strin
     return kRefigured;
 }
 
-int RunRefigureCommandLine() {
+int RunRefigureCommandLine(int argc, char** argv) {
+    // The program folder is found from the executable, as the program finds it.
+    QCoreApplication application(argc, argv);
     std::string report;
     int status = kRefigureFailed;
     if (const std::string failure = parlow::PrepareProgramFolder(); !failure.empty()) {

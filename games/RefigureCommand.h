@@ -18,6 +18,6 @@ int RefigureNineHoleGames(const std::filesystem::path& programFolder, std::strin
 
 // The command as the program runs it: the program folder, the single-copy
 // lock, then the work above; the line goes to standard output or error.
-int RunRefigureCommandLine();
+int RunRefigureCommandLine(int argc, char** argv);
 
 }  // namespace games

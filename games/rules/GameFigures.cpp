@@ -85,7 +85,7 @@ struct PlayedHoles {
     int first = 0;
     int end = 18;
 
-    bool Has(int hole) const { return hole >= first && hole < end; }
+    bool IsNine() const { return end - first == 9; }
 };
 
 PlayedHoles PlayedHolesOf(const GameFigures& figures) {
@@ -148,34 +148,27 @@ void FillCourseValues(const CourseCard& course, SixteenBits& bits, GameFigures& 
 void FillPlayedHoleFigures(const CourseCard& course, SixteenBits& bits, GameFigures& figures) {
     const PlayedHoles played = PlayedHolesOf(figures);
     zeviza::IntArray& stats = figures.intStats;
-    const int courseFairways = stats[kFairwaysToHit];
-    if (played.end - played.first == 9) {
-        zeviza::IntArray& pars = figures.intPars;
-        pars[kCoursePar] = pars[played.first == 0 ? kFrontTotal : kBackTotal];
-        int longHoles = 0;
-        for (int hole = played.first; hole < played.end; ++hole) {
-            const int par = pars[HoleSlot(hole)];
-            longHoles += par == 4 || par == 5 ? 1 : 0;
+    if (!played.IsNine()) {
+        // The course's own counts, as its record gives them.
+        const std::string* counts[] = {&course.Par3s, &course.Par4s, &course.Par5s};
+        for (int type = 0; type < 3; ++type) {
+            stats[kPar3Count + type] =
+                bits.Read(*counts[type], CourseName("Par " + std::to_string(type + 3) + "s"));
         }
-        stats[kFairwaysToHit] = static_cast<std::int16_t>(std::min(courseFairways, longHoles));
+        return;
     }
-    const std::string* courseCounts[] = {&course.Par3s, &course.Par4s, &course.Par5s};
-    for (int type = 0; type < 3; ++type) {
-        stats[kPar3Count + type] =
-            bits.Read(*courseCounts[type], CourseName("Par " + std::to_string(type + 3) + "s"));
-    }
-    if (played.end - played.first == 18) {
-        return;  // the course's own counts, as the course record gives them
-    }
-    for (int type = 0; type < 3; ++type) {
-        stats[kPar3Count + type] = 0;
-    }
+    zeviza::IntArray& pars = figures.intPars;
+    pars[kCoursePar] = pars[played.first == 0 ? kFrontTotal : kBackTotal];
+    int longHoles = 0;
     for (int hole = played.first; hole < played.end; ++hole) {
-        const int par = figures.intPars[HoleSlot(hole)];
+        const int par = pars[HoleSlot(hole)];
         if (par >= 3 && par <= 5) {
             ++stats[kPar3Count + par - 3];
         }
+        longHoles += par == 4 || par == 5 ? 1 : 0;
     }
+    stats[kFairwaysToHit] =
+        static_cast<std::int16_t>(std::min<int>(stats[kFairwaysToHit], longHoles));
 }
 
 void FillParTypeScores(SixteenBits& bits, GameFigures& figures) {
