@@ -9,6 +9,7 @@
 #include "Platform.h"
 #include "QtPrompts.h"
 #include "RefigureCommand.h"
+#include "StartupCheck.h"
 #include "cli/ReportCommandLine.h"
 #include "modMain.h"
 
@@ -64,7 +65,7 @@ int main(int argc, char** argv) {
     const bool exitWhenShown = command.exitWhenShown;
     parlow::StartupResult started = parlow::Main(options);
     if (!started.run) {
-        return 0;
+        return started.status;
     }
     QuitWhenDrawn quitWhenDrawn;
     if (QWindow* shown = started.mainWindow->windowHandle(); exitWhenShown && shown != nullptr) {
@@ -74,6 +75,7 @@ int main(int argc, char** argv) {
         }
     }
     const int code = QApplication::exec();
+    parlow::WaitForStartupCheck();
     delete started.mainWindow;
     return code;
 }

@@ -6,6 +6,7 @@
 
 #include "GameFigures.h"
 #include "Platform.h"
+#include "ProgramFiles.h"
 #include "ProgramState.h"
 #include "zeviza/DatabaseFile.h"
 #include "zeviza/Putt.h"
@@ -58,7 +59,7 @@ int RunRefigureCommandLine(int argc, char** argv) {
     if (const std::string failure = parlow::PrepareProgramFolder(); !failure.empty()) {
         report = failure;
     } else {
-        parlow::InstanceLock lock(parlow::ProgramFolder() / ".parlow.lock");
+        parlow::InstanceLock lock(parlow::FolderLockFile(parlow::ProgramFolder()));
         if (!lock.Acquired()) {
             report = "The Parlow's Log is running; close it first";
         } else {
