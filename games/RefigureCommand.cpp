@@ -28,7 +28,9 @@ int RefigureNineHoleGames(const std::filesystem::path& programFolder, std::strin
     // nothing was written since the last one.
     const zeviza::BackupOutcome backup = zeviza::BackUpWhenChanged(programFolder);
     const std::optional<std::filesystem::path> newest = zeviza::NewestBackup(programFolder);
-    if (backup.kind == zeviza::BackupOutcome::Kind::Failed || !newest) {
+    const bool backedUp = backup.kind == zeviza::BackupOutcome::Kind::Made ||
+                          backup.kind == zeviza::BackupOutcome::Kind::Unchanged;
+    if (!backedUp || !newest) {
         report = "no backup could be made, nothing changed: " + backup.description;
         return kRefigureFailed;
     }
