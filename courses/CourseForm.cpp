@@ -201,6 +201,7 @@ CourseEntry CourseForm::Entry() const {
         *texts[box] = Text(txtBox[box]);
     }
     entry.state = cboBox->currentText().toStdString();
+    entry.stateListed = parlow::ShowsListedState(*cboBox);
     for (int hole = 0; hole < 18; ++hole) {
         entry.par[hole] = Text(numBox[ParBox(hole)]);
         entry.hcap[hole] = Text(capBox[hole]);
@@ -295,6 +296,10 @@ QWidget* CourseForm::FieldFor(CourseFocus focus) const {
             return cboBox;
         case CourseControl::NumBox:
             return numBox.at(focus.index);
+        case CourseControl::CapBox:
+            return capBox.at(focus.index);
+        case CourseControl::StatBox:
+            return statBox.at(focus.index);
         default:
             return nullptr;
     }

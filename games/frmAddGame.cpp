@@ -222,6 +222,10 @@ QWidget* frmAddGame::FieldFor(GameFocus focus) const {
             return datBox;
         case GameControl::TxtBox:
             return focus.index >= 0 && focus.index < kTextBoxCount ? txtBox[focus.index] : nullptr;
+        case GameControl::TxtPar:
+            return focus.index == kOut || focus.index == kIn ? txtPar[focus.index] : nullptr;
+        case GameControl::StatBox:
+            return focus.index >= 0 && focus.index < kDetailCounts ? statBox[focus.index] : nullptr;
         default:
             return nullptr;
     }

@@ -248,6 +248,7 @@ GolferEntry GolferForm::Entry() const {
     }
     for (int list = 0; list < kStateListCount; ++list) {
         entry.state[list] = Text(cboBox[list]->currentText());
+        entry.stateListed[list] = parlow::ShowsListedState(*cboBox[list]);
     }
     entry.male = optSex[kMale]->isChecked();
     entry.notes = Text(txtNotes->toPlainText());

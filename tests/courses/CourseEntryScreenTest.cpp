@@ -249,11 +249,11 @@ TEST_F(CourseEntryScreenTest, AcceptedInputsAreStoredAsTheRulesReadThem) {
              Type(f->statBox[1], "");
          },
          {{"FWays", "0"}, {"Par4s", "0"}}},
-        {"typed state", [](CourseForm* f) { Type(f->cboBox, "Zz Land"); }, {{"State", "Zz"}}},
+        {"typed state code", [](CourseForm* f) { Type(f->cboBox, "ON"); }, {{"State", "ON"}}},
         {"blanks and no handicaps",
          [](CourseForm* f) {
              Type(f->txtBox[0], "  Oak Hill  ");
-             Type(f->capBox[0], "x");
+             Type(f->capBox[0], "");
              Type(f->capBox[17], "");
          },
          {{"ClubName", "Oak Hill"}, {"HCap1", "0"}, {"HCap18", "0"}}},

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 #include "games/rules/GameValidation.h"
@@ -83,12 +84,12 @@ TEST(ValidateGameTest, TodayAndEarlierAreAccepted) {
             .Passed());
 }
 
-TEST(ValidateGameTest, HoleScoresMayBeEmptyOrAnyNumber) {
+TEST(ValidateGameTest, HoleScoresMayBeEmptyOrAnyNumberFromOneToTwenty) {
     GameEntry entry = FullRound();
     entry.hole[0] = "";
     entry.hole[1] = "4.5";
-    entry.hole[2] = "99999";  // refused later, when the figures overflow
-    entry.hole[3] = "-1";
+    entry.hole[2] = "20";
+    entry.hole[3] = "1";
     EXPECT_TRUE(Validate(entry).Passed());
     entry.hole[17] = "4 ";
     entry.hole[4] = "x";
@@ -107,24 +108,37 @@ TEST(ValidateGameTest, MinimumEighteenHoleScoreIs58) {
 }
 
 TEST(ValidateGameTest, OneNineAloneHasNoMinimumAndNoSum) {
-    for (auto [out, in] : {std::pair{"", "38"}, {"20", ""}, {"x", "1"}, {"9", "nine"}}) {
+    for (auto [out, in] : {std::pair{"", "38"}, {"20", ""}}) {
         const GameValidation result = Validate(WithTotals(out, in));
         EXPECT_TRUE(result.Passed()) << out << "/" << in;
         EXPECT_FALSE(result.netSum.has_value());
     }
-    EXPECT_EQ(Validate(WithTotals("abc", "")).problem->message, kNoNines);
+    EXPECT_EQ(Validate(WithTotals("", "")).problem->message, kNoNines);
+    EXPECT_EQ(Validate(WithTotals("0", "0")).problem->message, kNoNines);
 }
 
-TEST(ValidateGameTest, TotalsBeyondSixteenBitsAreLeftToTheFigures) {
-    GameValidation result = Validate(WithTotals("32767", "1"));
+// A nine whose total is 0 was not played, so a lone nine with a 0 beside it
+// is no short 18-hole round.
+TEST(ValidateGameTest, AZeroTotalIsAnUnplayedNineWithoutMinimum) {
+    GameValidation result = Validate(WithTotals("40", "0"));
     EXPECT_TRUE(result.Passed());
-    EXPECT_FALSE(result.netSum.has_value());
-    result = Validate(WithTotals("40000", "20"));
-    EXPECT_TRUE(result.Passed());
-    EXPECT_FALSE(result.netSum.has_value());
-    result = Validate(WithTotals("-32768", "-1"));
-    EXPECT_EQ(result.problem->message, kMinimumScore);
-    EXPECT_FALSE(result.netSum.has_value());
+    EXPECT_EQ(result.netSum, 40);
+    EXPECT_TRUE(Validate(WithTotals("0", "38")).Passed());
+}
+
+TEST(ValidateGameTest, TotalsBeyondANinesScoresAreRefusedByName) {
+    for (auto [out, in, box] : {std::tuple{"32767", "1", 0},
+                                {"40000", "20", 0},
+                                {"40", "181", 1},
+                                {"-5", "40", 0},
+                                {"40", "8", 1}}) {
+        const GameValidation result = Validate(WithTotals(out, in));
+        ASSERT_FALSE(result.Passed()) << out << "/" << in;
+        EXPECT_EQ(result.problem->focus, (GameFocus{GameControl::TxtPar, box})) << out << "/" << in;
+        EXPECT_NE(result.problem->message.find(box == 0 ? "The Out score" : "The In score"),
+                  std::string::npos)
+            << result.problem->message;
+    }
 }
 
 TEST(ValidateGameTest, NoSumWhenAnEarlierCheckFails) {

@@ -171,6 +171,7 @@ TEST_F(OpenListsScreenTest, AWriteOnOneScreenRefillsEveryOpenListOfThatKindKeepi
     EXPECT_EQ(entry->txtBox[0]->text(), "5");  // what was typed stays
 
     // A round recorded on the entry screen appears in the game lists.
+    ShowAndActivate(entry.get());  // typing goes to the window in front
     TypeRound(*entry, FullRound());
     prompts.Answer(Answer::Yes);  // everything correct
     prompts.Answer(Answer::No);   // no other game

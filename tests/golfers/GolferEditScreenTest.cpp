@@ -121,14 +121,14 @@ TEST_F(GolferEditScreenTest, ARenameReachesEveryGameOfThatGolferOnly) {
     Type(form->txtBox[kLastName], "O'Neil-Łukasz");
     Type(form->txtBox[kAge], "17");
     Type(form->txtBox[kHandicap], "9.5");
-    Type(form->cboBox[kGolferState], "Q'");  // a typed state goes in as it is
+    Type(form->cboBox[kGolferState], "QC");  // a listed code typed goes in as it is
     SaveAndAnswer(Answer::Yes);
 
     EXPECT_EQ(LastText(), "Golfer Record Updated\r\n\r\nWould you like to update another Golfer?");
     EXPECT_EQ(prompts.Last().defaultButton, Answer::No);
     EXPECT_EQ(Stored("FullName", "D2"), "Ann O'Neil-Łukasz");
     EXPECT_EQ(Stored("Category", "D2"), "Junior Female");
-    EXPECT_EQ(Stored("State", "D2"), "Q'");
+    EXPECT_EQ(Stored("State", "D2"), "QC");
     EXPECT_EQ(Stored("Notes", "D2"), "Likes 'links'");
     EXPECT_EQ(folder.Count("SELECT COUNT(*) FROM tblGames WHERE GolferID = 'D2' AND "
                            "FullName = 'Ann O''Neil-Łukasz' AND Category = 'Junior Female' "
@@ -178,7 +178,7 @@ TEST_F(GolferEditScreenTest, ClearEmptiesEverythingAndNoAfterSavingClosesTheScre
     EXPECT_TRUE(HasFocus(screen->cboGolfer));
 
     Choose("Bob Adams");
-    Type(form->txtBox[kHandicap], "x");
+    Type(form->txtBox[kHandicap], "");
     SaveAndAnswer(Answer::No);
     EXPECT_EQ(form->txtBox[kHandicap]->text(), "0.00");
     EXPECT_EQ(folder.Real("SELECT Handicap FROM tblGolfer WHERE GolferID = 'D4';"), 0.0);

@@ -17,6 +17,20 @@ QComboBox* NewStateList(QWidget* parent) {
     return list;
 }
 
+bool ShowsListedState(const QComboBox& list) {
+    const QString text = list.currentText();
+    if (text.isEmpty()) {
+        return true;
+    }
+    for (int row = 0; row < list.count(); ++row) {
+        const QString entry = list.itemText(row);
+        if (entry == text || entry.startsWith(text + " - ")) {
+            return true;
+        }
+    }
+    return false;
+}
+
 QStringList ReadStateEntries(const std::function<QString(const zeviza::RecordSet&)>& entry,
                              const QString& separator) {
     QStringList entries;

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,17 @@ namespace zeviza {
 using TextArray = std::vector<std::string>;
 using IntArray = std::vector<std::int16_t>;
 using SingleArray = std::vector<float>;
+
+// What a nine-hole game's own figures are once worked out over the nine
+// played: its par, fairways to hit and hit, and its par-type figures.
+struct NineHoleFigures {
+    std::int16_t coursePar = 0;
+    std::int16_t fairwaysToHit = 0;
+    float fairwaysHit = 0.0f;  // percent
+    std::int16_t parScores[3] = {};
+    std::int16_t parCounts[3] = {};
+    float parAverages[3] = {};
+};
 
 class Putt {
   public:
@@ -88,6 +100,16 @@ class Putt {
                     IntArray& intStats, ShownRecord* shown = nullptr);
     bool UpdateGolferStats(std::string& strGameID, std::string& strGolferID, std::int16_t intHoles,
                            IntArray& intStats);
+
+    // --- upkeep ---
+    // Works each stored nine-hole game's figures out again with `refigure`
+    // (given the game's row, it returns the figures, or none to keep them),
+    // then sets every golfer's statistics to the sums over the golfer's
+    // stored games, all in one unit of work. `gamesChanged` counts the games
+    // whose figures changed.
+    bool RefigureNineHoleGames(
+        const std::function<std::optional<NineHoleFigures>(const RecordSet&)>& refigure,
+        long long& gamesChanged);
 
     RecordSetPtr RefreshGolfers();
     RecordSetPtr RefreshGames();
