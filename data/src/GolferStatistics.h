@@ -59,6 +59,11 @@ void RecomputeStrokeAverages(Connection& connection, const std::string& golferID
 std::vector<GolferShare> RemoveGames(Connection& connection, const std::string& keyColumn,
                                      const std::string& key);
 
+// The shares of the stored games whose keyColumn equals key, as RemoveGames
+// would return them, leaving the games stored.
+std::vector<GolferShare> StoredShares(Connection& connection, const std::string& keyColumn,
+                                      const std::string& key);
+
 // Every golfer's statistics set to the sums over the golfer's stored games,
 // and the averages worked out from them.
 void SumStatisticsAgain(Connection& connection);

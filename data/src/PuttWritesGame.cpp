@@ -8,7 +8,9 @@
 
 // Recording a game: the game row, the golfer's running totals of the game's
 // length and the averages the database recomputes from them, in one unit of
-// work.
+// work. Replacing one is its removal and its recording in one unit of work,
+// the row kept in place: what comes out of the statistics is what the stored
+// row holds, what goes in is what the new row holds.
 
 namespace zeviza {
 
@@ -236,8 +238,39 @@ Columns GameRow(Putt& putt, NewGame& g) {
     return columns;
 }
 
-void ShowScoresNotValid() {
+// The row as AddGame writes it, for the game already stored under that
+// identifier: its GameID and AddDate stay, and the totals of the other length
+// go back to 0, as in a new row of this length.
+Columns ReplacementRow(Putt& putt, NewGame& game) {
+    Columns columns;
+    for (auto& column : GameRow(putt, game)) {
+        if (column.name != "GameID" && column.name != "AddDate") {
+            columns.push_back(std::move(column));
+        }
+    }
+    const std::string other = game.EighteenHoles() ? "9" : "18";
+    for (const char* total :
+         {"TotalGross", "TotalNet", "TotalPutts", "GrossStrokes", "NetStrokes"}) {
+        columns.push_back({total + other, Value(0)});
+    }
+    return columns;
+}
+
+// The engine's out-of-range report means the figures themselves do not fit:
+// the user is told so, and nothing goes to the error log.
+bool ScoresNotValid(const Error& error) {
+    if (error.Number() != kValueOutOfRange) {
+        return false;
+    }
     detail::ShowLibraryMessage("Score values entered are not valid! ");
+    return true;
+}
+
+// What both writes check before the row is written.
+void RequireWritable(Connection& connection, const NewGame& game) {
+    game.RequireSlots();
+    game.RequireSoundFigures();
+    detail::RequireStored(connection, "tblClub", "ClubID", game.strClubID, "course of this game");
 }
 
 }  // namespace
@@ -249,30 +282,54 @@ bool Putt::AddGame(IntArray& intScores, IntArray& intPars, IntArray& intCaps, st
                    float sngPuttAvg, TextArray& strPartners, std::string& strCategory,
                    std::int16_t intHandicap, float sngGreensHit, float sngFWaysHit,
                    SingleArray& sngParAvg) {
-    // The engine's out-of-range report means the figures themselves do not
-    // fit: the user is told so, and nothing goes to the error log.
-    auto scoresNotValid = [](const Error& error) {
-        if (error.Number() != kValueOutOfRange) {
-            return false;
-        }
-        ShowScoresNotValid();
-        return true;
-    };
     NewGame game{intScores,   intPars,     intCaps,      datDate,     strGolfer,
                  strClub,     strGameID,   intStats,     strTees,     strClubID,
                  strGolferID, intHoles,    sngStrokeAvg, sngPuttAvg,  strPartners,
                  strCategory, intHandicap, sngGreensHit, sngFWaysHit, sngParAvg};
-    return RunWrite({"Add Game - DLL Function", "AddGame", scoresNotValid},
+    return RunWrite({"Add Game - DLL Function", "AddGame", ScoresNotValid},
                     [&](Connection& connection) {
-                        game.RequireSlots();
-                        game.RequireSoundFigures();
-                        detail::RequireStored(connection, "tblClub", "ClubID", strClubID,
-                                              "course of this game");
+                        RequireWritable(connection, game);
                         detail::Insert(connection, "tblGames", GameRow(*this, game));
                         detail::AddToGolfer(connection, ShareOf(game));
                         detail::RecomputeAverages(connection, strGolferID, game.EighteenHoles());
                         return Outcome::Commit;
                     });
+}
+
+bool Putt::ReplaceGame(IntArray& intScores, IntArray& intPars, IntArray& intCaps,
+                       std::string& datDate, std::string& strGolfer, std::string& strClub,
+                       std::string& strGameID, IntArray& intStats, std::string& strTees,
+                       std::string& strClubID, std::string& strGolferID, std::int16_t intHoles,
+                       float sngStrokeAvg, float sngPuttAvg, TextArray& strPartners,
+                       std::string& strCategory, std::int16_t intHandicap, float sngGreensHit,
+                       float sngFWaysHit, SingleArray& sngParAvg, ShownRecord* shown) {
+    detail::ForgetChange(shown);
+    NewGame game{intScores,   intPars,     intCaps,      datDate,     strGolfer,
+                 strClub,     strGameID,   intStats,     strTees,     strClubID,
+                 strGolferID, intHoles,    sngStrokeAvg, sngPuttAvg,  strPartners,
+                 strCategory, intHandicap, sngGreensHit, sngFWaysHit, sngParAvg};
+    return RunWrite(
+        {"Replace Game - DLL Function", "ReplaceGame", ScoresNotValid},
+        [&](Connection& connection) {
+            RequireWritable(connection, game);
+            if (!detail::StillAsShown(connection, "tblGames", "GameID", strGameID, shown)) {
+                return Outcome::RollBack;
+            }
+            const auto stored = detail::StoredShares(connection, "GameID", strGameID);
+            if (stored.empty()) {
+                throw Error(kNoCurrentRecord, "The game to replace (" + strGameID +
+                                                  ") is no longer stored: it was removed "
+                                                  "since it was chosen.");
+            }
+            for (const auto& share : stored) {
+                detail::TakeOutOfGolfer(connection, share);
+            }
+            detail::Update(connection, "tblGames", ReplacementRow(*this, game), "GameID",
+                           strGameID);
+            detail::AddToGolfer(connection, ShareOf(game));
+            detail::RecomputeAverages(connection, strGolferID, game.EighteenHoles());
+            return Outcome::Commit;
+        });
 }
 
 }  // namespace zeviza

@@ -202,6 +202,13 @@ std::vector<GolferShare> RemoveGames(Connection& connection, const std::string& 
     return SumShares(*rows);
 }
 
+std::vector<GolferShare> StoredShares(Connection& connection, const std::string& keyColumn,
+                                      const std::string& key) {
+    auto rows = connection.Execute(
+        "SELECT " + ShareColumns() + " FROM tblGames WHERE " + keyColumn + " = ?;", {Value(key)});
+    return SumShares(*rows);
+}
+
 void SumStatisticsAgain(Connection& connection) {
     std::set<std::string> columns;
     for (bool eighteen : {true, false}) {

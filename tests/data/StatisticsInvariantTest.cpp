@@ -12,7 +12,7 @@
 #include "zeviza/Identifiers.h"
 #include "zeviza/Putt.h"
 
-// Whatever sequence of recordings and removals a user makes, every running
+// Whatever sequence of recordings, corrections and removals a user makes, every running
 // statistic of every golfer equals what the golfer's remaining games add up
 // to; the statistics reports rest on nothing else.
 
@@ -66,11 +66,13 @@ class Sequence {
     // One random step, then every golfer is checked against the games.
     void Step() {
         const int pick = Between(0, 99);
-        if (pick < 55 || games_.empty()) {
+        if (pick < 45 || games_.empty()) {
             AddGame();
-        } else if (pick < 80) {
+        } else if (pick < 65) {
             RemoveGame();
-        } else if (pick < 90) {
+        } else if (pick < 82) {
+            ReplaceGame();
+        } else if (pick < 91) {
             RemoveCourse();
         } else {
             EditGolfer();
@@ -90,7 +92,8 @@ class Sequence {
     }
     Answer YesMostly() { return Between(0, 4) == 0 ? Answer::No : Answer::Yes; }
 
-    void AddGame() {
+    // Any golfer on any course, 9 or 18 holes.
+    Game AnyGame(const std::string& id) {
         const auto& course = AnyOf(courses_);
         const auto& golfer = AnyOf(kGolfers);
         const int holes = Between(0, 1) == 0 ? 9 : 18;
@@ -99,8 +102,12 @@ class Sequence {
             scores.push_back(
                 static_cast<std::int16_t>(std::max(1, course.ParOf(hole) + Between(-3, 5))));
         }
+        return MakeGame(id, golfer, golfer, course, scores, Between(0, 20), Between(0, 20));
+    }
+
+    void AddGame() {
         const std::string id = NextGameID();
-        auto game = MakeGame(id, golfer, golfer, course, scores, Between(0, 20), Between(0, 20));
+        auto game = AnyGame(id);
         last_ = "AddGame " + id;
         ASSERT_TRUE(game.Add(putt_));
         games_.push_back(id);
@@ -129,6 +136,16 @@ class Sequence {
         if (answer == Answer::Yes) {
             std::erase(games_, removal.gameID);
         }
+    }
+
+    // The same golfer or another, the same length or the other, the same
+    // course or another: whatever the correction, one game stays one game.
+    void ReplaceGame() {
+        const std::string id = AnyOf(games_);
+        auto game = AnyGame(id);
+        last_ = "ReplaceGame " + id + " with " + game.strGolferID + " on " + game.strClubID + ", " +
+                std::to_string(game.intHoles) + " holes";
+        ASSERT_TRUE(game.Replace(putt_));
     }
 
     // The course goes with its games; it is entered again so that later

@@ -96,6 +96,13 @@ struct Game {
                             sngPuttAvg, strPartners, strCategory, intHandicap, sngGreensHit,
                             sngFWaysHit, sngParAvg);
     }
+    // Puts this game in place of the stored game strGameID.
+    bool Replace(zeviza::Putt& putt, zeviza::ShownRecord* shown = nullptr) {
+        return putt.ReplaceGame(intScores, intPars, intCaps, datDate, strGolfer, strClub, strGameID,
+                                intStats, strTees, strClubID, strGolferID, intHoles, sngStrokeAvg,
+                                sngPuttAvg, strPartners, strCategory, intHandicap, sngGreensHit,
+                                sngFWaysHit, sngParAvg, shown);
+    }
 };
 
 // intStats slot of a hole's result against par (slot 24: more than 4 over).

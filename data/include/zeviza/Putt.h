@@ -92,6 +92,19 @@ class Putt {
                  std::int16_t intHandicap, float sngGreensHit, float sngFWaysHit,
                  SingleArray& sngParAvg);
 
+    // Replaces the stored game strGameID in place, in one unit of work: the
+    // stored row's figures come out of its golfer's statistics, the row takes
+    // the new values (its GameID and AddDate stay), and the new figures go
+    // into the statistics of strGolferID, which may be another golfer. The
+    // arguments are AddGame's. A game no longer stored is refused.
+    bool ReplaceGame(IntArray& intScores, IntArray& intPars, IntArray& intCaps,
+                     std::string& datDate, std::string& strGolfer, std::string& strClub,
+                     std::string& strGameID, IntArray& intStats, std::string& strTees,
+                     std::string& strClubID, std::string& strGolferID, std::int16_t intHoles,
+                     float sngStrokeAvg, float sngPuttAvg, TextArray& strPartners,
+                     std::string& strCategory, std::int16_t intHandicap, float sngGreensHit,
+                     float sngFWaysHit, SingleArray& sngParAvg, ShownRecord* shown = nullptr);
+
     RecordSetPtr GetNewClubID();
     RecordSetPtr GetNewGameID();
     RecordSetPtr GetNewGolferID();
