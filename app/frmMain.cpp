@@ -92,6 +92,7 @@ void frmMain::BuildMenus() {
     AddItem(add, "eXit", "mnuExit", [] { ShutDown(); });
 
     QMenu* edit = AddMenu("&Edit", "mnuEdit");
+    AddScreenItem(edit, "G&ame", "mnuEditGame");
     AddScreenItem(edit, "Course", "mnuEditClubs");
     AddScreenItem(edit, "Golfers", "mnuEditGolfers");
 

@@ -85,6 +85,11 @@ void frmAddGame::Save() {
 }
 
 void frmAddGame::SaveChecked() {
+    if (screen_ == GameScreen::Edit && chosenGame_.isEmpty()) {
+        parlow::ShowMessage("Select a Game record to edit", zeviza::Icon::Warning);
+        lvGame->setFocus(Qt::OtherFocusReason);
+        return;
+    }
     GameEntry entry;
     {
         parlow::BusyCursor busy;
@@ -109,9 +114,9 @@ void frmAddGame::SaveChecked() {
         Refused(*unplayed, FieldFor(unplayed->focus));
         return;
     }
-    bool stored = false;
+    Written written = Written::Refused;
     try {
-        stored = Store(entry);
+        written = Store(entry);
     } catch (const zeviza::Error& failure) {
         ShowSaveFailure(failure.Number(), failure.Description());
         return;
@@ -119,41 +124,65 @@ void frmAddGame::SaveChecked() {
         ShowSaveFailure(0, failure.what());
         return;
     }
-    if (!stored) {
-        // The library has said why; what was typed stays for another try.
-        parlow::ShowMessage("Record NOT Saved", zeviza::Icon::Critical);
+    AfterSave(written);
+}
+
+// A refusal keeps what was typed for another try; the library has said why.
+void frmAddGame::AfterSave(Written written) {
+    const bool edit = screen_ == GameScreen::Edit;
+    if (written == Written::Refused) {
+        parlow::ShowMessage(edit ? "Record NOT Updated" : "Record NOT Saved",
+                            zeviza::Icon::Critical);
         return;
     }
-    parlow::AnnounceWrite(parlow::RecordKind::Games, this);
-    if (parlow::AskYesNo("Game Record Saved\r\n\r\nWould you like to add another game?", {},
-                         zeviza::Answer::No)) {
+    if (written != Written::Yes) {
+        return;
+    }
+    if (!edit) {
+        parlow::AnnounceWrite(parlow::RecordKind::Games, this);
+    }
+    const char* question = edit ? "Game Record Updated\r\n\r\nWould you like to edit another Game?"
+                                : "Game Record Saved\r\n\r\nWould you like to add another game?";
+    if (parlow::AskYesNo(question, {}, zeviza::Answer::No)) {
         Clear();
+        if (edit) {
+            LoadGames();
+        }
     } else {
         parlow::CloseScreen(this);
     }
 }
 
-// Works out the figures, shows the scores they give, and stores the round.
-// A figure beyond 16 bits throws the overflow failure.
-bool frmAddGame::Store(GameEntry entry) {
-    parlow::BusyCursor busy;
-    std::variant<GameFigures, zeviza::Error> computed =
-        ComputeGameFigures(entry, Course(), Golfer(), GameDate());
-    if (auto* failure = std::get_if<zeviza::Error>(&computed)) {
-        throw *failure;
+// Works out the figures, shows the scores they give, and stores the round:
+// a new one, or the chosen one in its place. A figure beyond 16 bits throws
+// the overflow failure.
+frmAddGame::Written frmAddGame::Store(GameEntry entry) {
+    std::variant<GameFigures, zeviza::Error> computed;
+    {
+        parlow::BusyCursor busy;
+        computed = ComputeGameFigures(entry, Course(), Golfer(), GameDate());
+        if (auto* failure = std::get_if<zeviza::Error>(&computed)) {
+            throw *failure;
+        }
+        const GameFigures& figures = std::get<GameFigures>(computed);
+        boxScore[kGross]->setText(QString::number(figures.intScores[kGrossSlot]));
+        boxScore[kNet]->setText(QString::number(figures.intScores[kNetSlot]));
+        for (int type = 0; type < kParTypes; ++type) {
+            lblParScore[type]->setText(QString::number(figures.intStats[kPar3ScoreSlot + type]));
+        }
     }
     GameFigures& figures = std::get<GameFigures>(computed);
-    boxScore[kGross]->setText(QString::number(figures.intScores[kGrossSlot]));
-    boxScore[kNet]->setText(QString::number(figures.intScores[kNetSlot]));
-    for (int type = 0; type < kParTypes; ++type) {
-        lblParScore[type]->setText(QString::number(figures.intStats[kPar3ScoreSlot + type]));
-    }
+    return screen_ == GameScreen::Edit ? ReplaceChosen(figures) : AddNew(figures);
+}
+
+frmAddGame::Written frmAddGame::AddNew(GameFigures& figures) {
+    parlow::BusyCursor busy;
     const std::optional<std::string> id = NewGameIdentifier();
     if (!id) {
-        return false;
+        return Written::Refused;
     }
     figures.strGameID = *id;
-    return AddGame(figures);
+    return AddGame(figures) ? Written::Yes : Written::Refused;
 }
 
 }  // namespace parlow::games

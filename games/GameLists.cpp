@@ -98,6 +98,34 @@ QStringList GameListHeadings() {
     return headings;
 }
 
+std::vector<int> GameColumnChars() {
+    std::vector<int> chars(kGameListColumnCount, 3);  // the 38 numbered columns
+    const int named[] = {8, 22, 22, 8, 10, 5, 5, 8, 5};
+    for (int column = 0; column < kFirstCountColumn; ++column) {
+        chars[column] = named[column];
+    }
+    return chars;
+}
+
+std::vector<QStringList> ReadGameListRows() {
+    static_assert(kStoredDateColumn == kGameListColumnCount);
+    // A stored play date is midnight of its day; the list shows the day.
+    static const QString midnight = " 00:00:00";
+    static const std::vector<const char*> fields = [] {
+        std::vector<const char*> names(kGameListFields.begin(), kGameListFields.end());
+        names.push_back("PlayDate");
+        return names;
+    }();
+    std::vector<QStringList> rows =
+        ReadRows([](zeviza::Putt& putt) { return putt.LoadDeleteGame(); }, fields);
+    for (QStringList& row : rows) {
+        if (row[kDateColumn].endsWith(midnight)) {
+            row[kDateColumn].chop(midnight.size());
+        }
+    }
+    return rows;
+}
+
 QTreeView* NewRecordView(parlow::RecordTableModel* rows, const std::vector<int>& chars,
                          QWidget* parent) {
     auto* view = new QTreeView(parent);

@@ -36,6 +36,13 @@ int CourseHCapColumn(int hole);
 QStringList CourseListHeadings();
 std::span<const char* const> CourseListFields();
 QStringList GameListHeadings();
+// Widths of the game list's columns in digits.
+std::vector<int> GameColumnChars();
+// Beyond the shown columns each game list row keeps its play date as stored.
+inline constexpr int kStoredDateColumn = 47;
+// Every stored game as the game lists show it (LoadDeleteGame), the date
+// column showing the day of play.
+std::vector<QStringList> ReadGameListRows();
 
 // A report-style list view over `rows`, one row selected at a time, with
 // `chars` digits of width per column.

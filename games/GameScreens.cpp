@@ -9,6 +9,10 @@ QWidget* CreateAddGameScreen(QWidget* parent) {
     return new frmAddGame(parent);
 }
 
+QWidget* CreateEditGameScreen(QWidget* parent) {
+    return new frmAddGame(GameScreen::Edit, parent);
+}
+
 QWidget* CreateRemoveGameScreen(QWidget* parent) {
     return new frmDeleteGame(parent);
 }

@@ -7,6 +7,7 @@ class QWidget;
 namespace parlow::games {
 
 QWidget* CreateAddGameScreen(QWidget* parent = nullptr);
+QWidget* CreateEditGameScreen(QWidget* parent = nullptr);
 QWidget* CreateRemoveGameScreen(QWidget* parent = nullptr);
 
 }  // namespace parlow::games

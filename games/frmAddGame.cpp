@@ -34,15 +34,22 @@ std::string Text(const QComboBox* list) {
 
 }  // namespace
 
-frmAddGame::frmAddGame(QWidget* parent) : QWidget(parent) {
+frmAddGame::frmAddGame(QWidget* parent) : frmAddGame(GameScreen::Entry, parent) {}
+
+frmAddGame::frmAddGame(GameScreen screen, QWidget* parent) : QWidget(parent), screen_(screen) {
+    const bool edit = screen == GameScreen::Edit;
     parlow::OpenPuttIfAny();
-    setWindowTitle("Add New Game Record");
+    setWindowTitle(edit ? "Edit Game Records" : "Add New Game Record");
     CreateControls();
     LayOut();
     SetTabOrder();
     ApplyFieldBehaviour();
     LoadGolfers();
     LoadCourses();
+    if (edit) {
+        lblHeading->setText("Edit Game Record");
+        CreateGameList();
+    }
     parlow::RefillOnWrite(this, parlow::RecordKind::Golfers,
                           [this] { RefillGolfersKeepingChoice(); });
     parlow::RefillOnWrite(this, parlow::RecordKind::Courses,
@@ -254,7 +261,12 @@ void frmAddGame::Clear() {
     for (QComboBox* list : cboBox) {
         list->setCurrentIndex(-1);
     }
-    lvClub->setFocus(Qt::OtherFocusReason);
+    if (screen_ == GameScreen::Edit) {
+        ForgetGame();
+        lvGame->setFocus(Qt::OtherFocusReason);
+    } else {
+        lvClub->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void frmAddGame::ClearCourse() {

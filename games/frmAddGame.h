@@ -1,13 +1,17 @@
 #pragma once
-// The game entry screen: the golfer picks a course, names the golfer and the
-// date, types the round hole by hole with its totals, details and partners,
-// and saves it through AddGame.
+// The game form: the golfer picks a course, names the golfer and the date,
+// types the round hole by hole with its totals, details and partners, and
+// saves it. As the entry screen it records a new round through AddGame; as
+// the edit screen it lists the recorded games above the form, shows the one
+// chosen in every field, and saves the correction through ReplaceGame.
 #include <QStringList>
 #include <QWidget>
 #include <array>
 #include <chrono>
 
 #include "games/rules/GameEntry.h"
+#include "games/rules/GameFigures.h"
+#include "zeviza/ShownRecord.h"
 
 class QComboBox;
 class QDateEdit;
@@ -36,11 +40,17 @@ enum GolferList : int { kGolferName, kGolferID, kGolferCategory, kGolferHandicap
 enum NineTotal : int { kOut, kIn };
 enum ScoreTotal : int { kGross, kNet };
 enum ParType : int { kPar3, kPar4, kPar5, kParTypes };
+enum class GameScreen { Entry, Edit };
 
 class frmAddGame : public QWidget {
     Q_OBJECT
   public:
     explicit frmAddGame(QWidget* parent = nullptr);
+    explicit frmAddGame(GameScreen screen, QWidget* parent = nullptr);
+
+    // The edit screen's list of recorded games (none on the entry screen).
+    QTreeView* lvGame = nullptr;
+    parlow::RecordTableModel* gameRows = nullptr;
 
     QLabel* lblHeading = nullptr;
     QTreeView* lvClub = nullptr;
@@ -89,7 +99,10 @@ class frmAddGame : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    enum class Written { Yes, Refused, Declined, RecordChanged };
+
     void CreateControls();
+    void CreateGameList();
     void CreateCourseValues();
     void CreateScoreFields();
     void LayOut();
@@ -110,9 +123,23 @@ class frmAddGame : public QWidget {
     QWidget* FieldFor(GameFocus focus) const;
     void Save();
     void SaveChecked();
-    bool Store(GameEntry entry);
+    Written Store(GameEntry entry);
+    Written AddNew(GameFigures& figures);
+    void AfterSave(Written written);
     void Clear();
 
+    // The edit screen's game: chosen from the list, shown in every field,
+    // and replaced only while it is still stored as it was read.
+    void LoadGames();
+    void ChooseGame(const QModelIndex& row);
+    void ShowStoredGame(const zeviza::RecordSet& game);
+    void ShowStoredGolfer(const QString& golferID);
+    void ForgetGame();
+    Written ReplaceChosen(GameFigures& figures);
+
+    GameScreen screen_ = GameScreen::Entry;
+    QString chosenGame_;
+    zeviza::ShownRecord loaded_;
     parlow::FieldBehaviour* behaviour_ = nullptr;
     bool saving_ = false;
     bool golferKeyed_ = false;  // the golfer list changed by a key on it

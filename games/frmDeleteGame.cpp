@@ -29,16 +29,6 @@ const parlow::RemovalTexts kRemovalTexts = {"Select a Game record to remove", ze
 constexpr const char* kChanged =
     "Game Record NOT Removed\r\n\r\nThis game was changed or removed since the list was "
     "opened.\r\nThe list now shows the games as they are stored.";
-// A stored play date is midnight of its day; the list shows the day.
-const QString kMidnight = " 00:00:00";
-// Beyond the shown columns each row keeps its play date as stored.
-constexpr int kStoredDateColumn = kGameListColumnCount;
-
-std::vector<const char*> ReadFields() {
-    std::vector<const char*> fields(kGameListFields.begin(), kGameListFields.end());
-    fields.push_back("PlayDate");
-    return fields;
-}
 
 // What makes the shown game that game: whose it is, when it was played, its
 // length and scores. Names of golfer and course may change with their
@@ -49,15 +39,6 @@ zeviza::ShownRecord ShownGame(const QStringList& row) {
                                  {"Holes", row.value(kHolesColumn)},
                                  {"GrossScore", row.value(kGrossColumn)},
                                  {"NetScore", row.value(kNetColumn)}});
-}
-
-std::vector<int> GameColumnChars() {
-    std::vector<int> chars(kGameListColumnCount, 3);  // the 38 numbered columns
-    const int named[] = {8, 22, 22, 8, 10, 5, 5, 8, 5};
-    for (int column = 0; column < kFirstCountColumn; ++column) {
-        chars[column] = named[column];
-    }
-    return chars;
 }
 
 std::vector<std::string> Cells(const QStringList& row) {
@@ -144,15 +125,7 @@ void frmDeleteGame::LayOut() {
 
 void frmDeleteGame::LoadGames() {
     parlow::BusyCursor busy;
-    static const std::vector<const char*> fields = ReadFields();
-    std::vector<QStringList> rows =
-        ReadRows([](zeviza::Putt& putt) { return putt.LoadDeleteGame(); }, fields);
-    for (QStringList& row : rows) {
-        if (row[kDateColumn].endsWith(kMidnight)) {
-            row[kDateColumn].chop(kMidnight.size());
-        }
-    }
-    gameRows->SetRows(std::move(rows));
+    gameRows->SetRows(ReadGameListRows());
 }
 
 void frmDeleteGame::ShowGame(const QModelIndex& index) {

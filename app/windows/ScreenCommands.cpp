@@ -27,6 +27,11 @@ std::vector<ScreenCommand> MakeScreenCommands() {
          {CoursesExist("No Course records were found!\r\n\r\n"
                        "Add at least one Course before printing score sheets. ")},
          [] { return reports::CreateReviewScreen("frmScoreCard"); }},
+        {"mnuEditGame",
+         {GamesExist("No Game records were found to edit! "),
+          GolfersExist("No Golfer records were found to edit! "),
+          CoursesExist("No Course records were found to edit! ")},
+         [] { return parlow::games::CreateEditGameScreen(); }},
         {"mnuEditClubs",
          {CoursesExist("No Course records were found to edit! ")},
          [] { return parlow::courses::CreateEditCourseScreen(); }},

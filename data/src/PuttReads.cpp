@@ -84,6 +84,10 @@ RecordSetPtr Putt::LoadGolferEdit(const std::string& strGolferID) {
     return ReadPropagating(kLoadGolferEdit, {strGolferID});
 }
 
+RecordSetPtr Putt::LoadGameEdit(const std::string& strGameID) {
+    return ReadPropagating("SELECT * FROM tblGames WHERE GameID = ?;", {strGameID});
+}
+
 RecordSetPtr Putt::LoadGolfer() {
     return ReadReporting("LoadGolfer",
                          "SELECT GolferID,FullName,Address,Club,Age,City FROM tblGolfer ORDER BY "

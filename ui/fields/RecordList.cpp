@@ -8,8 +8,6 @@
 
 namespace parlow {
 
-namespace {
-
 QModelIndex RowOfKey(const QTreeView* list, const QString& key) {
     const QAbstractItemModel* model = list->model();
     if (key.isEmpty() || model == nullptr) {
@@ -23,8 +21,6 @@ QModelIndex RowOfKey(const QTreeView* list, const QString& key) {
     }
     return {};
 }
-
-}  // namespace
 
 QTreeWidget* NewRecordList(QWidget* parent, const QStringList& headings,
                            std::initializer_list<int> chars) {

@@ -25,6 +25,9 @@ void FillRecordList(QTreeWidget* list,
                     const std::function<zeviza::RecordSetPtr(zeviza::Putt&)>& read,
                     std::initializer_list<const char*> columns);
 
+// The row of `list` whose first column reads `key`; invalid when there is none.
+QModelIndex RowOfKey(const QTreeView* list, const QString& key);
+
 // Fills a record list again through `fill` and keeps the user's choice: the
 // highlighted record is highlighted again where it is still listed, and the
 // record shown from the list (key `shownKey`, empty for none) is shown again

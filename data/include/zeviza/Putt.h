@@ -62,6 +62,8 @@ class Putt {
     RecordSetPtr LoadCanada();
     RecordSetPtr LoadGolferEdit(const std::string& strGolferID);
     RecordSetPtr LoadGolfer();
+    // Every column of one stored game, for the game edit screen.
+    RecordSetPtr LoadGameEdit(const std::string& strGameID);
 
     // A change or removal handed `shown` (what the screen showed of the
     // record) first reads the stored record again in its own transaction.

@@ -51,24 +51,25 @@ TEST_F(MainWindowTest, LoadingEmptiesTheClipboardCreatesThePuttAndSetsTheCaption
 
 TEST_F(MainWindowTest, TheMenuBarHasEveryCommandInItsPlaceWithoutShortcuts) {
     OpenMainWindow();
-    EXPECT_EQ(Describe(main->menuBar()),
-              "&Add[mnuAddMain]: Game[mnuAddGame] - Golfer[mnuAddGolfer] - Course[mnuAddCourse] - "
-              "Print Score Sheets[mnuAddScoreCards] - eXit[mnuExit]\n"
-              "&Edit[mnuEdit]: Course[mnuEditClubs] - Golfers[mnuEditGolfers]\n"
-              "&Delete[mnuMainDelete]: Game[mnuDeleteGame] - Golfer[mnuDeleteGolfer] - "
-              "Course[mnuDeleteClub]\n"
-              "&Reports[mnuMainReports]: Course Datasheets[mnuRptClubs] - Game "
-              "Datasheets[mnuRptGames] - Game History[mnuRptHistory] - Golfer "
-              "Stats[mnuRptGolferStats] - Stroke Averages[mnuRptStrokeStats]\n"
-              "&Window[mnuWindows]: Cascade[mnuWindowCascade] - Tile Horizontally[mnuWindowH] - "
-              "Tile Vertically[mnuWindowV] - Arrance Icons[mnuWindowIcons]\n"
-              "&Golf Web Sites[mnuWebSites]: Royal and Ancient - St Andrews[mnuHelpRandA] - USGA "
-              "Web Site[mnuHelpUSGA] - PGA Web Site[mnuHelpPGA] - LPGA Web Site[mnuHelpLPGA] - "
-              "PGA Tour Web Site[mnuHelpPGATour] - Champions Tour Web Site[mnuHelpChampTour] - "
-              "Nationwide Tour Web Site[mnuHelpNationWide]\n"
-              "&Help[mnuMainHelp]: The Parlow's Log Help[mnuHelpShowHelp] - Check For "
-              "Updates[mnuCheckForUpdate] - The Rules In Brief[mnuRulesInBrief] - About The "
-              "Parlow's Log[mnuAboutParlow]\n");
+    EXPECT_EQ(
+        Describe(main->menuBar()),
+        "&Add[mnuAddMain]: Game[mnuAddGame] - Golfer[mnuAddGolfer] - Course[mnuAddCourse] - "
+        "Print Score Sheets[mnuAddScoreCards] - eXit[mnuExit]\n"
+        "&Edit[mnuEdit]: G&ame[mnuEditGame] - Course[mnuEditClubs] - Golfers[mnuEditGolfers]\n"
+        "&Delete[mnuMainDelete]: Game[mnuDeleteGame] - Golfer[mnuDeleteGolfer] - "
+        "Course[mnuDeleteClub]\n"
+        "&Reports[mnuMainReports]: Course Datasheets[mnuRptClubs] - Game "
+        "Datasheets[mnuRptGames] - Game History[mnuRptHistory] - Golfer "
+        "Stats[mnuRptGolferStats] - Stroke Averages[mnuRptStrokeStats]\n"
+        "&Window[mnuWindows]: Cascade[mnuWindowCascade] - Tile Horizontally[mnuWindowH] - "
+        "Tile Vertically[mnuWindowV] - Arrance Icons[mnuWindowIcons]\n"
+        "&Golf Web Sites[mnuWebSites]: Royal and Ancient - St Andrews[mnuHelpRandA] - USGA "
+        "Web Site[mnuHelpUSGA] - PGA Web Site[mnuHelpPGA] - LPGA Web Site[mnuHelpLPGA] - "
+        "PGA Tour Web Site[mnuHelpPGATour] - Champions Tour Web Site[mnuHelpChampTour] - "
+        "Nationwide Tour Web Site[mnuHelpNationWide]\n"
+        "&Help[mnuMainHelp]: The Parlow's Log Help[mnuHelpShowHelp] - Check For "
+        "Updates[mnuCheckForUpdate] - The Rules In Brief[mnuRulesInBrief] - About The "
+        "Parlow's Log[mnuAboutParlow]\n");
 }
 
 TEST_F(MainWindowTest, AScreenOpensOnceAndComesToTheFrontWhenAskedForAgain) {

@@ -8,9 +8,9 @@ namespace {
 using shell_tests::ShellTest;
 
 const std::vector<std::string> kScreenCommands = {
-    "mnuAddGame",     "mnuAddGolfer",  "mnuAddCourse",      "mnuAddScoreCards", "mnuEditClubs",
-    "mnuEditGolfers", "mnuDeleteGame", "mnuDeleteGolfer",   "mnuDeleteClub",    "mnuRptClubs",
-    "mnuRptGames",    "mnuRptHistory", "mnuRptGolferStats", "mnuRptStrokeStats"};
+    "mnuAddGame",   "mnuAddGolfer",   "mnuAddCourse",  "mnuAddScoreCards",  "mnuEditGame",
+    "mnuEditClubs", "mnuEditGolfers", "mnuDeleteGame", "mnuDeleteGolfer",   "mnuDeleteClub",
+    "mnuRptClubs",  "mnuRptGames",    "mnuRptHistory", "mnuRptGolferStats", "mnuRptStrokeStats"};
 
 const std::string kNoGolfersForGames =
     "No Golfer records were found! \r\n\r\nAdd at least one Golfer before adding games. ";
@@ -48,6 +48,7 @@ TEST_F(RecordChecksTest, OnAnEmptyDatabaseEachCheckingCommandWarnsInItsOwnWordsA
         {"mnuAddScoreCards",
          "No Course records were found!\r\n\r\nAdd at least one Course before printing score "
          "sheets. "},
+        {"mnuEditGame", "No Game records were found to edit! "},
         {"mnuEditClubs", "No Course records were found to edit! "},
         {"mnuEditGolfers", "No Golfer records were found to edit! "},
         {"mnuDeleteGame", "No Game records were found to remove! "},
@@ -83,6 +84,18 @@ TEST_F(RecordChecksTest, AddGameLooksForGolfersBeforeCourses) {
     EXPECT_EQ(WarningOf("mnuAddGame"), "");
     EXPECT_EQ(Front(), "mnuAddGame");
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(RecordChecksTest, EditGameLooksForGamesThenGolfersThenCourses) {
+    EXPECT_EQ(WarningOf("mnuEditGame"), "No Game records were found to edit! ");
+    AddGame(18);  // a game whose golfer and course have gone
+    EXPECT_EQ(WarningOf("mnuEditGame"), "No Golfer records were found to edit! ");
+    AddGolfer();
+    EXPECT_EQ(WarningOf("mnuEditGame"), "No Course records were found to edit! ");
+    EXPECT_EQ(OpenWindows(), 0);
+    AddCourse();
+    EXPECT_EQ(WarningOf("mnuEditGame"), "");
+    EXPECT_EQ(Front(), "mnuEditGame");
 }
 
 TEST_F(RecordChecksTest, GameReportsLookForGamesFirstAndGolferStatsForGolfersFirst) {
