@@ -1,6 +1,6 @@
-// Recording and removing a game for a golfer who already has 100 or 10,000
-// games, next to a bare SQLite transaction running the same three statements
-// on a connection that is already open. The difference is what the unit of
+// Recording, replacing and removing a game for a golfer who already has 100
+// or 10,000 games, next to a bare SQLite transaction running the same
+// statements on a connection that is already open. The difference is what the unit of
 // work adds: opening the database (and reading its schema) and closing it
 // again around every call. Neither should grow with the games already stored.
 //
@@ -111,13 +111,16 @@ const char* const kAverages =
     "NetStroke18Avg = CASE WHEN Holes18 = 0 THEN 0 ELSE TotalNet18 * 1.0 / Holes18 END "
     "WHERE GolferID = ?;";
 
-// The removal reads the game's figures from the delete itself.
-const char* const kRemoveReturning =
-    "DELETE FROM tblGames WHERE GameID = ? RETURNING GolferID,Holes,GrossScore,NetScore,"
+// The game columns its golfer's share is read from.
+const std::string kShareColumns =
+    "GolferID,Holes,GrossScore,NetScore,"
     "TotalPutts,Aces,DEagles,Eagles,Birds,Pars,Bogies,DBogies,TBogies,QBogies,Others,"
     "FWaysLeft,FWaysRight,FWaysMissed,GreensLeft,GreensRight,GreensLong,GreensShort,"
     "GreensMissed,PuttsLeft,PuttsRight,PuttsLong,PuttsShort,PuttsMissed,SandSaves,UpDowns,"
-    "Par3Scr,Par4Scr,Par5Scr,Par318,Par418,Par518;";
+    "Par3Scr,Par4Scr,Par5Scr,Par318,Par418,Par518";
+// The removal reads the game's figures from the delete itself.
+const std::string kRemoveReturning =
+    "DELETE FROM tblGames WHERE GameID = ? RETURNING " + kShareColumns + ";";
 
 void MoveTotals(SQLite::Database& db, const char* sign) {
     std::string sql = "UPDATE tblGolfer SET ";
@@ -162,6 +165,7 @@ class GameRow {
         // Column 0 is the row number the engine assigns.
         for (int c = 1; c < row.getColumnCount(); ++c) {
             names += std::string(c == 1 ? "" : ",") + row.getColumnName(c);
+            names_.emplace_back(row.getColumnName(c));
             marks += c == 1 ? "?" : ",?";
             const auto column = row.getColumn(c);
             if (column.isInteger()) {
@@ -173,6 +177,16 @@ class GameRow {
             }
         }
         sql_ = "INSERT INTO tblGames (" + names + ") VALUES (" + marks + ");";
+    }
+
+    // The same row written over the stored game gameID, its GameID kept.
+    void Update(SQLite::Database& db, const std::string& gameID) const {
+        SQLite::Statement update(db, UpdateSql());
+        for (std::size_t i = 1; i < values_.size(); ++i) {
+            Bind(update, static_cast<int>(i), values_[i]);
+        }
+        update.bind(static_cast<int>(values_.size()), gameID);
+        update.exec();
     }
 
     void Insert(SQLite::Database& db, const std::string& gameID) const {
@@ -193,7 +207,25 @@ class GameRow {
     }
 
   private:
+    static void Bind(SQLite::Statement& statement, int index, const zeviza::Value& value) {
+        if (value.IsInteger()) {
+            statement.bind(index, static_cast<int64_t>(value.ToInt()));
+        } else if (value.IsReal()) {
+            statement.bind(index, value.ToDouble());
+        } else {
+            statement.bind(index, value.ToText());
+        }
+    }
+    std::string UpdateSql() const {
+        std::string sql = "UPDATE tblGames SET ";
+        for (std::size_t i = 1; i < names_.size(); ++i) {
+            sql += (i == 1 ? "" : ",") + names_[i] + " = ?";
+        }
+        return sql + " WHERE GameID = ?;";
+    }
+
     std::string sql_;
+    std::vector<std::string> names_;
     std::vector<zeviza::Value> values_;
 };
 
@@ -269,6 +301,53 @@ void PuttDeleteGame(benchmark::State& state) {
     }
 }
 
+// What the replacement reads in its transaction before it writes: the row as
+// shown, the course, and the stored game's figures.
+void ReadBeforeReplacing(SQLite::Database& db, const std::string& gameID) {
+    SQLite::Statement shown(db, "SELECT * FROM tblGames WHERE GameID = ?;");
+    shown.bind(1, gameID);
+    shown.executeStep();
+    SQLite::Statement course(db, "SELECT 1 FROM tblClub WHERE ClubID = ? LIMIT 1;");
+    course.bind(1, kCourse.id);
+    course.executeStep();
+    SQLite::Statement figures(db, "SELECT " + kShareColumns + " FROM tblGames WHERE GameID = ?;");
+    figures.bind(1, gameID);
+    while (figures.executeStep()) {
+    }
+}
+
+void BareReplaceGame(benchmark::State& state) {
+    auto& stored = WithGames(static_cast<int>(state.range(0)));
+    auto& db = stored.Db();
+    const GameRow row(db);
+    const std::string id = "G5";
+    for (auto _ : state) {
+        SQLite::Transaction transaction(db);
+        ReadBeforeReplacing(db, id);
+        MoveTotals(db, " - ");
+        RecomputeAverages(db);
+        row.Update(db, id);
+        MoveTotals(db, " + ");
+        RecomputeAverages(db);
+        transaction.commit();
+    }
+}
+
+void PuttReplaceGame(benchmark::State& state) {
+    auto& stored = WithGames(static_cast<int>(state.range(0)));
+    zeviza::Putt putt(stored.Folder().Path());
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto game = NewGame("G5");
+        auto read = putt.LoadGameEdit(game.strGameID);
+        zeviza::ShownRecord shown = zeviza::ShownRecord::Of(*read);
+        state.ResumeTiming();
+        if (!game.Replace(putt, &shown)) {
+            state.SkipWithError("ReplaceGame failed");
+        }
+    }
+}
+
 // The unit of work alone: one small statement, with and without the open
 // and close around it.
 void BareUnitOfWork(benchmark::State& state) {
@@ -297,6 +376,8 @@ BENCHMARK(BareUnitOfWork)->Arg(100)->Arg(10000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(PuttUnitOfWork)->Arg(100)->Arg(10000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BareAddGame)->Arg(100)->Arg(10000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(PuttAddGame)->Arg(100)->Arg(10000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BareReplaceGame)->Arg(100)->Arg(10000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(PuttReplaceGame)->Arg(100)->Arg(10000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BareDeleteGame)->Arg(100)->Arg(10000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(PuttDeleteGame)->Arg(100)->Arg(10000)->Unit(benchmark::kMicrosecond);
 
