@@ -55,6 +55,7 @@ void frmAddGame::CreateGameList() {
     setTabOrder(lvGame, lvClub);
     behaviour_->AddRecordView(lvGame, [this](const QModelIndex& row) { ChooseGame(row); });
     LoadGames();
+    lvGame->setFocus(Qt::OtherFocusReason);
     // Another screen's write refills the list; what is shown and typed stays,
     // and the save finds out whether the game is still stored as it was read.
     parlow::RefillOnWrite(this, parlow::RecordKind::Games, [this] {

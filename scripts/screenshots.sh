@@ -8,7 +8,8 @@
 #   courses  the three course screens filled, cascaded, tiled and maximised,
 #            and the real program driven by keyboard alone on a copy of its
 #            folder (a course typed in, saved, edited, chosen for removal)
-#   games    the game entry and removal screens with a sample round
+#   games    the game entry and removal screens with a sample round, and the
+#            real program correcting a recorded round by keyboard alone
 #   review   the six review screens and the main window with a report open
 #   main     the main window with its Window menu open, and the About box
 #   windows  the golfer screens in the running program, tiled, cascaded and
@@ -58,11 +59,30 @@ VALUES ('D2', 'Émile', 'Jean-Baptiste', 'Fitzgerald-Worthington de la Vallée',
         'Adult Male', 'NCR', '');
 SQL
 
+# A golfer, a course and one recorded round, for the game edit screen.
+read -r -d '' ONE_ROUND <<'SQL' || true
+INSERT INTO tblGolfer (GolferID, FName, LName, FullName, Category, Handicap)
+VALUES ('D2', 'Ann', 'Lee', 'Ann Lee', 'Adult Female', 12.5);
+INSERT INTO tblClub (ClubID, ClubName, City, Tees, Par1,Par2,Par3,Par4,Par5,Par6,Par7,Par8,Par9,Par10,Par11,Par12,Par13,Par14,Par15,Par16,Par17,Par18, HCap1,HCap2,HCap3,HCap4,HCap5,HCap6,HCap7,HCap8,HCap9,HCap10,HCap11,HCap12,HCap13,HCap14,HCap15,HCap16,HCap17,HCap18, ParOut, ParIn, CoursePar,
+                     TotalFWays, Par3s, Par4s, Par5s)
+VALUES ('C2', 'Pine Hollow', 'Pinehurst', 'White', 4,4,3,5,4,4,3,4,5,4,4,3,5,4,4,3,4,5, 1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18, 36, 36, 72, 14, 4, 10, 4);
+INSERT INTO tblGames (GameID, GolferID, FullName, Category, Handicap, ClubID, Club, Tees,
+                      PlayDate, Score1,Score2,Score3,Score4,Score5,Score6,Score7,Score8,Score9,Score10,Score11,Score12,Score13,Score14,Score15,Score16,Score17,Score18, ScoreOut, ScoreIn, GrossScore, NetScore,
+                      Par1,Par2,Par3,Par4,Par5,Par6,Par7,Par8,Par9,Par10,Par11,Par12,Par13,Par14,Par15,Par16,Par17,Par18, ParOut, ParIn, CoursePar, Holes, TotalGross, TotalNet,
+                      TotalGross18, TotalNet18, TotalPutts, TotalPutts18, AddDate)
+VALUES ('G1', 'D2', 'Ann Lee', 'Adult Female', 12, 'C2', 'Pine Hollow', 'White',
+        '2026-12-05 00:00:00', 5,4,3,6,4,5,3,4,6,4,5,4,5,4,5,3,4,6, 40, 40, 80, 80, 4,4,3,5,4,4,3,4,5,4,4,3,5,4,4,3,4,5, 36, 36, 72, 18, 80, 80, 80, 80,
+        32, 32, '2026-12-05 18:00:00');
+UPDATE tblGolfer SET Games = 1, Games18 = 1, Holes = 18, Holes18 = 18, TotalGross = 80,
+  TotalNet = 80, TotalGross18 = 80, TotalNet18 = 80, GrossStrokes18 = 80, NetStrokes18 = 80,
+  TotalPutts = 32, TotalPutts18 = 32 WHERE GolferID = 'D2';
+SQL
+
 shoot() {
   case $1 in
     golfers) draw golfer_screenshots ;;
     courses) draw course_screenshots && drive drive_courses.sh ;;
-    games) draw game_screenshots ;;
+    games) draw game_screenshots && drive drive_games.sh "$ONE_ROUND" ;;
     review) draw review_screenshots ;;
     main) drive drive_main.sh ;;
     windows) drive drive_windows.sh "$LONG_NAMES" ;;
