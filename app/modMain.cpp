@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "DatabaseUpgrade.h"
 #include "Platform.h"
 #include "ProgramState.h"
 #include "QtPrompts.h"
@@ -213,6 +214,16 @@ StartupResult Main(const StartupOptions& options) {
         return result;
     }
     if (!Attempt([] { BackUpDatabase(); })) {
+        return result;
+    }
+    // After the automatic backup, so that backup is the copy of the file as
+    // it was before an upgrade.
+    bool upgraded = false;
+    if (!Attempt([&] { upgraded = UpgradeDatabase(); })) {
+        return result;
+    }
+    if (!upgraded) {
+        EndStartup(options);
         return result;
     }
 

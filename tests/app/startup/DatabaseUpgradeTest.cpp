@@ -1,0 +1,65 @@
+#include <SQLiteCpp/SQLiteCpp.h>
+
+#include <QMainWindow>
+#include <filesystem>
+
+#include "GuiTest.h"
+#include "Platform.h"
+#include "ProgramFolder.h"
+#include "modMain.h"
+#include "zeviza/DatabaseFile.h"
+#include "zeviza/SchemaVersion.h"
+
+// Start-up brings a log of an older layout up to date after its backup, and
+// stops at one of a newer layout, telling the user, with the file untouched.
+
+namespace {
+
+using testing_support::GuiTest;
+using testing_support::ReadFile;
+
+class DatabaseUpgradeTest : public GuiTest {
+  protected:
+    parlow::StartupResult Start() {
+        parlow::StartupOptions options;
+        options.showSplash = false;
+        options.shutDown = [this] { ++shutDowns; };
+        return parlow::Main(options);
+    }
+    void SetVersion(int version) {
+        folder.Exec("PRAGMA user_version = " + std::to_string(version) + ";");
+    }
+    int shutDowns = 0;
+};
+
+TEST_F(DatabaseUpgradeTest, AnOlderLogIsBroughtUpToDateAndTheProgramStarts) {
+    SetVersion(0);
+    auto started = Start();
+    ASSERT_TRUE(started.run);
+    EXPECT_TRUE(prompts.Shown().empty());
+    EXPECT_EQ(zeviza::SchemaVersionOf(folder.Database()), zeviza::kSchemaVersion);
+    const auto backup = zeviza::NewestBackup(folder.Path());
+    ASSERT_TRUE(backup.has_value());
+    EXPECT_EQ(zeviza::SchemaVersionOf(*backup), 0);
+    delete started.mainWindow;
+}
+
+TEST_F(DatabaseUpgradeTest, ALogOfANewerVersionStopsTheStartAndIsLeftAsItIs) {
+    SetVersion(zeviza::kSchemaVersion + 1);
+    const std::string before = ReadFile(folder.Database());
+    auto started = Start();
+    EXPECT_FALSE(started.run);
+    EXPECT_EQ(started.mainWindow, nullptr);
+    ASSERT_EQ(prompts.Shown().size(), 1u);
+    EXPECT_EQ(prompts.Last().title, " ERROR - DATABASE TOO NEW");
+    EXPECT_EQ(prompts.Last().icon, zeviza::Icon::Critical);
+    EXPECT_NE(prompts.Last().text.find(folder.Database().string() +
+                                       " was made by a newer version of The Parlow's Log"),
+              std::string::npos)
+        << prompts.Last().text;
+    EXPECT_NE(folder.ReadErrorLog().find("Database Upgrade"), std::string::npos);
+    EXPECT_EQ(shutDowns, 1);
+    EXPECT_TRUE(ReadFile(folder.Database()) == before) << "the log changed";
+}
+
+}  // namespace
