@@ -8,6 +8,7 @@
 #include "CommandLine.h"
 #include "Platform.h"
 #include "QtPrompts.h"
+#include "Terminal.h"
 #include "cli/ReportCommandLine.h"
 #include "modMain.h"
 
@@ -31,13 +32,13 @@ int main(int argc, char** argv) {
     switch (command.action) {
         case parlow::CommandLine::Action::ShowHelp:
             std::cout << parlow::CommandLineHelp();
-            return 0;
+            return parlow::kExitDone;
         case parlow::CommandLine::Action::ShowVersion:
             std::cout << parlow::VersionText() << '\n';
-            return 0;
+            return parlow::kExitDone;
         case parlow::CommandLine::Action::Refuse:
             std::cerr << command.error << '\n';
-            return 2;
+            return parlow::kExitUsage;
         case parlow::CommandLine::Action::Run:
             break;
     }
@@ -50,7 +51,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("Parlow's Log");
     QApplication::setApplicationVersion("3.1.0");
     // Lets the desktop match the windows to the menu entry and its icon.
-    QGuiApplication::setDesktopFileName("parlow");
+    QGuiApplication::setDesktopFileName("com.parlowslog.parlow");
 
     parlow::QtPrompts prompts;
     zeviza::InstallPrompts(&prompts);
@@ -60,7 +61,7 @@ int main(int argc, char** argv) {
     const bool exitWhenShown = command.exitWhenShown;
     parlow::StartupResult started = parlow::Main(options);
     if (!started.run) {
-        return 0;
+        return parlow::kExitDone;
     }
     QuitWhenDrawn quitWhenDrawn;
     if (QWindow* shown = started.mainWindow->windowHandle(); exitWhenShown && shown != nullptr) {
