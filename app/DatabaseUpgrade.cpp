@@ -1,6 +1,7 @@
 #include "DatabaseUpgrade.h"
 
 #include <QApplication>
+#include <QMainWindow>
 #include <string>
 
 #include "ProgramState.h"
@@ -20,10 +21,13 @@ std::string Layouts(int found) {
            std::to_string(zeviza::kSchemaVersion) + ")";
 }
 
-void Refuse(const std::string& text, long number, const std::string& logged,
+void Refuse(QMainWindow* main, const std::string& text, long number, const std::string& logged,
             const std::string& title) {
     zeviza::AppendErrorLog(ProgramFolder(), zeviza::LogEntryKind::Program, number, logged,
                            kUpgradeLabel);
+    if (main != nullptr) {
+        main->hide();
+    }
     while (QApplication::overrideCursor() != nullptr) {
         QApplication::restoreOverrideCursor();
     }
@@ -32,9 +36,8 @@ void Refuse(const std::string& text, long number, const std::string& logged,
 
 }  // namespace
 
-bool UpgradeDatabase() {
+bool StartupMayUseDatabase(const zeviza::MigrationOutcome& outcome, QMainWindow* main) {
     const auto database = zeviza::DatabaseFile(ProgramFolder()).string();
-    const zeviza::MigrationOutcome outcome = zeviza::MigrateDatabase(ProgramFolder());
     switch (outcome.kind) {
         case zeviza::MigrationOutcome::Kind::Current:
         case zeviza::MigrationOutcome::Kind::Migrated:
@@ -42,7 +45,8 @@ bool UpgradeDatabase() {
         case zeviza::MigrationOutcome::Kind::Newer:
             // An older program writing to a newer layout could break rules it
             // does not know; the log waits for the newer version.
-            Refuse("The database " + database +
+            Refuse(main,
+                   "The database " + database +
                        " was made by a newer version of The Parlow's Log " + Layouts(outcome.from) +
                        ".\r\n\r\nIt was left as it is. Install the newer version again to go "
                        "on with this log.",
@@ -51,7 +55,8 @@ bool UpgradeDatabase() {
                    " ERROR - DATABASE TOO NEW");
             return false;
         case zeviza::MigrationOutcome::Kind::Failed:
-            Refuse("The database " + database +
+            Refuse(main,
+                   "The database " + database +
                        " could not be brought up to date and was left as it was " +
                        Layouts(outcome.from) + ".\r\n\r\n" + outcome.description,
                    outcome.number, database + ": " + outcome.description,

@@ -10,12 +10,16 @@
 #include <QScreen>
 
 #include "ProgramState.h"
+#include "QtPrompts.h"
+#include "StartupCheck.h"
 #include "frmAbout.h"
 #include "help/HelpViewer.h"
 #include "modGlobal.h"
 #include "windows/ProgramIcon.h"
 #include "windows/ScreenAccessKeys.h"
+#include "windows/ScreenClosingKeys.h"
 #include "windows/ScreenCommands.h"
+#include "windows/TypedText.h"
 #include "windows/WebLinks.h"
 #include "windows/WindowMenu.h"
 
@@ -42,13 +46,16 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent), mdi_(new QMdiArea(this)
     setObjectName("frmMain");
     setCentralWidget(mdi_);
     mdi_->setBackground(QColor(128, 128, 128));
-    QApplication::setWindowIcon(ProgramIcon());
-    setWindowIcon(ProgramIcon());
+    // Drawn once at every size: the start waits for it before the window shows.
+    const QIcon icon = ProgramIcon();
+    QApplication::setWindowIcon(icon);
+    setWindowIcon(icon);
     for (const ScreenCommand& command : ScreenCommands()) {
         makers_[command.name] = command.screen;
     }
     BuildMenus();
     new ScreenAccessKeys(this, mdi_);
+    new ScreenClosingKeys(this, mdi_);
     PlaceOnScreen();
     Load();
 }
@@ -156,6 +163,8 @@ void frmMain::AddWebItem(QMenu* menu, const char* caption, const char* name, con
 }
 
 void frmMain::RunScreenCommand(const std::string& name) {
+    // No screen reads or writes while the start's check or backup still runs.
+    WaitForStartupCheck();
     const ScreenCommand* command = FindScreenCommand(name);
     if (command == nullptr || !RecordsExist(command->checks)) {
         return;
@@ -172,7 +181,21 @@ void frmMain::ShowAbout() {
     about.exec();
 }
 
+bool frmMain::HoldsTypedText() const {
+    for (QMdiSubWindow* child : mdi_->subWindowList()) {
+        if (child->widget() != nullptr && parlow::HoldsTypedText(child->widget())) {
+            return true;
+        }
+    }
+    return false;
+}
+
 void frmMain::closeEvent(QCloseEvent* event) {
+    if (HoldsTypedText() &&
+        !AskYesNo("Discard what you typed?", {}, zeviza::Answer::No, zeviza::Icon::Question)) {
+        event->ignore();
+        return;
+    }
     mdi_->closeAllSubWindows();
     for (QMdiSubWindow* child : mdi_->subWindowList()) {
         if (child->isVisible()) {

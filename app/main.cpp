@@ -8,6 +8,7 @@
 #include "CommandLine.h"
 #include "Platform.h"
 #include "QtPrompts.h"
+#include "StartupCheck.h"
 #include "Terminal.h"
 #include "cli/ReportCommandLine.h"
 #include "modMain.h"
@@ -61,7 +62,7 @@ int main(int argc, char** argv) {
     const bool exitWhenShown = command.exitWhenShown;
     parlow::StartupResult started = parlow::Main(options);
     if (!started.run) {
-        return parlow::kExitDone;
+        return started.status;
     }
     QuitWhenDrawn quitWhenDrawn;
     if (QWindow* shown = started.mainWindow->windowHandle(); exitWhenShown && shown != nullptr) {
@@ -71,6 +72,7 @@ int main(int argc, char** argv) {
         }
     }
     const int code = QApplication::exec();
+    parlow::WaitForStartupCheck();
     delete started.mainWindow;
     return code;
 }

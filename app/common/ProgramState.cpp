@@ -55,6 +55,13 @@ std::string PrepareProgramFolder() {
     if (failure.empty()) {
         SetProgramFolder(folder);
         KeepUserCopiesCurrent(installed, folder, firstStart);
+        // A folder made by an older copy, or under another umask, is closed
+        // to other accounts again at every start.
+        if (const std::string open = MakeOwnerOnly(folder); !open.empty()) {
+            zeviza::AppendErrorLog(folder, zeviza::LogEntryKind::Program, 1,
+                                   "The folder could not be made private: " + open,
+                                   "User Folder Permissions");
+        }
     }
     return failure;
 }

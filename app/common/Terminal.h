@@ -18,7 +18,8 @@ struct ExitStatusMeaning {
 inline constexpr ExitStatusMeaning kExitStatuses[] = {
     {kExitDone, "the program ended normally, or printed or wrote what was asked"},
     {kExitRecordOrFile,
-     "a record or file problem: no such record, the log unreadable, the file not written"},
+     "a record or file problem: no such record, the log unreadable, the file not written, "
+     "or a start refused (the log missing, damaged or of a newer version, a copy running)"},
     {kExitUsage, "the command line was refused: an unknown option, layout or number of values"},
 };
 

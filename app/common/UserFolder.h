@@ -58,5 +58,10 @@ std::string RefreshUserCopies(const std::filesystem::path& installedFolder,
 
 // Notes that `folder` holds the copies of `version`'s files (a folder just made).
 std::string NoteCopiedVersion(const std::filesystem::path& folder, const std::string& version);
+// The folder holds golfers' addresses and phone numbers: it and every folder
+// below it become 0700, every file 0600, whatever they were made with (an
+// older copy, the umask, a restore from elsewhere). Links are left alone.
+// Returns why it failed, or an empty text.
+std::string MakeOwnerOnly(const std::filesystem::path& folder);
 
 }  // namespace parlow

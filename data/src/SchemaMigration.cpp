@@ -111,7 +111,7 @@ int SchemaVersionOf(const std::filesystem::path& file) {
 }
 
 MigrationOutcome MigrateDatabase(const std::filesystem::path& programFolder,
-                                 Clock::time_point now) {
+                                 const BackupConditions& conditions) {
     int from = kSchemaVersion;
     try {
         const auto file = DatabaseFile(programFolder);
@@ -122,17 +122,16 @@ MigrationOutcome MigrateDatabase(const std::filesystem::path& programFolder,
         if (from > kSchemaVersion) {
             return Outcome(MigrationOutcome::Kind::Newer, from);
         }
-        const BackupOutcome backup = BackUpWhenChanged(programFolder, now);
-        if (backup.kind == BackupOutcome::Kind::Failed) {
+        const BackupOutcome backup = BackUpWhenChanged(programFolder, conditions);
+        if (backup.kind != BackupOutcome::Kind::Made &&
+            backup.kind != BackupOutcome::Kind::Unchanged) {
             return Failed(
                 from, backup.number,
                 "No backup could be made, so the file was left as it was: " + backup.description);
         }
         MigrationOutcome outcome = Outcome(MigrationOutcome::Kind::Migrated, from);
-        // Unchanged: the newest backup already holds exactly this file.
-        outcome.backup = backup.kind == BackupOutcome::Kind::Made
-                             ? backup.file
-                             : NewestBackup(programFolder).value_or(std::filesystem::path());
+        // Unchanged: an earlier backup already holds exactly this file.
+        outcome.backup = backup.file;
         RunSteps(file, from);
         return outcome;
     } catch (const Error& e) {

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "zeviza/ErrorLog.h"
+#include "zeviza/DatabaseFile.h"
 
 namespace zeviza {
 
@@ -21,6 +21,7 @@ struct MigrationOutcome {
     enum class Kind {
         Current,   // already kSchemaVersion: nothing done
         Migrated,  // brought from `from` to kSchemaVersion after the backup `backup`
+                   // (empty when an earlier backup already held the file)
         Newer,     // made by a newer program: left as it is
         Failed     // not migrated and unchanged: `number` and `description` say why
     } kind = Kind::Current;
@@ -31,11 +32,12 @@ struct MigrationOutcome {
 };
 
 // Brings the database below the program folder up to kSchemaVersion: first a
-// backup in green/backup (none is needed when the newest one is already a
-// copy of the file), then every step from the file's version on and the new
-// version number, all in one transaction. A file the backup or any step fails
-// on is left exactly as it was. Never throws.
+// backup in green/backup (none is needed when one is already a copy of the
+// file), then every step from the file's version on and the new
+// version number, all in one transaction. A file the backup (failed, or
+// skipped for want of room) or any step fails on is left exactly as it was.
+// Never throws.
 MigrationOutcome MigrateDatabase(const std::filesystem::path& programFolder,
-                                 Clock::time_point now = Clock::now());
+                                 const BackupConditions& conditions = {});
 
 }  // namespace zeviza
