@@ -1,12 +1,12 @@
-#include "CommandLine.h"
+#include "app/CommandLine.h"
 
 #include <algorithm>
 #include <array>
 #include <string_view>
 
-#include "ProgramState.h"
-#include "Terminal.h"
-#include "cli/ReportCommandLine.h"
+#include "reports/cli/ReportCommandLine.h"
+#include "ui/ProgramState.h"
+#include "ui/Terminal.h"
 
 namespace parlow {
 

@@ -1,11 +1,11 @@
-#include "DatabaseUpgrade.h"
+#include "app/DatabaseUpgrade.h"
 
 #include <QApplication>
 #include <QMainWindow>
 #include <string>
 
-#include "ProgramState.h"
-#include "QtPrompts.h"
+#include "ui/ProgramState.h"
+#include "ui/QtPrompts.h"
 #include "zeviza/DatabaseFile.h"
 #include "zeviza/SchemaVersion.h"
 

@@ -8,7 +8,7 @@
 #include <functional>
 #include <memory>
 
-#include "Terminal.h"
+#include "ui/Terminal.h"
 
 class QMainWindow;
 

@@ -7,7 +7,7 @@
 #include <QSvgGenerator>
 #include <cstdio>
 
-#include "ProgramIcon.h"
+#include "app/windows/ProgramIcon.h"
 
 namespace {
 

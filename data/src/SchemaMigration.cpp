@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "SqliteHandle.h"
+#include "src/SqliteHandle.h"
 #include "zeviza/DatabaseFile.h"
 #include "zeviza/Error.h"
 #include "zeviza/SchemaVersion.h"

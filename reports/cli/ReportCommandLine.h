@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "ReportRequest.h"
-#include "Terminal.h"
+#include "reports/cli/ReportRequest.h"
+#include "ui/Terminal.h"
 
 namespace parlow::reports {
 

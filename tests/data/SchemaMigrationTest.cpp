@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "ProgramFolder.h"
-#include "ScriptedPrompts.h"
+#include "tests/support/ProgramFolder.h"
+#include "tests/support/ScriptedPrompts.h"
 #include "zeviza/DatabaseFile.h"
 #include "zeviza/Putt.h"
 #include "zeviza/SchemaVersion.h"

@@ -3,11 +3,11 @@
 #include <QMainWindow>
 #include <filesystem>
 
-#include "GuiTest.h"
-#include "Platform.h"
-#include "ProgramFolder.h"
-#include "StartupCheck.h"
-#include "modMain.h"
+#include "app/StartupCheck.h"
+#include "app/modMain.h"
+#include "tests/support/ProgramFolder.h"
+#include "tests/support/gui/GuiTest.h"
+#include "ui/Platform.h"
 #include "zeviza/DatabaseFile.h"
 #include "zeviza/SchemaVersion.h"
 
