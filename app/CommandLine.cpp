@@ -4,7 +4,9 @@
 #include <array>
 #include <string_view>
 
+#include "reports/cli/ReportCommandLine.h"
 #include "ui/ProgramState.h"
+#include "ui/Terminal.h"
 
 namespace parlow {
 
@@ -44,7 +46,7 @@ const ToolkitOption* FindToolkitOption(std::string_view argument) {
 CommandLine Refused(std::string why) {
     CommandLine refused;
     refused.action = CommandLine::Action::Refuse;
-    refused.error = "parlow: " + std::move(why) + " (see parlow --help)";
+    refused.error = kMessagePrefix + std::move(why) + " (see parlow --help)";
     return refused;
 }
 
@@ -142,21 +144,31 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
 }
 
 std::string CommandLineHelp() {
-    return "Usage: parlow [option]...\n"
-           "A golf log: golfers, courses, games, statistics and score sheets.\n"
-           "\n"
-           "  --no-splash                                    start without the splash screen\n"
-           "  --report <layout> <parameter>... --pdf <file>  write one report to a PDF file, no "
-           "window\n"
-           "  --recompute-nine-hole-figures                  once, after a backup: work out stored "
-           "9-hole games' figures again\n"
-           "  --version                                      print the name and version, then end\n"
-           "  --help, -h                                     print this list, then end\n";
+    std::string help =
+        "Usage: parlow [option]...\n"
+        "A golf log: golfers, courses, games, statistics and score sheets.\n"
+        "\n"
+        "  --no-splash                                    start without the splash screen\n"
+        "  --report <layout> <parameter>... --pdf <file>  write one report to a PDF file, no "
+        "window\n"
+        "  --recompute-nine-hole-figures                  once, after a backup: work out stored "
+        "9-hole games' figures again\n"
+        "  --version                                      print the name and version, then end\n"
+        "  --help, -h                                     print this list, then end\n"
+        "\n"
+        "Report layouts and the values each takes, in order:\n";
+    for (const std::string& usage : reports::ReportLayoutUsages()) {
+        help += "  " + usage + "\n";
+    }
+    help += "\nExit status:\n";
+    for (const ExitStatusMeaning& exit : kExitStatuses) {
+        help += "  " + std::to_string(exit.status) + "  " + exit.meaning + "\n";
+    }
+    return help;
 }
 
 std::string VersionText() {
-    return "The Parlow's Log " + std::to_string(kVersionMajor) + "." +
-           std::to_string(kVersionMinor) + "." + std::to_string(kVersionRevision);
+    return "The Parlow's Log " + ProgramVersion();
 }
 
 }  // namespace parlow

@@ -60,6 +60,7 @@ StartupCheckResult RunStartupCheck(const std::filesystem::path& programFolder) {
         result.backup.kind = zeviza::BackupOutcome::Kind::Failed;
         result.backup.description = e.what();
     }
+    result.migration = zeviza::MigrateDatabase(programFolder);
     return result;
 }
 

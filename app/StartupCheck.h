@@ -9,6 +9,7 @@
 #include <string>
 
 #include "zeviza/DatabaseFile.h"
+#include "zeviza/SchemaVersion.h"
 
 namespace parlow {
 
@@ -16,6 +17,8 @@ struct StartupCheckResult {
     bool checkRun = false;  // false when the file was unchanged since its last passed check
     zeviza::IntegrityReport integrity;
     zeviza::BackupOutcome backup;
+    // After the backup, so that backup is the file as it was before an upgrade.
+    zeviza::MigrationOutcome migration;
 };
 
 // What the GUI thread does with the result, once.
@@ -29,8 +32,8 @@ void StartStartupCheck(const std::filesystem::path& programFolder, StartupCheckD
 // run. Returns at once when no work was started or it is long over.
 void WaitForStartupCheck();
 
-// The check and backup of one database, on the calling thread: what the
-// thread runs.
+// The check, backup and layout upgrade of one database, on the calling
+// thread: what the thread runs.
 StartupCheckResult RunStartupCheck(const std::filesystem::path& programFolder);
 
 }  // namespace parlow

@@ -12,6 +12,7 @@
 #include "reports/cli/ReportCommandLine.h"
 #include "ui/Platform.h"
 #include "ui/QtPrompts.h"
+#include "ui/Terminal.h"
 
 namespace {
 
@@ -33,13 +34,13 @@ int main(int argc, char** argv) {
     switch (command.action) {
         case parlow::CommandLine::Action::ShowHelp:
             std::cout << parlow::CommandLineHelp();
-            return 0;
+            return parlow::kExitDone;
         case parlow::CommandLine::Action::ShowVersion:
             std::cout << parlow::VersionText() << '\n';
-            return 0;
+            return parlow::kExitDone;
         case parlow::CommandLine::Action::Refuse:
             std::cerr << command.error << '\n';
-            return 2;
+            return parlow::kExitUsage;
         case parlow::CommandLine::Action::Run:
             break;
     }
@@ -55,7 +56,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("Parlow's Log");
     QApplication::setApplicationVersion("3.1.0");
     // Lets the desktop match the windows to the menu entry and its icon.
-    QGuiApplication::setDesktopFileName("parlow");
+    QGuiApplication::setDesktopFileName("com.parlowslog.parlow");
 
     parlow::QtPrompts prompts;
     zeviza::InstallPrompts(&prompts);

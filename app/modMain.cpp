@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "app/DatabaseUpgrade.h"
 #include "app/StartupCheck.h"
 #include "app/frmMain.h"
 #include "app/frmSplash.h"
@@ -190,6 +191,9 @@ void FinishStartupCheck(const StartupOptions& options, QPointer<QMainWindow> mai
         ShowNotice(main,
                    "No backup was made today: the disk is nearly full. Make room, and the "
                    "next start makes one.");
+    }
+    if (!StartupMayUseDatabase(result.migration, main.data())) {
+        EndStartup(options);
     }
 }
 

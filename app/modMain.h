@@ -8,6 +8,8 @@
 #include <functional>
 #include <memory>
 
+#include "ui/Terminal.h"
+
 class QMainWindow;
 
 namespace parlow {
@@ -23,7 +25,7 @@ struct StartupOptions {
 
 // The exit status of a start that was refused: a damaged or missing
 // database, a second copy, a folder that could not be made.
-inline constexpr int kStartRefused = 1;
+inline constexpr int kStartRefused = kExitRecordOrFile;
 
 struct StartupResult {
     bool run = false;  // true when the main window is up and the event loop should run

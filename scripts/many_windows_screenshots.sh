@@ -2,7 +2,7 @@
 # Screenshots of a dozen child windows under a virtual X display with a
 # window manager: cascaded, listed in the Window menu, tiled both ways, the
 # front one closed with Ctrl+F4, and a game history opened from its review
-# screen among them and alone. (scripts/window_screenshots.sh shows a
+# screen among them and alone. (scripts/screenshots.sh windows shows a
 # maximised screen.) The program
 # runs on a copy of the built program folder holding golfers, a course with a
 # name at the entry limit and a few games. They land in screenshots/ (not

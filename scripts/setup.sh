@@ -12,7 +12,8 @@ packages=(
   xvfb xauth x11-apps imagemagick xdotool openbox libxcb1-dev
   clang-format
   poppler-utils
-  dpkg-dev fakeroot file desktop-file-utils appstream
+  dpkg-dev fakeroot file desktop-file-utils appstream lintian man-db git
+  qt6-svg-dev
 )
 
 missing=()

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <memory>
+#include <system_error>
 
 #include "ui/UserFolder.h"
 #include "zeviza/ErrorLog.h"
@@ -20,6 +21,19 @@ std::unique_ptr<zeviza::Putt>& PuttSlot() {
 std::filesystem::path ExecutableFolder() {
     return std::filesystem::path(QCoreApplication::applicationDirPath().toStdString());
 }
+
+// The help, texts and pictures are the program's, so an upgrade brings its
+// own; a refresh that fails leaves the old ones and is tried at the next start.
+void KeepUserCopiesCurrent(const std::filesystem::path& installed,
+                           const std::filesystem::path& folder, bool firstStart) {
+    const std::string failure = firstStart ? NoteCopiedVersion(folder, ProgramVersion())
+                                           : RefreshUserCopies(installed, folder, ProgramVersion());
+    if (!failure.empty()) {
+        constexpr long kPathFileAccessError = 75;
+        zeviza::AppendErrorLog(folder, zeviza::LogEntryKind::Program, kPathFileAccessError, failure,
+                               "Refresh Program Files");
+    }
+}
 }  // namespace
 
 std::filesystem::path ProgramFolder() {
@@ -34,9 +48,13 @@ std::string PrepareProgramFolder() {
         return {};
     }
     const auto folder = UserProgramFolder();
-    std::string failure = MakeUserFolder(ExecutableFolder(), folder);
+    const auto installed = InstalledDataFolder(ExecutableFolder());
+    std::error_code ec;
+    const bool firstStart = !std::filesystem::exists(folder, ec);
+    std::string failure = MakeUserFolder(installed, folder);
     if (failure.empty()) {
         SetProgramFolder(folder);
+        KeepUserCopiesCurrent(installed, folder, firstStart);
         // A folder made by an older copy, or under another umask, is closed
         // to other accounts again at every start.
         if (const std::string open = MakeOwnerOnly(folder); !open.empty()) {

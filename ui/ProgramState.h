@@ -15,6 +15,12 @@ inline constexpr int kVersionMajor = 3;
 inline constexpr int kVersionMinor = 1;
 inline constexpr int kVersionRevision = 0;
 
+// "3.1.0"
+inline std::string ProgramVersion() {
+    return std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) + "." +
+           std::to_string(kVersionRevision);
+}
+
 // Where everything is read and written: the executable's own folder, or
 // for an installed copy the user's own folder (see UserFolder.h), unless a
 // test has set another. Every Putt the program makes connects below it.
@@ -22,8 +28,10 @@ std::filesystem::path ProgramFolder();
 void SetProgramFolder(const std::filesystem::path& folder);
 
 // An installed copy makes the user's folder from its templates on the first
-// start. Returns why that failed, or an empty text (also when there is
-// nothing to make).
+// start, and after an upgrade refreshes the user's copies of the help, texts
+// and pictures (a refresh that fails is written to the error log and the
+// old copies serve). Returns why the folder could not be made, or an empty
+// text (also when there is nothing to make).
 std::string PrepareProgramFolder();
 
 // Creates a new Putt, releasing the previous one, as each screen's load does.

@@ -3,8 +3,12 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <fstream>
+#include <sstream>
 #include <system_error>
+#include <vector>
 
 namespace parlow {
 
@@ -125,6 +129,108 @@ std::string MakeUserFolder(const fs::path& installedFolder, const fs::path& fold
         return closing;
     }
     return {};
+}
+
+namespace {
+
+std::vector<long> VersionParts(const std::string& version) {
+    std::vector<long> parts;
+    std::istringstream in(version);
+    std::string part;
+    while (std::getline(in, part, '.')) {
+        char* end = nullptr;
+        const long value = std::strtol(part.c_str(), &end, 10);
+        parts.push_back(end != part.c_str() && value > 0 ? value : 0);
+    }
+    return parts;
+}
+
+std::string CopiedVersion(const fs::path& folder) {
+    std::ifstream in(folder / kCopiedVersionFile);
+    std::string version;
+    std::getline(in, version);
+    return version;
+}
+
+// Copies one entry beside its old copy and swaps the two, so the user's
+// folder always holds a whole entry, old or new. Returns why it failed.
+std::string ReplaceEntry(const fs::path& from, const fs::path& entry) {
+    const std::string suffix = "-" + std::to_string(::getpid());
+    fs::path fresh = entry;
+    fresh += ".new" + suffix;
+    fs::path old = entry;
+    old += ".old" + suffix;
+    std::error_code ec;
+    std::error_code ignored;
+    fs::remove_all(fresh, ignored);
+    fs::copy(from, fresh, fs::copy_options::recursive, ec);
+    std::string failure = ec ? Failure(entry, ec) : MakeOwnerOnly(fresh);
+    const bool hadOld = failure.empty() && fs::exists(entry, ignored);
+    if (hadOld) {
+        fs::rename(entry, old, ec);
+    }
+    if (failure.empty() && !ec) {
+        fs::rename(fresh, entry, ec);
+        if (ec && hadOld) {
+            fs::rename(old, entry, ignored);
+        }
+    }
+    if (failure.empty() && ec) {
+        failure = Failure(entry, ec);
+    }
+    fs::remove_all(fresh, ignored);
+    fs::remove_all(old, ignored);
+    return failure;
+}
+
+}  // namespace
+
+fs::path InstalledDataFolder(const fs::path& executableFolder) {
+    return (executableFolder / PARLOW_DATA_FROM_PROGRAM).lexically_normal();
+}
+
+int CompareVersions(const std::string& a, const std::string& b) {
+    std::vector<long> left = VersionParts(a);
+    std::vector<long> right = VersionParts(b);
+    left.resize(std::max(left.size(), right.size()), 0);
+    right.resize(left.size(), 0);
+    return left < right ? -1 : (left == right ? 0 : 1);
+}
+
+std::string NoteCopiedVersion(const fs::path& folder, const std::string& version) {
+    fs::path making = folder / kCopiedVersionFile;
+    making += ".new";
+    {
+        std::ofstream out(making, std::ios::trunc);
+        out << version << '\n';
+        if (!out.flush()) {
+            return making.string() + ": cannot be written";
+        }
+    }
+    std::error_code ec;
+    fs::rename(making, folder / kCopiedVersionFile, ec);
+    return ec ? Failure(folder / kCopiedVersionFile, ec) : std::string();
+}
+
+std::string RefreshUserCopies(const fs::path& installedFolder, const fs::path& folder,
+                              const std::string& version) {
+    const std::string copied = CopiedVersion(folder);
+    if (!copied.empty() && CompareVersions(copied, version) >= 0) {
+        return {};
+    }
+    std::string failures;
+    for (const char* entry : kRefreshedEntries) {
+        std::error_code ec;
+        if (!fs::is_directory(installedFolder / entry, ec)) {
+            continue;
+        }
+        if (const std::string failure = ReplaceEntry(installedFolder / entry, folder / entry);
+            !failure.empty()) {
+            failures += (failures.empty() ? "" : "; ") + failure;
+        }
+    }
+    // Noted only when every entry is new, so a failed refresh is tried again.
+    return failures.empty() ? NoteCopiedVersion(folder, version) : failures;
 }
 
 }  // namespace parlow

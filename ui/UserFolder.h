@@ -32,6 +32,32 @@ std::filesystem::path ProgramFolderFor(const std::filesystem::path& executableFo
 std::string MakeUserFolder(const std::filesystem::path& installedFolder,
                            const std::filesystem::path& folder);
 
+// The installed files each user's folder is made from (share/parlow beside
+// the installed program's lib/.../parlow).
+std::filesystem::path InstalledDataFolder(const std::filesystem::path& executableFolder);
+
+// What an upgrade refreshes in a user's folder: the program's own files,
+// never the database or its backups.
+inline constexpr const char* kRefreshedEntries[] = {"help", "text", "images"};
+
+// Names the version whose files the user's folder holds copies of.
+inline constexpr const char* kCopiedVersionFile = ".copied-version";
+
+// Compares dotted version numbers part by part ("3.10.0" after "3.9.2"); a
+// missing part counts as 0. Negative, 0 or positive as a is older, the same
+// or newer than b.
+int CompareVersions(const std::string& a, const std::string& b);
+
+// After an upgrade: when `version` (the installed program's) is newer than
+// the copies in `folder` (or their version is not known), each refreshed
+// entry is copied anew from `installedFolder` beside the old one and renamed
+// into its place, then the new version is noted. An entry that cannot be
+// replaced keeps its old copy. Returns why something failed, or an empty text.
+std::string RefreshUserCopies(const std::filesystem::path& installedFolder,
+                              const std::filesystem::path& folder, const std::string& version);
+
+// Notes that `folder` holds the copies of `version`'s files (a folder just made).
+std::string NoteCopiedVersion(const std::filesystem::path& folder, const std::string& version);
 // The folder holds golfers' addresses and phone numbers: it and every folder
 // below it become 0700, every file 0600, whatever they were made with (an
 // older copy, the umask, a restore from elsewhere). Links are left alone.

@@ -6,13 +6,8 @@
 
 namespace parlow {
 
-QImage DrawProgramIcon(int size) {
-    QImage picture(size, size, QImage::Format_ARGB32_Premultiplied);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
+void PaintProgramIcon(QPainter& painter) {
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(size / 64.0, size / 64.0);
-
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(34, 139, 34));
     painter.drawEllipse(QRectF(4, 40, 56, 20));
@@ -34,6 +29,14 @@ QImage DrawProgramIcon(int size) {
     painter.setBrush(Qt::white);
     painter.setPen(QPen(QColor(120, 120, 120), 0.8));
     painter.drawEllipse(QRectF(40, 44, 7, 7));
+}
+
+QImage DrawProgramIcon(int size) {
+    QImage picture(size, size, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.scale(size / double(kProgramIconUnits), size / double(kProgramIconUnits));
+    PaintProgramIcon(painter);
     painter.end();
     return picture;
 }

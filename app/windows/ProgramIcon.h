@@ -3,7 +3,16 @@
 #include <QIcon>
 #include <QImage>
 
+class QPainter;
+
 namespace parlow {
+
+// The icon is drawn on a square of this many units a side.
+inline constexpr int kProgramIconUnits = 64;
+
+// Draws the icon in those units onto any painter: a picture, or the
+// desktop's scalable icon file.
+void PaintProgramIcon(QPainter& painter);
 
 QIcon ProgramIcon();
 

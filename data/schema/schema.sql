@@ -309,3 +309,8 @@ CREATE TABLE tblCanada (
 
 CREATE INDEX idxGamesGolfer ON tblGames (GolferID);
 CREATE INDEX idxGamesClub ON tblGames (ClubID);
+
+-- The layout version (zeviza/SchemaVersion.h, kSchemaVersion). A layout
+-- change raises both and adds the step that brings older files up to it
+-- (data/src/SchemaMigration.cpp).
+PRAGMA user_version = 1;

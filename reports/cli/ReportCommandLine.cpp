@@ -36,6 +36,21 @@ QString OneLine(QString text) {
 
 }  // namespace
 
+std::vector<std::string> ReportLayoutUsages() {
+    std::vector<std::string> usages;
+    for (const ReportCommand& command : ReportCommands()) {
+        if (!IsKnownLayout(command.layout)) {
+            continue;
+        }
+        std::string usage = command.layout;
+        for (const std::string& parameter : command.parameters) {
+            usage += " <" + parameter + ">";
+        }
+        usages.push_back(usage);
+    }
+    return usages;
+}
+
 int RenderReport(const ReportRequest& request, const std::filesystem::path& programFolder,
                  QString* error) {
     auto fail = [error](int status, const QString& reason) {
@@ -87,7 +102,7 @@ int RunReportCommandLine(int argc, char** argv, const ReportRequest& request) {
     // the desktop it runs on.
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
         if (type == QtCriticalMsg || type == QtFatalMsg) {
-            std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+            std::fprintf(stderr, "%s%s\n", kMessagePrefix, text.toLocal8Bit().constData());
         }
     });
     // A report needs no display: it draws the same pages offscreen.
@@ -95,14 +110,14 @@ int RunReportCommandLine(int argc, char** argv, const ReportRequest& request) {
     QApplication application(argc, argv);
     // An installed copy's first run makes the user's folder it reads from.
     if (const std::string failure = PrepareProgramFolder(); !failure.empty()) {
-        std::fprintf(stderr, "Parlow: %s\n",
+        std::fprintf(stderr, "%s%s\n", kMessagePrefix,
                      OneLine(QString::fromStdString(failure)).toLocal8Bit().constData());
         return kReportFailed;
     }
     QString error;
     const int status = RenderReport(request, ProgramFolder(), &error);
     if (status != kReportWritten) {
-        std::fprintf(stderr, "Parlow: %s\n", error.toLocal8Bit().constData());
+        std::fprintf(stderr, "%s%s\n", kMessagePrefix, error.toLocal8Bit().constData());
     }
     return status;
 }

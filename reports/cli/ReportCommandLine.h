@@ -10,14 +10,23 @@
 // and no file.
 #include <QString>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "reports/cli/ReportRequest.h"
+#include "ui/Terminal.h"
 
 namespace parlow::reports {
 
-inline constexpr int kReportWritten = 0;
-inline constexpr int kReportFailed = 1;     // no such record, unreadable database, unwritable file
-inline constexpr int kReportMisworded = 2;  // unknown layout, wrong number of values
+inline constexpr int kReportWritten = kExitDone;
+inline constexpr int kReportFailed =
+    kExitRecordOrFile;  // no such record, unreadable database, unwritable file
+inline constexpr int kReportMisworded = kExitUsage;  // unknown layout, wrong number of values
+
+// Every layout the command line writes, with the values it takes, one line
+// each: "rptGameStats <FullName> <GameID>". Made from the report commands,
+// so a new layout is listed by itself.
+std::vector<std::string> ReportLayoutUsages();
 
 // Starts an offscreen application of its own, renders the request (read
 // from the command line by the program's parser) for the program's own

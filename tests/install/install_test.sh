@@ -2,7 +2,8 @@
 # Installs the build into a temporary prefix and starts the installed program
 # as two users would: each gets a log folder of their own under their data
 # folder, made from the installed files on the first start and kept on the
-# next, and the installed tree is never written to.
+# next; an upgrade refreshes their help, texts and pictures but not their
+# logs; and the installed tree is never written to.
 #   install_test.sh <build folder>
 set -uo pipefail
 build=$1
@@ -16,6 +17,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null || { fail "cmake --instal
 tree_sums "$prefix" >"$work/installed.sums"
 
 parlow=$prefix/bin/parlow
+templates=$prefix/share/parlow
 ann=$work/ann/.local/share
 mine=$ann/parlow
 golfers() { sqlite3 "$mine/green/parlow.plg" "SELECT FullName FROM tblGolfer ORDER BY ID"; }
@@ -24,7 +26,7 @@ golfers() { sqlite3 "$mine/green/parlow.plg" "SELECT FullName FROM tblGolfer ORD
 check "first start of the installed program" start_program "$parlow" "$ann"
 for file in green/parlow.plg help/plg.hlp "help/The Parlow Log Help.rtf" text/About.rtf \
   images/kw6182.gif images/kw-logo01.gif images/kw-logo02.gif; do
-  check "$file copied into the user's folder" cmp -s "$prefix/lib/parlow/$file" "$mine/$file"
+  check "$file copied into the user's folder" cmp -s "$templates/$file" "$mine/$file"
 done
 check "the lock file lives in the user's folder" test -f "$mine/.parlow.lock"
 for file in Parlow libzeviza.so installed-copy; do
@@ -38,6 +40,22 @@ sqlite3 "$mine/green/parlow.plg" \
   fail "adding a golfer to the user's database"
 check "second start of the installed program" start_program "$parlow" "$ann"
 check "the user's golfer survives the second start" test "$(golfers)" = "Zoë O'Brien"
+
+# An upgrade over copies an older version made (here: one that noted no
+# version, as 3.1.0 before this): the help, texts and pictures are the
+# installed ones again, the log and its backups are as they were.
+rm "$mine/.copied-version"
+echo "an old help page" >"$mine/help/plg.hlp"
+rm "$mine/images/kw-logo01.gif"
+log_before=$(sha256sum <"$mine/green/parlow.plg")
+(cd "$mine/green" && find backup -type f -exec sha256sum {} +) >"$work/backups.sums"
+check "start after an upgrade" start_program "$parlow" "$ann"
+check "the help is the new version's" cmp -s "$templates/help/plg.hlp" "$mine/help/plg.hlp"
+check "a picture the old copy lacked is back" test -f "$mine/images/kw-logo01.gif"
+check "the copies note the version" test "$(cat "$mine/.copied-version")" = 3.1.0
+check "the user's log is untouched by the upgrade" test "$(sha256sum <"$mine/green/parlow.plg")" = "$log_before"
+check "the user's backups are untouched by the upgrade" \
+  bash -c 'cd "$1" && test -s "$2" && sha256sum --quiet -c "$2"' _ "$mine/green" "$work/backups.sums"
 
 # Two users at once: each has their own log and their own lock.
 bob=$work/bob/data

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 namespace {
@@ -99,6 +100,30 @@ TEST(CommandLineTest, HelpListsEveryOptionOnALineOfItsOwn) {
     }
     const auto hidden = parlow::CommandLineHelp().find("--exit-when-shown");
     EXPECT_EQ(hidden, std::string::npos);
+}
+
+TEST(CommandLineTest, HelpListsEveryReportLayoutWithItsValuesAndTheExitStatuses) {
+    std::istringstream help(parlow::CommandLineHelp());
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(help, line);) {
+        lines.push_back(line);
+    }
+    auto has = [&](const std::string& wanted) {
+        return std::find(lines.begin(), lines.end(), wanted) != lines.end();
+    };
+    for (const char* layout :
+         {"rptGameStats <FullName> <GameID>", "rptClubData <ClubID>", "rptScoreCard <ClubID>",
+          "rptGames18Hist <GolferID>", "rptGames9Hist <GolferID>", "rptGolfer18Stats <GolferID>",
+          "rptGolfer9Stats <GolferID>", "rptScore18Stats <GolferID>",
+          "rptScore9Stats <GolferID>"}) {
+        EXPECT_TRUE(has("  " + std::string(layout))) << layout;
+    }
+    for (const char* status : {"  0  ", "  1  a record or file problem", "  2  the command line"}) {
+        EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
+                                [&](const std::string& l) { return l.starts_with(status); }),
+                  1)
+            << status;
+    }
 }
 
 }  // namespace

@@ -141,7 +141,7 @@ TEST_F(ReportCommandLineTest, TheProgramRendersWithoutADisplayBesideARunningCopy
 
     QFile::remove(Pdf());
     EXPECT_EQ(run({"--report", "rptGames18Hist", "--pdf", Pdf()}, &errors), kReportMisworded);
-    EXPECT_TRUE(errors.startsWith("Parlow: rptGames18Hist takes 1 value(s)"))
+    EXPECT_TRUE(errors.startsWith("parlow: rptGames18Hist takes 1 value(s)"))
         << errors.toStdString();
     EXPECT_EQ(errors.count('\n'), 1);
     EXPECT_FALSE(QFile::exists(Pdf()));

@@ -1,0 +1,71 @@
+#include <SQLiteCpp/SQLiteCpp.h>
+
+#include <QMainWindow>
+#include <filesystem>
+
+#include "app/StartupCheck.h"
+#include "app/modMain.h"
+#include "tests/support/ProgramFolder.h"
+#include "tests/support/gui/GuiTest.h"
+#include "ui/Platform.h"
+#include "zeviza/DatabaseFile.h"
+#include "zeviza/SchemaVersion.h"
+
+// Start-up brings a log of an older layout up to date after its backup, and
+// stops at one of a newer layout, telling the user, with the file untouched.
+
+namespace {
+
+using testing_support::GuiTest;
+using testing_support::ReadFile;
+
+class DatabaseUpgradeTest : public GuiTest {
+  protected:
+    parlow::StartupResult Start() {
+        parlow::StartupOptions options;
+        options.showSplash = false;
+        options.shutDown = [this] { ++shutDowns; };
+        auto started = parlow::Main(options);
+        // The upgrade runs with the check and backup behind the shown window.
+        parlow::WaitForStartupCheck();
+        return started;
+    }
+    void SetVersion(int version) {
+        folder.Exec("PRAGMA user_version = " + std::to_string(version) + ";");
+    }
+    int shutDowns = 0;
+};
+
+TEST_F(DatabaseUpgradeTest, AnOlderLogIsBroughtUpToDateAndTheProgramStarts) {
+    SetVersion(0);
+    auto started = Start();
+    ASSERT_TRUE(started.run);
+    EXPECT_TRUE(started.mainWindow->isVisible());
+    EXPECT_TRUE(prompts.Shown().empty());
+    EXPECT_EQ(shutDowns, 0);
+    EXPECT_EQ(zeviza::SchemaVersionOf(folder.Database()), zeviza::kSchemaVersion);
+    const auto backup = zeviza::NewestBackup(folder.Path());
+    ASSERT_TRUE(backup.has_value());
+    EXPECT_EQ(zeviza::SchemaVersionOf(*backup), 0);
+    delete started.mainWindow;
+}
+
+TEST_F(DatabaseUpgradeTest, ALogOfANewerVersionStopsTheStartAndIsLeftAsItIs) {
+    SetVersion(zeviza::kSchemaVersion + 1);
+    const std::string before = ReadFile(folder.Database());
+    auto started = Start();
+    EXPECT_TRUE(started.mainWindow == nullptr || !started.mainWindow->isVisible());
+    ASSERT_EQ(prompts.Shown().size(), 1u);
+    EXPECT_EQ(prompts.Last().title, " ERROR - DATABASE TOO NEW");
+    EXPECT_EQ(prompts.Last().icon, zeviza::Icon::Critical);
+    EXPECT_NE(prompts.Last().text.find(folder.Database().string() +
+                                       " was made by a newer version of The Parlow's Log"),
+              std::string::npos)
+        << prompts.Last().text;
+    EXPECT_NE(folder.ReadErrorLog().find("Database Upgrade"), std::string::npos);
+    EXPECT_EQ(shutDowns, 1);
+    EXPECT_TRUE(ReadFile(folder.Database()) == before) << "the log changed";
+    delete started.mainWindow;
+}
+
+}  // namespace
