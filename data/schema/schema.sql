@@ -294,7 +294,8 @@ CREATE TABLE tblGames (
     TotalPutts18 INTEGER NOT NULL DEFAULT 0,
     GrossStrokes18 INTEGER NOT NULL DEFAULT 0,
     NetStrokes18 INTEGER NOT NULL DEFAULT 0,
-    AddDate TEXT
+    AddDate TEXT,
+    ModDate TEXT
 );
 
 CREATE TABLE tblStates (
@@ -313,4 +314,4 @@ CREATE INDEX idxGamesClub ON tblGames (ClubID);
 -- The layout version (zeviza/SchemaVersion.h, kSchemaVersion). A layout
 -- change raises both and adds the step that brings older files up to it
 -- (data/src/SchemaMigration.cpp).
-PRAGMA user_version = 1;
+PRAGMA user_version = 2;

@@ -239,8 +239,8 @@ Columns GameRow(Putt& putt, NewGame& g) {
 }
 
 // The row as AddGame writes it, for the game already stored under that
-// identifier: its GameID and AddDate stay, and the totals of the other length
-// go back to 0, as in a new row of this length.
+// identifier: its GameID and AddDate stay, ModDate notes the correction, and the totals of the
+// other length go back to 0, as in a new row of this length.
 Columns ReplacementRow(Putt& putt, NewGame& game) {
     Columns columns;
     for (auto& column : GameRow(putt, game)) {
@@ -253,6 +253,7 @@ Columns ReplacementRow(Putt& putt, NewGame& game) {
          {"TotalGross", "TotalNet", "TotalPutts", "GrossStrokes", "NetStrokes"}) {
         columns.push_back({total + other, Value(0)});
     }
+    columns.push_back({"ModDate", Value(detail::NowText())});
     return columns;
 }
 

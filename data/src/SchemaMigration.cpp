@@ -36,6 +36,8 @@ constexpr MigrationStep kSteps[] = {
     // Files shipped by 3.1.0 before the layout carried a number: the same
     // layout, only stamped.
     {1, ""},
+    // A corrected game notes when it was corrected; a game never corrected has none.
+    {2, "ALTER TABLE tblGames ADD COLUMN ModDate TEXT;"},
 };
 static_assert(std::size(kSteps) == kSchemaVersion &&
                   kSteps[std::size(kSteps) - 1].to == kSchemaVersion,

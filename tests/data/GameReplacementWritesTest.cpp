@@ -70,6 +70,8 @@ TEST_F(GameReplacementWritesTest, KeepsTheRowInPlaceAndEveryStatisticTheSumOfThe
         EXPECT_EQ(folder.Count("SELECT COUNT(*) FROM tblGames"), 2);
         EXPECT_EQ(Column("ID"), id);
         EXPECT_EQ(Column("AddDate"), added);
+        EXPECT_EQ(Column("ModDate").size(), 19u);  // YYYY-MM-DD HH:MM:SS
+        EXPECT_EQ(Column("ModDate", "G2"), "");    // never corrected
         EXPECT_EQ(Column("GolferID"), c.golferID);
         EXPECT_EQ(Column("ClubID"), course.id);
         EXPECT_EQ(Column("PlayDate"), "2024-06-01 00:00:00");

@@ -12,7 +12,7 @@ namespace zeviza {
 
 // The layout of data/schema/schema.sql. Files the program shipped before it
 // carried a version read 0 and have the layout of version 1.
-inline constexpr int kSchemaVersion = 1;
+inline constexpr int kSchemaVersion = 2;
 
 // The file's layout version; throws Error when it cannot be read.
 int SchemaVersionOf(const std::filesystem::path& file);

@@ -37,6 +37,8 @@ class DatabaseUpgradeTest : public GuiTest {
 };
 
 TEST_F(DatabaseUpgradeTest, AnOlderLogIsBroughtUpToDateAndTheProgramStarts) {
+    // The layout 3.1.0 shipped: no modification date for games yet.
+    folder.Exec("ALTER TABLE tblGames DROP COLUMN ModDate;");
     SetVersion(0);
     auto started = Start();
     ASSERT_TRUE(started.run);
