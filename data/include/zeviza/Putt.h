@@ -49,6 +49,8 @@ class Putt {
     RecordSetPtr LoadCanada();
     RecordSetPtr LoadGolferEdit(const std::string& strGolferID);
     RecordSetPtr LoadGolfer();
+    // Every game of the golfer in play order; a failed read throws.
+    RecordSetPtr LoadTrendGames(const std::string& strGolferID);
 
     // --- golfer writes ---
     bool AddGolfer(TextArray& strText, std::int16_t intAge, float sngHandicap);
