@@ -4,6 +4,7 @@
 #include "GameScreens.h"
 #include "GolferScreens.h"
 #include "review/ReviewScreens.h"
+#include "trends/TrendScreens.h"
 
 namespace parlow {
 
@@ -60,6 +61,9 @@ std::vector<ScreenCommand> MakeScreenCommands() {
         {"mnuRptStrokeStats",
          {PlayedGamesExist(kNoGames), GolfersExist(kNoGolfers)},
          [] { return reports::CreateReviewScreen("frmGolferStrokeStats"); }},
+        {"mnuRptTrends",
+         {PlayedGamesExist(kNoGames), GolfersExist(kNoGolfers)},
+         [] { return reports::CreateTrendsScreen(); }},
     };
 }
 

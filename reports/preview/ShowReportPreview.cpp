@@ -6,6 +6,7 @@
 #include <QMdiSubWindow>
 
 #include "BusyCursor.h"
+#include "MainWindowArea.h"
 #include "ReportPreview.h"
 #include "Reports.h"
 #include "engine/Report.h"
@@ -14,17 +15,6 @@
 namespace parlow::reports {
 
 namespace {
-
-QMdiArea* MainWindowArea() {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (auto* main = qobject_cast<QMainWindow*>(window)) {
-            if (auto* area = qobject_cast<QMdiArea*>(main->centralWidget())) {
-                return area;
-            }
-        }
-    }
-    return nullptr;
-}
 
 // A layout exists once: a new result replaces the preview of the last one.
 void CloseOpenPreview(QMdiArea* area, const QString& name) {
