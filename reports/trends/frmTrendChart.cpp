@@ -41,6 +41,7 @@ namespace {
 // Markers on every round while they can be told apart; a long history is
 // read from its line.
 constexpr std::size_t kMostMarkedPoints = 60;
+constexpr std::size_t kMostSmoothedPoints = 1000;
 constexpr double kDayMs = 86'400'000.0;
 // A window's charts about 10 inches across at some 300 dots an inch.
 constexpr qreal kPaperScale = 3.0;
@@ -141,7 +142,8 @@ QChartView* frmTrendChart::AddChart(const QString& title, const QString& valueTi
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->setMargins(QMargins(4, 4, 4, 4));
     auto* view = new QChartView(chart, panel_);
-    view->setRenderHint(QPainter::Antialiasing);
+    // Smoothing thousands of segments a pixel apart costs more than it shows.
+    view->setRenderHint(QPainter::Antialiasing, series_.gross.size() <= kMostSmoothedPoints);
     view->setMinimumSize(320, 220);
     auto* time = new QDateTimeAxis;
     time->setFormat("MMM yyyy");
