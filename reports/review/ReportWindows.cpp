@@ -7,6 +7,8 @@
 
 #include "ReportEnvironment.h"
 #include "Reports.h"
+#include "WindowArrangement.h"
+#include "WindowDetail.h"
 
 namespace parlow::reports {
 
@@ -55,9 +57,10 @@ QMdiSubWindow* OpenReport(const std::string& command, const std::string& layout,
     }
     window->setProperty(kLayoutProperty, QString::fromStdString(layout));
     window->setProperty(kValuesProperty, shown);
+    SetWindowDetail(window, shown.join(", "));
     Windows()[command] = window;
     if (QMdiArea* area = window->mdiArea()) {
-        area->cascadeSubWindows();
+        CascadeWindows(area);
     }
     return window;
 }
