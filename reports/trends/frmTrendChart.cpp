@@ -18,7 +18,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QSaveFile>
-#include <QStandardPaths>
 #include <QToolBar>
 #include <QToolTip>
 #include <QVBoxLayout>
@@ -32,6 +31,7 @@
 #include "QtPrompts.h"
 #include "ScreenHeading.h"
 #include "ScreenSteps.h"
+#include "preview/PdfFolder.h"
 #include "review/ReviewList.h"
 
 namespace parlow::reports {
@@ -278,14 +278,14 @@ void frmTrendChart::SaveAs() {
     // A golfer's name must not carry a folder separator into the dialog.
     QString name = windowTitle();
     name.replace(':', ' ').replace('/', '-');
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     QString filter;
-    QString file = QFileDialog::getSaveFileName(this, "Save Chart",
-                                                QDir(folder).filePath(name.simplified() + ".png"),
-                                                "PNG images (*.png);;PDF files (*.pdf)", &filter);
+    QString file = QFileDialog::getSaveFileName(
+        this, "Save Chart", QDir(PdfStartingFolder()).filePath(name.simplified() + ".png"),
+        "PNG images (*.png);;PDF files (*.pdf)", &filter);
     if (file.isEmpty()) {
         return;
     }
+    RememberPdfFolder(file);
     const bool pdf = filter.startsWith("PDF");
     if (!file.endsWith(".png", Qt::CaseInsensitive) &&
         !file.endsWith(".pdf", Qt::CaseInsensitive)) {
