@@ -195,8 +195,10 @@ TEST_F(StoredTrends, TheSeriesOfAGolfersStoredGames) {
     // MakeGame keeps 2 x 18 - 1 + seed % 4 putts and misses (seed x 7 + slot x 3) % 5
     // greens; seed is over % 4.
     EXPECT_EQ(Values(all.putts), (std::vector<double>{37, 37, 35, 35, 35, 37}));
-    for (std::size_t i = 0; i < all.greensHit.size(); ++i) {
-        const TrendRound& round = trends::ChooseRounds(rounds, 18, Period::All, "")[i];
+    const auto eighteens = trends::ChooseRounds(rounds, 18, Period::All, "");
+    ASSERT_EQ(all.greensHit.size(), eighteens.size());
+    for (std::size_t i = 0; i < eighteens.size(); ++i) {
+        const TrendRound& round = eighteens[i];
         EXPECT_DOUBLE_EQ(all.greensHit[i].value, 100.0 * (18 - round.greensMissed) / 18);
         EXPECT_DOUBLE_EQ(all.fairwaysHit[i].value, 100.0 * (14 - round.fairwaysMissed) / 14);
     }
