@@ -1,10 +1,10 @@
-#include "CommandLine.h"
+#include "app/CommandLine.h"
 
 #include <algorithm>
 #include <array>
 #include <string_view>
 
-#include "ProgramState.h"
+#include "ui/ProgramState.h"
 
 namespace parlow {
 
@@ -71,6 +71,8 @@ class Parser {
             result_.showSplash = false;
         } else if (argument == "--exit-when-shown") {
             result_.exitWhenShown = true;
+        } else if (argument == "--recompute-nine-hole-figures") {
+            result_.recomputeNineHoleFigures = true;
         } else if (argument == "--report") {
             return TakeReport();
         } else if (argument == "--pdf") {
@@ -146,6 +148,8 @@ std::string CommandLineHelp() {
            "  --no-splash                                    start without the splash screen\n"
            "  --report <layout> <parameter>... --pdf <file>  write one report to a PDF file, no "
            "window\n"
+           "  --recompute-nine-hole-figures                  once, after a backup: work out stored "
+           "9-hole games' figures again\n"
            "  --version                                      print the name and version, then end\n"
            "  --help, -h                                     print this list, then end\n";
 }

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/ReportRequest.h"
+#include "reports/cli/ReportRequest.h"
 
 namespace parlow {
 
@@ -17,6 +17,8 @@ struct CommandLine {
     // Hidden: ends the program once its main window is drawn (start-up timing).
     bool exitWhenShown = false;
     std::optional<reports::ReportRequest> report;
+    // The one-time mending of nine-hole games stored by an earlier version.
+    bool recomputeNineHoleFigures = false;
     // Why the command line was refused, one line for standard error.
     std::string error;
 };

@@ -5,12 +5,13 @@
 #include <QWindow>
 #include <iostream>
 
-#include "CommandLine.h"
-#include "Platform.h"
-#include "QtPrompts.h"
-#include "StartupCheck.h"
-#include "cli/ReportCommandLine.h"
-#include "modMain.h"
+#include "app/CommandLine.h"
+#include "app/StartupCheck.h"
+#include "app/modMain.h"
+#include "games/RefigureCommand.h"
+#include "reports/cli/ReportCommandLine.h"
+#include "ui/Platform.h"
+#include "ui/QtPrompts.h"
 
 namespace {
 
@@ -41,6 +42,9 @@ int main(int argc, char** argv) {
             return 2;
         case parlow::CommandLine::Action::Run:
             break;
+    }
+    if (command.recomputeNineHoleFigures) {
+        return parlow::games::RunRefigureCommandLine(argc, argv);
     }
     // A report from the command line opens no window and takes no lock.
     if (command.report) {

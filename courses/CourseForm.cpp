@@ -1,4 +1,4 @@
-#include "CourseForm.h"
+#include "courses/CourseForm.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -7,13 +7,13 @@
 #include <QRadioButton>
 #include <optional>
 
-#include "CheckPrompt.h"
-#include "FieldBehaviour.h"
-#include "QtPrompts.h"
-#include "ScreenSteps.h"
-#include "StateList.h"
+#include "ui/QtPrompts.h"
+#include "ui/ScreenSteps.h"
+#include "ui/fields/CheckPrompt.h"
+#include "ui/fields/FieldBehaviour.h"
+#include "ui/fields/StateList.h"
 
-namespace courses {
+namespace parlow::courses {
 namespace {
 
 // A handicap field marks the hole label of its column in red.
@@ -201,6 +201,7 @@ CourseEntry CourseForm::Entry() const {
         *texts[box] = Text(txtBox[box]);
     }
     entry.state = cboBox->currentText().toStdString();
+    entry.stateListed = parlow::ShowsListedState(*cboBox);
     for (int hole = 0; hole < 18; ++hole) {
         entry.par[hole] = Text(numBox[ParBox(hole)]);
         entry.hcap[hole] = Text(capBox[hole]);
@@ -295,6 +296,10 @@ QWidget* CourseForm::FieldFor(CourseFocus focus) const {
             return cboBox;
         case CourseControl::NumBox:
             return numBox.at(focus.index);
+        case CourseControl::CapBox:
+            return capBox.at(focus.index);
+        case CourseControl::StatBox:
+            return statBox.at(focus.index);
         default:
             return nullptr;
     }
@@ -304,4 +309,4 @@ bool Passes(const CourseCheckResult& result, QWidget* field) {
     return parlow::PassesCheck(result.pass, result.message, result.icon, field);
 }
 
-}  // namespace courses
+}  // namespace parlow::courses

@@ -1,17 +1,18 @@
-#include "frmAddClub.h"
+#include "courses/frmAddClub.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "BusyCursor.h"
-#include "CourseForm.h"
-#include "CourseSave.h"
-#include "QtPrompts.h"
-#include "ScreenHeading.h"
-#include "ScreenSteps.h"
+#include "courses/CourseForm.h"
+#include "courses/CourseSave.h"
+#include "ui/BusyCursor.h"
+#include "ui/QtPrompts.h"
+#include "ui/RecordNotice.h"
+#include "ui/ScreenHeading.h"
+#include "ui/ScreenSteps.h"
 
-namespace courses {
+namespace parlow::courses {
 namespace {
 
 constexpr const char* kCaption = "Add New Club / Course Record";
@@ -29,9 +30,9 @@ std::optional<std::string> NewClubIdentifier() {
     return id;
 }
 
-bool AddCourse(const CourseEntry& entry, const std::string& id) {
+bool AddCourse(const QWidget* screen, const CourseEntry& entry, const std::string& id) {
     ClubRecordArgs args = BuildClubRecordArgs(entry, CourseScreen::Entry, id);
-    return parlow::PuttStep([&args](zeviza::Putt& putt) {
+    return parlow::WriteStep(screen, parlow::RecordKind::Courses, [&args](zeviza::Putt& putt) {
         return putt.AddClub(args.strText, args.intNumbers, args.intCaps, args.intStats,
                             args.sngRating);
     });
@@ -69,7 +70,7 @@ void frmAddClub::Save() {
         if (id && !TeesChosen(*entry)) {
             return;
         }
-        saved = id && AddCourse(*entry, *id);
+        saved = id && AddCourse(this, *entry, *id);
     }
     if (!saved) {
         parlow::ShowMessage("Record NOT Saved", zeviza::Icon::Critical);
@@ -88,4 +89,4 @@ void frmAddClub::Clear() {
     form->txtBox[0]->setFocus(Qt::OtherFocusReason);
 }
 
-}  // namespace courses
+}  // namespace parlow::courses

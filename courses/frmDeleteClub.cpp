@@ -1,4 +1,4 @@
-#include "frmDeleteClub.h"
+#include "courses/frmDeleteClub.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -7,21 +7,27 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "BusyCursor.h"
-#include "FieldBehaviour.h"
-#include "RecordList.h"
-#include "RemovalScreen.h"
-#include "ScreenHeading.h"
-#include "ScreenSteps.h"
-#include "ValueLabel.h"
+#include "ui/BusyCursor.h"
+#include "ui/RecordNotice.h"
+#include "ui/RemovalScreen.h"
+#include "ui/ScreenHeading.h"
+#include "ui/ScreenSteps.h"
+#include "ui/fields/FieldBehaviour.h"
+#include "ui/fields/RecordList.h"
+#include "ui/fields/ValueLabel.h"
 
-namespace courses {
+namespace parlow::courses {
 namespace {
 
 constexpr const char* kCaption = "Remove Club Records";
 const parlow::RemovalTexts kRemovalTexts = {"Select a Course record to remove",
                                             zeviza::Icon::Warning, "Club Record Removed",
                                             "Club Record NOT Removed"};
+constexpr const char* kChanged =
+    "Club Record NOT Removed\r\n\r\nThis course was changed or removed since the list was "
+    "opened.\r\nThe list now shows the courses as they are stored.";
+// The games at the course go with it.
+constexpr parlow::RecordKinds kWrites = {parlow::RecordKind::Courses, parlow::RecordKind::Games};
 
 enum Column : int { kIdColumn, kNameColumn, kCityColumn, kTeesColumn };
 
@@ -35,6 +41,12 @@ frmDeleteClub::frmDeleteClub(QWidget* parent) : QWidget(parent) {
     auto* behaviour = new parlow::FieldBehaviour(this, {}, cmdDelete);
     behaviour->AddRecordList(lvClub, [this](QTreeWidgetItem* row) { ShowSelectedCourse(row); });
     FillCourseView();
+    parlow::RefillOnWrite(this, parlow::RecordKind::Courses, [this] {
+        parlow::RefillKeepingChoice(
+            lvClub, lblID->text(), [this] { FillCourseView(); },
+            [this](const QModelIndex& row) { ShowSelectedCourse(lvClub->topLevelItem(row.row())); },
+            [this] { Clear(); });
+    });
     connect(cmdDelete, &QPushButton::clicked, this, &frmDeleteClub::Remove);
     connect(cmdClear, &QPushButton::clicked, this, &frmDeleteClub::Clear);
 }
@@ -80,13 +92,24 @@ void frmDeleteClub::ShowSelectedCourse(QTreeWidgetItem* row) {
     lblTees->setText(row->text(kTeesColumn));
 }
 
-// Acts on the course shown in the labels, not on the list's selection.
+// Acts on the course shown in the labels, not on the list's selection, and
+// only while the stored course is still the one shown there.
 void frmDeleteClub::Remove() {
     std::string id = lblID->text().toStdString();
-    if (parlow::RemoveChosen(lblID->text(), kRemovalTexts,
-                             [&id](zeviza::Putt& putt) { return putt.DeleteClub(id); })) {
+    const auto afresh = [this] {
         Clear();
         FillCourseView();
+    };
+    const parlow::ShownWrite write{
+        this, kWrites,
+        parlow::ShownColumns(
+            {{"ClubName", lblClub->text()}, {"City", lblCity->text()}, {"Tees", lblTees->text()}}),
+        kChanged, afresh};
+    if (parlow::RemoveChosen(lblID->text(), kRemovalTexts, write,
+                             [&id](zeviza::Putt& putt, zeviza::ShownRecord* shown) {
+                                 return putt.DeleteClub(id, shown);
+                             })) {
+        afresh();
     }
 }
 
@@ -94,4 +117,4 @@ void frmDeleteClub::Clear() {
     parlow::ClearValues({lblID, lblClub, lblCity, lblTees});
 }
 
-}  // namespace courses
+}  // namespace parlow::courses

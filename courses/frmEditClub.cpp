@@ -1,4 +1,4 @@
-#include "frmEditClub.h"
+#include "courses/frmEditClub.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -9,18 +9,25 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "BusyCursor.h"
-#include "CourseForm.h"
-#include "CourseSave.h"
-#include "FieldBehaviour.h"
-#include "QtPrompts.h"
-#include "ScreenHeading.h"
-#include "ScreenSteps.h"
+#include "courses/CourseForm.h"
+#include "courses/CourseSave.h"
+#include "ui/BusyCursor.h"
+#include "ui/QtPrompts.h"
+#include "ui/RecordNotice.h"
+#include "ui/ScreenHeading.h"
+#include "ui/ScreenSteps.h"
+#include "ui/ShownWrite.h"
+#include "ui/fields/FieldBehaviour.h"
 
-namespace courses {
+namespace parlow::courses {
 namespace {
 
 constexpr const char* kCaption = "Edit Club / Course Record";
+constexpr const char* kChanged =
+    "Record NOT Updated\r\n\r\nThis course was changed or removed since it was chosen.\r\n"
+    "The list now shows the courses as they are stored: choose the course again.";
+// The games on the course take its new name, tees and card.
+constexpr parlow::RecordKinds kWrites = {parlow::RecordKind::Courses, parlow::RecordKind::Games};
 
 bool IsEnter(const QEvent* event) {
     if (event->type() != QEvent::KeyPress) {
@@ -52,6 +59,7 @@ frmEditClub::frmEditClub(QWidget* parent) : QWidget(parent) {
     layout->addWidget(form);
 
     FillCourseList();
+    parlow::RefillOnWrite(this, parlow::RecordKind::Courses, [this] { RefillKeepingChoice(); });
     connect(cboClub[0], &QComboBox::currentIndexChanged, this, &frmEditClub::LoadSelectedCourse);
     connect(form->cmdSave, &QPushButton::clicked, this, &frmEditClub::Save);
     connect(form->cmdClear, &QPushButton::clicked, this, &frmEditClub::Clear);
@@ -99,6 +107,24 @@ void frmEditClub::FillCourseList() {
     }
 }
 
+void frmEditClub::RefillKeepingChoice() {
+    const QString id = QString::fromStdString(LoadedClubID());
+    FillCourseList();
+    const int position = id.isEmpty() ? -1 : cboClub[1]->findText(id);
+    ChooseQuietly(position);
+    if (position < 0) {
+        loaded_ = {};
+    }
+}
+
+// Moves both lists without loading the course into the form.
+void frmEditClub::ChooseQuietly(int position) {
+    const QSignalBlocker blockNames(cboClub[0]);
+    for (QComboBox* list : cboClub) {
+        list->setCurrentIndex(position);
+    }
+}
+
 void frmEditClub::LoadSelectedCourse() {
     const int position = cboClub[0]->currentIndex();
     if (position < 0) {
@@ -112,6 +138,7 @@ void frmEditClub::LoadSelectedCourse() {
             parlow::PuttStep([&id](zeviza::Putt& putt) { return putt.LoadClubEdit(id); });
         if (auto& course = parlow::SharedRecordset(); course && !course->IsEmpty()) {
             form->ShowCourse(*course);
+            loaded_ = zeviza::ShownRecord::Of(*course);
         }
     }
     parlow::CloseSharedRecordset();
@@ -128,20 +155,27 @@ void frmEditClub::Save() {
     if (!entry) {
         return;
     }
-    bool saved = false;
-    {
-        parlow::BusyCursor busy;
-        ClubRecordArgs args = BuildClubRecordArgs(*entry, CourseScreen::Edit, {});
-        if (!TeesChosen(*entry)) {
-            return;
-        }
-        std::string id = LoadedClubID();
-        saved = parlow::PuttStep([&args, &id](zeviza::Putt& putt) {
-            return putt.UpdateClub(args.strText, args.intNumbers, args.intCaps, args.intStats,
-                                   args.sngRating, id);
-        });
+    ClubRecordArgs args = BuildClubRecordArgs(*entry, CourseScreen::Edit, {});
+    if (!TeesChosen(*entry)) {
+        return;
     }
-    if (!saved) {
+    std::string id = LoadedClubID();
+    // Changed meanwhile: nothing is written, what was typed stays, and the
+    // course is to be chosen again from the list as it now is.
+    parlow::ShownWrite write{this, kWrites, loaded_, kChanged, [this] {
+                                 ChooseQuietly(-1);
+                                 loaded_ = {};
+                                 FillCourseList();
+                             }};
+    const parlow::ShownWriteResult result =
+        parlow::WriteAsShown(write, [&args, &id](zeviza::Putt& putt, zeviza::ShownRecord* shown) {
+            return putt.UpdateClub(args.strText, args.intNumbers, args.intCaps, args.intStats,
+                                   args.sngRating, id, shown);
+        });
+    if (result == parlow::ShownWriteResult::RecordChanged) {
+        return;
+    }
+    if (result == parlow::ShownWriteResult::NotWritten) {
         parlow::ShowMessage("Record NOT Updated", zeviza::Icon::Warning);
         return;
     }
@@ -156,12 +190,9 @@ void frmEditClub::Save() {
 
 void frmEditClub::Clear() {
     form->EmptyFields();
-    {
-        const QSignalBlocker blockNames(cboClub[0]);
-        cboClub[0]->setCurrentIndex(-1);
-    }
-    cboClub[1]->setCurrentIndex(-1);
+    ChooseQuietly(-1);
+    loaded_ = {};
     cboClub[0]->setFocus(Qt::OtherFocusReason);
 }
 
-}  // namespace courses
+}  // namespace parlow::courses

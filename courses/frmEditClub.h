@@ -5,10 +5,12 @@
 #include <array>
 #include <string>
 
+#include "zeviza/ShownRecord.h"
+
 class QComboBox;
 class QLabel;
 
-namespace courses {
+namespace parlow::courses {
 
 class CourseForm;
 
@@ -30,10 +32,18 @@ class frmEditClub : public QWidget {
   private:
     void CreateSelection();
     void FillCourseList();
+    // After another screen's write: the chosen course stays chosen while
+    // stored, and what was typed stays.
+    void RefillKeepingChoice();
+    void ChooseQuietly(int position);
     void LoadSelectedCourse();
     std::string LoadedClubID() const;
     void Save();
     void Clear();
+
+    // The chosen course as it was read into the form, for UpdateClub to
+    // confirm it is still the course stored.
+    zeviza::ShownRecord loaded_;
 };
 
-}  // namespace courses
+}  // namespace parlow::courses

@@ -8,15 +8,16 @@
 #include <optional>
 #include <variant>
 
-#include "BusyCursor.h"
-#include "GameFigures.h"
-#include "GameValidation.h"
-#include "QtPrompts.h"
-#include "ScreenSteps.h"
-#include "frmAddGame.h"
-#include "modGlobal.h"
+#include "games/frmAddGame.h"
+#include "games/rules/GameFigures.h"
+#include "games/rules/GameValidation.h"
+#include "ui/BusyCursor.h"
+#include "ui/QtPrompts.h"
+#include "ui/RecordNotice.h"
+#include "ui/ScreenSteps.h"
+#include "ui/modGlobal.h"
 
-namespace games {
+namespace parlow::games {
 namespace {
 
 enum ParTotalSlot : int { kPar3ScoreSlot = 29 };
@@ -123,6 +124,7 @@ void frmAddGame::SaveChecked() {
         parlow::ShowMessage("Record NOT Saved", zeviza::Icon::Critical);
         return;
     }
+    parlow::AnnounceWrite(parlow::RecordKind::Games, this);
     if (parlow::AskYesNo("Game Record Saved\r\n\r\nWould you like to add another game?", {},
                          zeviza::Answer::No)) {
         Clear();
@@ -154,4 +156,4 @@ bool frmAddGame::Store(GameEntry entry) {
     return AddGame(figures);
 }
 
-}  // namespace games
+}  // namespace parlow::games

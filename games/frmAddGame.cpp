@@ -1,4 +1,4 @@
-#include "frmAddGame.h"
+#include "games/frmAddGame.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>
@@ -10,12 +10,14 @@
 #include <QPushButton>
 #include <QTreeView>
 
-#include "BusyCursor.h"
-#include "GameLists.h"
-#include "RecordTableModel.h"
-#include "ScreenSteps.h"
+#include "games/GameLists.h"
+#include "ui/BusyCursor.h"
+#include "ui/RecordNotice.h"
+#include "ui/ScreenSteps.h"
+#include "ui/fields/RecordList.h"
+#include "ui/fields/RecordTableModel.h"
 
-namespace games {
+namespace parlow::games {
 namespace {
 
 std::string Text(const QLineEdit* field) {
@@ -41,6 +43,10 @@ frmAddGame::frmAddGame(QWidget* parent) : QWidget(parent) {
     ApplyFieldBehaviour();
     LoadGolfers();
     LoadCourses();
+    parlow::RefillOnWrite(this, parlow::RecordKind::Golfers,
+                          [this] { RefillGolfersKeepingChoice(); });
+    parlow::RefillOnWrite(this, parlow::RecordKind::Courses,
+                          [this] { RefillCoursesKeepingChoice(); });
     ShowLogo();
     datBox->setDate(QDate::currentDate());
 
@@ -76,6 +82,9 @@ bool frmAddGame::eventFilter(QObject* watched, QEvent* event) {
 void frmAddGame::LoadGolfers() {
     const char* const columns[] = {"FullName", "GolferID", "Category", "Handicap"};
     const auto rows = ReadRows([](zeviza::Putt& putt) { return putt.LoadGolferList(); }, columns);
+    for (QComboBox* list : cboBox) {
+        list->clear();
+    }
     for (const QStringList& golfer : rows) {
         for (int list = 0; list < kGolferLists; ++list) {
             cboBox[list]->addItem(golfer.value(list));
@@ -92,6 +101,20 @@ void frmAddGame::LoadCourses() {
         ReadRows([](zeviza::Putt& putt) { return putt.LoadClubList(); }, CourseListFields()));
 }
 
+// The hidden lists follow the shown one (ChooseGolfer); the focus stays.
+void frmAddGame::RefillGolfersKeepingChoice() {
+    const QString id = QString::fromStdString(Text(cboBox[kGolferID]));
+    LoadGolfers();
+    cboBox[kGolferName]->setCurrentIndex(id.isEmpty() ? -1 : cboBox[kGolferID]->findText(id));
+}
+
+void frmAddGame::RefillCoursesKeepingChoice() {
+    parlow::RefillKeepingChoice(
+        lvClub, lblID->text(), [this] { LoadCourses(); },
+        [this](const QModelIndex& row) { ShowCourse(clubRows->Row(row.row())); },
+        [this] { ClearCourse(); });
+}
+
 void frmAddGame::ShowLogo() {
     const QPixmap logo(
         QString::fromStdString((parlow::ProgramFolder() / "images" / "kw-logo02.gif").string()));
@@ -100,12 +123,17 @@ void frmAddGame::ShowLogo() {
     }
 }
 
-// The city is shown in the list only.
 void frmAddGame::ChooseCourse(const QModelIndex& index) {
     const QStringList row = clubRows->Row(index.row());
     if (row.isEmpty()) {
         return;
     }
+    ShowCourse(row);
+    cboBox[kGolferName]->setFocus(Qt::OtherFocusReason);
+}
+
+// The city is shown in the list only.
+void frmAddGame::ShowCourse(const QStringList& row) {
     lblID->setText(row[kCourseIdColumn]);
     lblClub->setText(row[kCourseNameColumn]);
     lblTees->setText(row[kCourseTeesColumn]);
@@ -119,7 +147,6 @@ void frmAddGame::ChooseCourse(const QModelIndex& index) {
     for (int type = 0; type < kParTypes; ++type) {
         lblParCount[type]->setText(row[kCoursePar3sColumn + type]);
     }
-    cboBox[kGolferName]->setFocus(Qt::OtherFocusReason);
 }
 
 // The hidden lists follow the shown one, whichever way it changed.
@@ -195,6 +222,10 @@ QWidget* frmAddGame::FieldFor(GameFocus focus) const {
             return datBox;
         case GameControl::TxtBox:
             return focus.index >= 0 && focus.index < kTextBoxCount ? txtBox[focus.index] : nullptr;
+        case GameControl::TxtPar:
+            return focus.index == kOut || focus.index == kIn ? txtPar[focus.index] : nullptr;
+        case GameControl::StatBox:
+            return focus.index >= 0 && focus.index < kDetailCounts ? statBox[focus.index] : nullptr;
         default:
             return nullptr;
     }
@@ -216,6 +247,17 @@ void frmAddGame::Clear() {
     for (QLineEdit* field : statBox) {
         field->clear();
     }
+    ClearCourse();
+    for (QLabel* label : lblParScore) {
+        label->clear();
+    }
+    for (QComboBox* list : cboBox) {
+        list->setCurrentIndex(-1);
+    }
+    lvClub->setFocus(Qt::OtherFocusReason);
+}
+
+void frmAddGame::ClearCourse() {
     for (auto* labels : {&lblPar, &lblCap}) {
         for (QLabel* label : *labels) {
             label->clear();
@@ -224,14 +266,9 @@ void frmAddGame::Clear() {
     for (QLabel* label : {lblOut, lblIn, lblFWays, lblID, lblClub, lblTees}) {
         label->clear();
     }
-    for (int type = 0; type < kParTypes; ++type) {
-        lblParCount[type]->clear();
-        lblParScore[type]->clear();
+    for (QLabel* label : lblParCount) {
+        label->clear();
     }
-    for (QComboBox* list : cboBox) {
-        list->setCurrentIndex(-1);
-    }
-    lvClub->setFocus(Qt::OtherFocusReason);
 }
 
-}  // namespace games
+}  // namespace parlow::games

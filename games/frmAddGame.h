@@ -2,11 +2,12 @@
 // The game entry screen: the golfer picks a course, names the golfer and the
 // date, types the round hole by hole with its totals, details and partners,
 // and saves it through AddGame.
+#include <QStringList>
 #include <QWidget>
 #include <array>
 #include <chrono>
 
-#include "GameEntry.h"
+#include "games/rules/GameEntry.h"
 
 class QComboBox;
 class QDateEdit;
@@ -21,7 +22,7 @@ class FieldBehaviour;
 class RecordTableModel;
 }  // namespace parlow
 
-namespace games {
+namespace parlow::games {
 
 inline constexpr int kHoles = 18;
 inline constexpr int kPartners = 3;
@@ -96,6 +97,12 @@ class frmAddGame : public QWidget {
     void ApplyFieldBehaviour();
     void LoadGolfers();
     void LoadCourses();
+    // After another screen's write: the chosen golfer and course stay chosen
+    // while stored, with what is stored now, and every typed field stays.
+    void RefillGolfersKeepingChoice();
+    void RefillCoursesKeepingChoice();
+    void ShowCourse(const QStringList& row);
+    void ClearCourse();
     void ShowLogo();
     void ChooseCourse(const QModelIndex& row);
     void ChooseGolfer(int entry);
@@ -111,4 +118,4 @@ class frmAddGame : public QWidget {
     bool golferKeyed_ = false;  // the golfer list changed by a key on it
 };
 
-}  // namespace games
+}  // namespace parlow::games

@@ -1,4 +1,4 @@
-#include "frmDeleteGame.h"
+#include "games/frmDeleteGame.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -7,25 +7,49 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
-#include "BusyCursor.h"
-#include "FieldBehaviour.h"
-#include "GameLists.h"
-#include "GameRemoval.h"
-#include "QtPrompts.h"
-#include "RecordTableModel.h"
-#include "RemovalScreen.h"
-#include "ScreenHeading.h"
-#include "ScreenSteps.h"
-#include "ValueLabel.h"
+#include "games/GameLists.h"
+#include "games/rules/GameRemoval.h"
+#include "ui/BusyCursor.h"
+#include "ui/QtPrompts.h"
+#include "ui/RecordNotice.h"
+#include "ui/RemovalScreen.h"
+#include "ui/ScreenHeading.h"
+#include "ui/ScreenSteps.h"
+#include "ui/fields/FieldBehaviour.h"
+#include "ui/fields/RecordList.h"
+#include "ui/fields/RecordTableModel.h"
+#include "ui/fields/ValueLabel.h"
 
-namespace games {
+namespace parlow::games {
 namespace {
 
 constexpr const char* kCaption = "Remove Game Records";
 const parlow::RemovalTexts kRemovalTexts = {"Select a Game record to remove", zeviza::Icon::Warning,
                                             "Game Record Removed", "Game Record NOT Removed"};
+constexpr const char* kChanged =
+    "Game Record NOT Removed\r\n\r\nThis game was changed or removed since the list was "
+    "opened.\r\nThe list now shows the games as they are stored.";
 // A stored play date is midnight of its day; the list shows the day.
 const QString kMidnight = " 00:00:00";
+// Beyond the shown columns each row keeps its play date as stored.
+constexpr int kStoredDateColumn = kGameListColumnCount;
+
+std::vector<const char*> ReadFields() {
+    std::vector<const char*> fields(kGameListFields.begin(), kGameListFields.end());
+    fields.push_back("PlayDate");
+    return fields;
+}
+
+// What makes the shown game that game: whose it is, when it was played, its
+// length and scores. Names of golfer and course may change with their
+// records and it stays the same game.
+zeviza::ShownRecord ShownGame(const QStringList& row) {
+    return parlow::ShownColumns({{"GolferID", row.value(kGolferIdColumn)},
+                                 {"PlayDate", row.value(kStoredDateColumn)},
+                                 {"Holes", row.value(kHolesColumn)},
+                                 {"GrossScore", row.value(kGrossColumn)},
+                                 {"NetScore", row.value(kNetColumn)}});
+}
 
 std::vector<int> GameColumnChars() {
     std::vector<int> chars(kGameListColumnCount, 3);  // the 38 numbered columns
@@ -55,6 +79,11 @@ frmDeleteGame::frmDeleteGame(QWidget* parent) : QWidget(parent) {
     auto* behaviour = new parlow::FieldBehaviour(this, {}, cmdDelete);
     behaviour->AddRecordView(lvGame, [this](const QModelIndex& row) { ShowGame(row); });
     LoadGames();
+    parlow::RefillOnWrite(this, parlow::RecordKind::Games, [this] {
+        parlow::RefillKeepingChoice(
+            lvGame, lblID->text(), [this] { LoadGames(); },
+            [this](const QModelIndex& row) { ShowGame(row); }, [this] { ClearShown(); });
+    });
     connect(cmdDelete, &QPushButton::clicked, this, &frmDeleteGame::Remove);
     connect(cmdClear, &QPushButton::clicked, this, &frmDeleteGame::Clear);
 }
@@ -115,8 +144,9 @@ void frmDeleteGame::LayOut() {
 
 void frmDeleteGame::LoadGames() {
     parlow::BusyCursor busy;
+    static const std::vector<const char*> fields = ReadFields();
     std::vector<QStringList> rows =
-        ReadRows([](zeviza::Putt& putt) { return putt.LoadDeleteGame(); }, kGameListFields);
+        ReadRows([](zeviza::Putt& putt) { return putt.LoadDeleteGame(); }, fields);
     for (QStringList& row : rows) {
         if (row[kDateColumn].endsWith(kMidnight)) {
             row[kDateColumn].chop(kMidnight.size());
@@ -143,22 +173,33 @@ void frmDeleteGame::ShowGame(const QModelIndex& index) {
 }
 
 void frmDeleteGame::Remove() {
-    if (parlow::RemoveChosen(lblID->text(), kRemovalTexts, [this](zeviza::Putt& putt) {
-            RemovalArguments arguments = MakeRemovalArguments(Cells(shown_));
-            return putt.DeleteGame(arguments.strGameID, arguments.strGolferID, arguments.intHoles,
-                                   arguments.intStats);
-        })) {
+    const auto afresh = [this] {
         Clear();
         LoadGames();
+    };
+    const parlow::ShownWrite write{this, parlow::RecordKind::Games, ShownGame(shown_), kChanged,
+                                   afresh};
+    if (parlow::RemoveChosen(lblID->text(), kRemovalTexts, write,
+                             [this](zeviza::Putt& putt, zeviza::ShownRecord* shown) {
+                                 RemovalArguments arguments = MakeRemovalArguments(Cells(shown_));
+                                 return putt.DeleteGame(arguments.strGameID, arguments.strGolferID,
+                                                        arguments.intHoles, arguments.intStats,
+                                                        shown);
+                             })) {
+        afresh();
     }
 }
 
 // The list keeps its rows and its highlighted row.
 void frmDeleteGame::Clear() {
-    parlow::ClearValues(
-        {lblID, lblClub, lblTees, lblDate, lblScore, lblNet, lblGID, lblGolfer, lblHoles});
-    shown_.clear();
+    ClearShown();
     lvGame->setFocus(Qt::OtherFocusReason);
 }
 
-}  // namespace games
+void frmDeleteGame::ClearShown() {
+    parlow::ClearValues(
+        {lblID, lblClub, lblTees, lblDate, lblScore, lblNet, lblGID, lblGolfer, lblHoles});
+    shown_.clear();
+}
+
+}  // namespace parlow::games

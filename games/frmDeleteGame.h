@@ -14,7 +14,7 @@ namespace parlow {
 class RecordTableModel;
 }
 
-namespace games {
+namespace parlow::games {
 
 class frmDeleteGame : public QWidget {
     Q_OBJECT
@@ -44,10 +44,11 @@ class frmDeleteGame : public QWidget {
     void ShowGame(const QModelIndex& index);
     void Remove();
     void Clear();
+    void ClearShown();  // leaves the focus where it is
 
     // Every cell of the shown game's row, copied when it was chosen, so that
     // the removal never takes figures from another row the list moved to.
     QStringList shown_;
 };
 
-}  // namespace games
+}  // namespace parlow::games

@@ -1,4 +1,4 @@
-#include "frmDeleteGolfer.h"
+#include "golfers/frmDeleteGolfer.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -8,21 +8,27 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "BusyCursor.h"
-#include "FieldBehaviour.h"
-#include "RecordList.h"
-#include "RemovalScreen.h"
-#include "ScreenHeading.h"
-#include "ScreenSteps.h"
-#include "ValueLabel.h"
+#include "ui/BusyCursor.h"
+#include "ui/RecordNotice.h"
+#include "ui/RemovalScreen.h"
+#include "ui/ScreenHeading.h"
+#include "ui/ScreenSteps.h"
+#include "ui/fields/FieldBehaviour.h"
+#include "ui/fields/RecordList.h"
+#include "ui/fields/ValueLabel.h"
 
-namespace golfers {
+namespace parlow::golfers {
 namespace {
 
 constexpr const char* kCaption = "Remove Golfer Records";
 const parlow::RemovalTexts kRemovalTexts = {"Select a Golfer record to remove",
                                             zeviza::Icon::Critical, "Golfer Record Removed",
                                             "Golfer Record NOT Removed"};
+constexpr const char* kChanged =
+    "Golfer Record NOT Removed\r\n\r\nThis golfer was changed or removed since the list was "
+    "opened.\r\nThe list now shows the golfers as they are stored.";
+// The golfer's games go with the golfer.
+constexpr parlow::RecordKinds kWrites = {parlow::RecordKind::Golfers, parlow::RecordKind::Games};
 
 enum Column : int { kIdColumn, kNameColumn, kAddressColumn, kClubColumn };
 
@@ -36,6 +42,12 @@ frmDeleteGolfer::frmDeleteGolfer(QWidget* parent) : QWidget(parent) {
     auto* behaviour = new parlow::FieldBehaviour(this, {}, cmdRemove);
     behaviour->AddRecordList(lvGolfer, [this](QTreeWidgetItem* row) { ShowGolfer(row); });
     FillList();
+    parlow::RefillOnWrite(this, parlow::RecordKind::Golfers, [this] {
+        parlow::RefillKeepingChoice(
+            lvGolfer, lblGolferID->text(), [this] { FillList(); },
+            [this](const QModelIndex& row) { ShowGolfer(lvGolfer->topLevelItem(row.row())); },
+            [this] { Clear(); });
+    });
     connect(cmdRemove, &QPushButton::clicked, this, &frmDeleteGolfer::Remove);
     connect(cmdClear, &QPushButton::clicked, this, &frmDeleteGolfer::Clear);
 }
@@ -86,12 +98,24 @@ void frmDeleteGolfer::ShowGolfer(QTreeWidgetItem* row) {
     lblClub->setText(row->text(kClubColumn));
 }
 
+// Removes the golfer the labels show, only while the stored golfer is still
+// the one shown there.
 void frmDeleteGolfer::Remove() {
     std::string id = lblGolferID->text().toStdString();
-    if (parlow::RemoveChosen(lblGolferID->text(), kRemovalTexts,
-                             [&id](zeviza::Putt& putt) { return putt.DeleteGolfer(id); })) {
+    const auto afresh = [this] {
         Clear();
         FillList();
+    };
+    const parlow::ShownWrite write{this, kWrites,
+                                   parlow::ShownColumns({{"FullName", lblFullName->text()},
+                                                         {"Address", lblAddress->text()},
+                                                         {"Club", lblClub->text()}}),
+                                   kChanged, afresh};
+    if (parlow::RemoveChosen(lblGolferID->text(), kRemovalTexts, write,
+                             [&id](zeviza::Putt& putt, zeviza::ShownRecord* shown) {
+                                 return putt.DeleteGolfer(id, shown);
+                             })) {
+        afresh();
     }
 }
 
@@ -99,4 +123,4 @@ void frmDeleteGolfer::Clear() {
     parlow::ClearValues({lblGolferID, lblFullName, lblAddress, lblClub});
 }
 
-}  // namespace golfers
+}  // namespace parlow::golfers

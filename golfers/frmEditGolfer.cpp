@@ -1,4 +1,4 @@
-#include "frmEditGolfer.h"
+#include "golfers/frmEditGolfer.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -7,19 +7,26 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "BusyCursor.h"
-#include "GolferChecks.h"
-#include "GolferForm.h"
-#include "GolferRecord.h"
-#include "QtPrompts.h"
-#include "ScreenHeading.h"
-#include "ScreenSteps.h"
-#include "modGlobal.h"
+#include "golfers/GolferForm.h"
+#include "golfers/rules/GolferChecks.h"
+#include "golfers/rules/GolferRecord.h"
+#include "ui/BusyCursor.h"
+#include "ui/QtPrompts.h"
+#include "ui/RecordNotice.h"
+#include "ui/ScreenHeading.h"
+#include "ui/ScreenSteps.h"
+#include "ui/ShownWrite.h"
+#include "ui/modGlobal.h"
 
-namespace golfers {
+namespace parlow::golfers {
 namespace {
 
 constexpr const char* kCaption = "Edit Golfer Records";
+constexpr const char* kChanged =
+    "Record NOT Updated\r\n\r\nThis golfer was changed or removed since it was chosen.\r\n"
+    "The list now shows the golfers as they are stored: choose the golfer again.";
+// The golfer's games take the golfer's new name, category and handicap.
+constexpr parlow::RecordKinds kWrites = {parlow::RecordKind::Golfers, parlow::RecordKind::Games};
 
 }  // namespace
 
@@ -42,6 +49,7 @@ frmEditGolfer::frmEditGolfer(QWidget* parent) : QWidget(parent) {
     layout->addWidget(form);
 
     FillGolferList();
+    parlow::RefillOnWrite(this, parlow::RecordKind::Golfers, [this] { RefillKeepingChoice(); });
     // Chosen by the user, even the golfer already shown: the record is read
     // again, which throws away changes not saved.
     connect(cboGolfer, &QComboBox::activated, this, &frmEditGolfer::ShowChosenGolfer);
@@ -65,6 +73,29 @@ void frmEditGolfer::FillGolferList() {
     cboGolferID->setCurrentIndex(-1);
 }
 
+void frmEditGolfer::RefillKeepingChoice() {
+    const QString id = QString::fromStdString(ChosenGolferID());
+    FillGolferList();
+    const int position = id.isEmpty() ? -1 : cboGolferID->findText(id);
+    {
+        const QSignalBlocker blockNames(cboGolfer);
+        cboGolfer->setCurrentIndex(position);
+    }
+    cboGolferID->setCurrentIndex(position);
+    if (position < 0) {
+        loaded_ = {};
+    }
+}
+
+void frmEditGolfer::ForgetChoice() {
+    {
+        const QSignalBlocker blockNames(cboGolfer);
+        cboGolfer->setCurrentIndex(-1);
+    }
+    cboGolferID->setCurrentIndex(-1);
+    loaded_ = {};
+}
+
 void frmEditGolfer::ShowChosenGolfer(int position) {
     if (position < 0) {
         return;
@@ -77,6 +108,7 @@ void frmEditGolfer::ShowChosenGolfer(int position) {
             parlow::PuttStep([&id](zeviza::Putt& putt) { return putt.LoadGolferEdit(id); });
         if (auto& golfer = parlow::SharedRecordset(); golfer && !golfer->IsEmpty()) {
             form->ShowGolfer(*golfer);
+            loaded_ = zeviza::ShownRecord::Of(*golfer);
         }
     }
     parlow::CloseSharedRecordset();
@@ -99,19 +131,25 @@ void frmEditGolfer::Save() {
     if (!Passes(check, form->FieldFor(check.focus))) {
         return;
     }
-    bool saved = false;
-    {
-        parlow::BusyCursor busy;
-        GolferRecord record = UpdateGolferRecord(entry);
-        if (record.handicapReplaced) {
-            form->ShowHandicapNotNumber();
-        }
-        std::string id = ChosenGolferID();
-        saved = parlow::PuttStep([&record, &id](zeviza::Putt& putt) {
-            return putt.UpdateGolfer(record.strText, record.intAge, record.sngHandicap, id);
-        });
+    GolferRecord record = UpdateGolferRecord(entry);
+    if (record.handicapReplaced) {
+        form->ShowHandicapNotNumber();
     }
-    if (!saved) {
+    std::string id = ChosenGolferID();
+    // Changed meanwhile: nothing is written, what was typed stays, and the
+    // golfer is to be chosen again from the list as it now is.
+    parlow::ShownWrite write{this, kWrites, loaded_, kChanged, [this] {
+                                 ForgetChoice();
+                                 FillGolferList();
+                             }};
+    const parlow::ShownWriteResult result =
+        parlow::WriteAsShown(write, [&record, &id](zeviza::Putt& putt, zeviza::ShownRecord* shown) {
+            return putt.UpdateGolfer(record.strText, record.intAge, record.sngHandicap, id, shown);
+        });
+    if (result == parlow::ShownWriteResult::RecordChanged) {
+        return;
+    }
+    if (result == parlow::ShownWriteResult::NotWritten) {
         parlow::ShowMessage("Record NOT Updated", zeviza::Icon::Warning);
         return;
     }
@@ -126,12 +164,8 @@ void frmEditGolfer::Save() {
 
 void frmEditGolfer::Clear() {
     form->EmptyFields();
-    {
-        const QSignalBlocker blockNames(cboGolfer);
-        cboGolfer->setCurrentIndex(-1);
-    }
-    cboGolferID->setCurrentIndex(-1);
+    ForgetChoice();
     cboGolfer->setFocus(Qt::OtherFocusReason);
 }
 
-}  // namespace golfers
+}  // namespace parlow::golfers

@@ -4,10 +4,12 @@
 #include <QWidget>
 #include <string>
 
+#include "zeviza/ShownRecord.h"
+
 class QComboBox;
 class QLabel;
 
-namespace golfers {
+namespace parlow::golfers {
 
 class GolferForm;
 
@@ -25,10 +27,18 @@ class frmEditGolfer : public QWidget {
 
   private:
     void FillGolferList();
+    // After another screen's write: the chosen golfer stays chosen while
+    // stored, and what was typed stays.
+    void RefillKeepingChoice();
+    void ForgetChoice();
     void ShowChosenGolfer(int position);
     std::string ChosenGolferID() const;
     void Save();
     void Clear();
+
+    // The chosen golfer as it was read into the form, for UpdateGolfer to
+    // confirm it is still the golfer stored.
+    zeviza::ShownRecord loaded_;
 };
 
-}  // namespace golfers
+}  // namespace parlow::golfers

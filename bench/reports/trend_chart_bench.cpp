@@ -21,10 +21,10 @@
 #include <QValueAxis>
 #include <memory>
 
-#include "ProgramFolder.h"
-#include "TrendReads.h"
-#include "TrendSeries.h"
-#include "trends/frmTrendChart.h"
+#include "reports/trends/frmTrendChart.h"
+#include "reports/trends/rules/TrendReads.h"
+#include "reports/trends/rules/TrendSeries.h"
+#include "tests/support/ProgramFolder.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "CourseChecks.h"
+#include "courses/rules/CourseChecks.h"
 
 #include "zeviza/TextNumber.h"
 
-namespace courses {
+namespace parlow::courses {
 namespace {
 
 using zeviza::Icon;
@@ -79,15 +79,40 @@ CourseCheckResult CheckState(const CourseEntry& entry) {
                         "Canada is a country, not a state or province. ",
                     stateBox);
     }
+    if (!entry.stateListed) {
+        return Warn(std::string("Select a valid State or Province!") + kLineBreak + "\"" +
+                        entry.state + "\" is not in the list. ",
+                    stateBox);
+    }
     return CourseCheckResult::Pass();
 }
 
-void ZeroHandicapsThatAreNotNumbers(CourseEntry& entry) {
-    for (std::string& hcap : entry.hcap) {
-        if (!IsNumeric(hcap)) {
+// An empty handicap index is 0, shown as "0"; a text that is no number is
+// the user's typo, refused rather than stored as 0.
+CourseCheckResult CheckHandicapIndexes(CourseEntry& entry) {
+    for (int hole = 0; hole < 18; ++hole) {
+        std::string& hcap = entry.hcap[hole];
+        if (hcap.empty()) {
             hcap = "0";
+        } else if (!IsNumeric(hcap)) {
+            return Warn(zeviza::NotANumberMessage("H Cap of hole #" + std::to_string(hole + 1)),
+                        {CourseControl::CapBox, hole});
         }
     }
+    return CourseCheckResult::Pass();
+}
+
+// The counts and the length are optional; what is typed must be a number.
+CourseCheckResult CheckCourseCounts(const CourseEntry& entry) {
+    const std::string* counts[] = {&entry.par3s, &entry.par4s, &entry.par5s, &entry.fairways,
+                                   &entry.length};
+    const char* names[] = {"Par 3s", "Par 4s", "Par 5s", "F-Ways", "Length"};
+    for (int box = 0; box < 5; ++box) {
+        if (!counts[box]->empty() && !IsNumeric(*counts[box])) {
+            return Warn(zeviza::NotANumberMessage(names[box]), {CourseControl::StatBox, box});
+        }
+    }
+    return CourseCheckResult::Pass();
 }
 
 CourseCheckResult CheckHolePars(const CourseEntry& entry, int firstHole) {
@@ -177,7 +202,9 @@ CourseCheckResult ValidateCourse(CourseEntry& entry, CourseScreen screen) {
     if (auto result = CheckState(entry); !result.pass) {
         return result;
     }
-    ZeroHandicapsThatAreNotNumbers(entry);
+    if (auto result = CheckHandicapIndexes(entry); !result.pass) {
+        return result;
+    }
     if (auto result = CheckHolePars(entry, 0); !result.pass) {
         return result;
     }
@@ -190,7 +217,10 @@ CourseCheckResult ValidateCourse(CourseEntry& entry, CourseScreen screen) {
     if (auto result = CheckSlope(entry); !result.pass) {
         return result;
     }
-    return CheckRating(entry);
+    if (auto result = CheckRating(entry); !result.pass) {
+        return result;
+    }
+    return CheckCourseCounts(entry);
 }
 
 CourseCheckResult CheckParTotals(const CourseEntry& entry, CourseScreen screen) {
@@ -203,4 +233,4 @@ CourseCheckResult CheckParTotals(const CourseEntry& entry, CourseScreen screen) 
     return CheckCoursePar(entry);
 }
 
-}  // namespace courses
+}  // namespace parlow::courses

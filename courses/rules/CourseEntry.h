@@ -9,15 +9,16 @@
 
 #include "zeviza/Prompts.h"
 
-namespace courses {
+namespace parlow::courses {
 
 enum class CourseScreen { Entry, Edit };
 
 struct CourseEntry {
-    std::string clubName;  // txtBox(0)
-    std::string address;   // txtBox(1)
-    std::string city;      // txtBox(2)
-    std::string state;     // cboBox, its current text
+    std::string clubName;     // txtBox(0)
+    std::string address;      // txtBox(1)
+    std::string city;         // txtBox(2)
+    std::string state;        // cboBox, its current text
+    bool stateListed = true;  // the text is empty, or an entry or a code of the list
     std::string postalCode;
     std::string clubPhone;
     std::string proShopPhone;
@@ -42,7 +43,7 @@ struct CourseEntry {
 
 // The screens' control arrays, so a focus target is the control and its
 // index exactly as the screen numbers it.
-enum class CourseControl { None, CourseSelection, TxtBox, StateBox, NumBox };
+enum class CourseControl { None, CourseSelection, TxtBox, StateBox, NumBox, CapBox, StatBox };
 
 struct CourseFocus {
     CourseControl control = CourseControl::None;
@@ -74,4 +75,4 @@ struct CourseCheckResult {
     }
 };
 
-}  // namespace courses
+}  // namespace parlow::courses

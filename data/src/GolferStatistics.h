@@ -59,4 +59,8 @@ void RecomputeStrokeAverages(Connection& connection, const std::string& golferID
 std::vector<GolferShare> RemoveGames(Connection& connection, const std::string& keyColumn,
                                      const std::string& key);
 
+// Every golfer's statistics set to the sums over the golfer's stored games,
+// and the averages worked out from them.
+void SumStatisticsAgain(Connection& connection);
+
 }  // namespace zeviza::detail

@@ -1,8 +1,8 @@
 #include <array>
 #include <string>
 
-#include "GolferStatistics.h"
-#include "WriteHelpers.h"
+#include "src/GolferStatistics.h"
+#include "src/WriteHelpers.h"
 
 // Courses: add, change (the games on the course take its new name, tees,
 // pars and hole handicaps) and remove (with the games on it, after the user
@@ -79,10 +79,15 @@ bool Putt::AddClub(TextArray& strText, IntArray& intNumbers, IntArray& intCaps, 
 }
 
 bool Putt::UpdateClub(TextArray& strText, IntArray& intNumbers, IntArray& intCaps,
-                      IntArray& intStats, float sngRating, std::string& strClubID) {
+                      IntArray& intStats, float sngRating, std::string& strClubID,
+                      ShownRecord* shown) {
+    detail::ForgetChange(shown);
     return RunWrite({"Update Club - DLL Function", "Update Club"}, [&](Connection& connection) {
         RequireCourseSlots(strText, intNumbers, intCaps, intStats);
         detail::RequireFinite({sngRating}, "course");
+        if (!detail::StillAsShown(connection, "tblClub", "ClubID", strClubID, shown)) {
+            return Outcome::RollBack;
+        }
         // The state code comes from a list on the edit screen and goes in unchanged.
         auto columns = detail::TextColumns(*this, strText, kClubColumns, {3});
         columns.push_back({"Tees", Value(strText[kTees])});
@@ -100,8 +105,12 @@ bool Putt::UpdateClub(TextArray& strText, IntArray& intNumbers, IntArray& intCap
     });
 }
 
-bool Putt::DeleteClub(std::string& strClubID) {
+bool Putt::DeleteClub(std::string& strClubID, ShownRecord* shown) {
+    detail::ForgetChange(shown);
     return RunWrite({"Remove Club - DLL Function", "RemoveClub"}, [&](Connection& connection) {
+        if (!detail::StillAsShown(connection, "tblClub", "ClubID", strClubID, shown)) {
+            return Outcome::RollBack;
+        }
         detail::Delete(connection, "tblClub", "ClubID", strClubID);
         // The golfers' running statistics must keep matching the games that
         // remain, so the removed games' figures come out of them too.

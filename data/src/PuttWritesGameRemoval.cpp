@@ -1,5 +1,5 @@
-#include "GolferStatistics.h"
-#include "WriteHelpers.h"
+#include "src/GolferStatistics.h"
+#include "src/WriteHelpers.h"
 
 // Removing a game: the row goes, its figures come back out of the golfer's
 // running totals and the averages are recomputed, all before the user is
@@ -9,12 +9,18 @@
 // delete actually removed. The caller's arguments may describe an older game
 // that carried the same identifier (a list opened before the identifier was
 // reused); trusting them would move two golfers' statistics off for good.
+// A caller that hands in what it showed of the game has a game that no
+// longer matches it refused before anything goes.
 
 namespace zeviza {
 
 bool Putt::DeleteGame(std::string& strGameID, std::string& /*strGolferID*/,
-                      std::int16_t /*intHoles*/, IntArray& /*intStats*/) {
+                      std::int16_t /*intHoles*/, IntArray& /*intStats*/, ShownRecord* shown) {
+    detail::ForgetChange(shown);
     return RunWrite({"Remove Game - DLL Function", "RemoveGame"}, [&](Connection& connection) {
+        if (!detail::StillAsShown(connection, "tblGames", "GameID", strGameID, shown)) {
+            return Outcome::RollBack;
+        }
         // A game that is no longer stored has nothing left to take back out.
         for (const auto& share : detail::RemoveGames(connection, "GameID", strGameID)) {
             detail::TakeOutOfGolfer(connection, share);

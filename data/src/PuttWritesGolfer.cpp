@@ -1,7 +1,7 @@
 #include <array>
 #include <set>
 
-#include "WriteHelpers.h"
+#include "src/WriteHelpers.h"
 
 // Golfers: add, change (the golfer's games take the new name, category and
 // handicap) and remove (with the golfer's games, after the user confirms).
@@ -55,11 +55,15 @@ bool Putt::AddGolfer(TextArray& strText, std::int16_t intAge, float sngHandicap)
 }
 
 bool Putt::UpdateGolfer(TextArray& strText, std::int16_t intAge, float sngHandicap,
-                        std::string& strGolferID) {
+                        std::string& strGolferID, ShownRecord* shown) {
+    detail::ForgetChange(shown);
     return RunWrite({"Update Golfer - DLL Function", "Update Golfer"}, [&](Connection& connection) {
         detail::RequireSlots(strText, 21);
         // The handicap goes into every game of the golfer too.
         detail::RequireFinite({sngHandicap}, "golfer");
+        if (!detail::StillAsShown(connection, "tblGolfer", "GolferID", strGolferID, shown)) {
+            return Outcome::RollBack;
+        }
         // The state codes come from a list on the edit screen and go in unchanged.
         auto columns = ProfileColumns(*this, strText, intAge, sngHandicap, {5, 13});
         columns.push_back({"Sex", Value(strText[19])});
@@ -77,8 +81,12 @@ bool Putt::UpdateGolfer(TextArray& strText, std::int16_t intAge, float sngHandic
     });
 }
 
-bool Putt::DeleteGolfer(std::string& strGolferID) {
+bool Putt::DeleteGolfer(std::string& strGolferID, ShownRecord* shown) {
+    detail::ForgetChange(shown);
     return RunWrite({"Remove Golfer - DLL Function", "RemoveGolfer"}, [&](Connection& connection) {
+        if (!detail::StillAsShown(connection, "tblGolfer", "GolferID", strGolferID, shown)) {
+            return Outcome::RollBack;
+        }
         detail::Delete(connection, "tblGolfer", "GolferID", strGolferID);
         detail::Delete(connection, "tblGames", "GolferID", strGolferID);
         const bool yes = Confirmed("Are You Sure?",

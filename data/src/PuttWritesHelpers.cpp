@@ -1,8 +1,8 @@
 #include <cmath>
 #include <ctime>
 
-#include "Literal.h"
-#include "WriteHelpers.h"
+#include "src/Literal.h"
+#include "src/WriteHelpers.h"
 #include "zeviza/ErrorLog.h"
 #include "zeviza/Prompts.h"
 
@@ -103,6 +103,25 @@ void Delete(Connection& connection, std::string_view table, std::string_view key
     connection.Execute(
         "DELETE FROM " + std::string(table) + " WHERE " + std::string(keyColumn) + " = ?;",
         {Value(key)});
+}
+
+bool StillAsShown(Connection& connection, std::string_view table, std::string_view keyColumn,
+                  const std::string& key, ShownRecord* shown) {
+    if (shown == nullptr) {
+        return true;
+    }
+    auto stored = connection.Execute(
+        "SELECT * FROM " + std::string(table) + " WHERE " + std::string(keyColumn) + " = ?;",
+        {Value(key)});
+    bool held = stored && !stored->Eof();
+    for (const auto& [column, text] : shown->values) {
+        if (!held) {
+            break;
+        }
+        held = stored->Field(column).ToText() == text;
+    }
+    shown->changed = !held;
+    return held;
 }
 
 void ShowLibraryMessage(const std::string& text) {

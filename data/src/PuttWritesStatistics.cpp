@@ -1,8 +1,9 @@
 #include <map>
+#include <set>
 #include <string>
 #include <utility>
 
-#include "GolferStatistics.h"
+#include "src/GolferStatistics.h"
 #include "zeviza/Error.h"
 
 namespace zeviza::detail {
@@ -137,8 +138,10 @@ void RecomputeStrokeAverages(Connection& connection, const std::string& golferID
     SetGolfer(connection, StrokeAverages(eighteenHoles), golferID);
 }
 
-std::vector<GolferShare> RemoveGames(Connection& connection, const std::string& keyColumn,
-                                     const std::string& key) {
+namespace {
+
+// The game columns a share is summed from, in the order SumShares reads them.
+std::string ShareColumns() {
     std::string figures = "GolferID,Holes,GrossScore,NetScore,TotalPutts";
     auto add = [&figures](const auto& columns) {
         for (const char* column : columns) {
@@ -150,15 +153,15 @@ std::vector<GolferShare> RemoveGames(Connection& connection, const std::string& 
     add(kGreens);
     add(kPuttsMissed);
     figures += ",SandSaves,UpDowns,Par3Scr,Par4Scr,Par5Scr,Par318,Par418,Par518";
-    auto rows = connection.Execute(
-        "DELETE FROM tblGames WHERE " + keyColumn + " = ? RETURNING " + figures + ";",
-        {Value(key)});
+    return figures;
+}
 
+std::vector<GolferShare> SumShares(RecordSet& rows) {
     std::map<std::pair<std::string, bool>, GolferShare> sums;
-    for (; !rows->Eof(); rows->MoveNext()) {
+    for (; !rows.Eof(); rows.MoveNext()) {
         std::size_t column = 0;
-        auto next = [&] { return rows->Field(column++).ToInt(); };
-        const std::string golferID = rows->Field(column++).ToText();
+        auto next = [&] { return rows.Field(column++).ToInt(); };
+        const std::string golferID = rows.Field(column++).ToText();
         const bool eighteen = EighteenHoles(static_cast<std::int16_t>(next()));
         auto [entry, isNew] = sums.try_emplace({golferID, eighteen});
         GolferShare& share = entry->second;
@@ -187,6 +190,39 @@ std::vector<GolferShare> RemoveGames(Connection& connection, const std::string& 
         shares.push_back(share);
     }
     return shares;
+}
+
+}  // namespace
+
+std::vector<GolferShare> RemoveGames(Connection& connection, const std::string& keyColumn,
+                                     const std::string& key) {
+    auto rows = connection.Execute(
+        "DELETE FROM tblGames WHERE " + keyColumn + " = ? RETURNING " + ShareColumns() + ";",
+        {Value(key)});
+    return SumShares(*rows);
+}
+
+void SumStatisticsAgain(Connection& connection) {
+    std::set<std::string> columns;
+    for (bool eighteen : {true, false}) {
+        GolferShare everything;
+        everything.eighteenHoles = eighteen;
+        for (const auto& [column, amount] : GolferAmounts(everything)) {
+            columns.insert(column);
+        }
+    }
+    std::string zeroes;
+    for (const std::string& column : columns) {
+        zeroes += (zeroes.empty() ? "" : ",") + column + " = 0";
+    }
+    connection.Execute("UPDATE tblGolfer SET " + zeroes + ";");
+    auto rows = connection.Execute("SELECT " + ShareColumns() + " FROM tblGames;");
+    for (const GolferShare& share : SumShares(*rows)) {
+        // A game whose golfer is gone belongs to no one's statistics.
+        Accumulate(connection, share, " + ");
+    }
+    connection.Execute("UPDATE tblGolfer SET " + ParAverages() + StrokeAverages(true) + "," +
+                       StrokeAverages(false) + ";");
 }
 
 }  // namespace zeviza::detail

@@ -8,7 +8,7 @@
 #include <limits>
 #include <system_error>
 
-#include "UserLocale.h"
+#include "src/UserLocale.h"
 
 namespace zeviza {
 namespace {
@@ -84,12 +84,52 @@ long DecimalMagnitude(std::string_view body) {
     return -static_cast<long>(firstSignificant - point - 1) + exponent;
 }
 
+// "7,040" and "-1,234,567.5": groups of three digits after the first one to
+// three, in the whole part only. Anything else with a comma is no number.
+std::optional<std::string> WithoutGroupCommas(std::string_view typed) {
+    std::string plain;
+    std::size_t at = typed.empty() || (typed[0] != '+' && typed[0] != '-') ? 0 : 1;
+    plain.append(typed.substr(0, at));
+    const std::size_t wholeEnd = std::min(typed.find_first_of(".eE"), typed.size());
+    std::size_t digitsInGroup = 0;
+    bool grouped = false;
+    for (; at < wholeEnd; ++at) {
+        if (typed[at] == ',') {
+            if (digitsInGroup == 0 || digitsInGroup > 3 || (grouped && digitsInGroup != 3)) {
+                return std::nullopt;
+            }
+            grouped = true;
+            digitsInGroup = 0;
+            continue;
+        }
+        ++digitsInGroup;
+        plain += typed[at];
+    }
+    if (grouped && digitsInGroup != 3) {
+        return std::nullopt;
+    }
+    const std::string_view rest = typed.substr(wholeEnd);
+    if (rest.find(',') != std::string_view::npos) {
+        return std::nullopt;
+    }
+    plain.append(rest);
+    return plain;
+}
+
 template <typename Number>
-std::optional<Number> ReadNumber(std::string_view typed, char decimalSeparator) {
-    // The comma of a comma locale reads as the point it stands for.
+std::optional<Number> ReadNumber(std::string_view typed, char decimalSeparator,
+                                 char groupSeparator) {
+    // The comma of a comma locale reads as the point it stands for; where the
+    // locale groups thousands with it instead, the groups are put together.
     std::string pointed(typed);
     if (decimalSeparator == ',') {
         std::replace(pointed.begin(), pointed.end(), ',', '.');
+    } else if (groupSeparator == ',' && pointed.find(',') != std::string::npos) {
+        std::optional<std::string> plain = WithoutGroupCommas(pointed);
+        if (!plain) {
+            return std::nullopt;
+        }
+        pointed = std::move(*plain);
     }
     const std::string_view text = pointed;
     if (!IsDecimalText(text)) {
@@ -129,42 +169,63 @@ std::optional<std::int16_t> RoundHalfEvenTo16Bits(double number) {
     return static_cast<std::int16_t>(whole);
 }
 
-}  // namespace
-
-char DecimalSeparatorOf(const std::string& localeName) {
+// Whether the locale writes `symbol` as a comma.
+bool IsCommaIn(const std::string& localeName, icu::DecimalFormatSymbols::ENumberFormatSymbol symbol,
+               bool fallback) {
     UErrorCode status = U_ZERO_ERROR;
     const icu::DecimalFormatSymbols symbols(detail::LocaleNamed(localeName), status);
     if (U_FAILURE(status)) {
-        return '.';
+        return fallback;
     }
-    const icu::UnicodeString& separator =
-        symbols.getConstSymbol(icu::DecimalFormatSymbols::kDecimalSeparatorSymbol);
-    return separator == icu::UnicodeString(u",") ? ',' : '.';
+    return symbols.getConstSymbol(symbol) == icu::UnicodeString(u",");
+}
+
+// Asked for every field read: the answer is kept for the locale it was
+// worked out for.
+char Cached(char (*of)(const std::string&), std::string& lastName, char& lastAnswer) {
+    const std::string name = detail::UserLocaleName("LC_NUMERIC");
+    if (name != lastName) {
+        lastAnswer = of(name);
+        lastName = name;
+    }
+    return lastAnswer;
+}
+
+}  // namespace
+
+char DecimalSeparatorOf(const std::string& localeName) {
+    return IsCommaIn(localeName, icu::DecimalFormatSymbols::kDecimalSeparatorSymbol, false) ? ','
+                                                                                            : '.';
+}
+
+char GroupSeparatorOf(const std::string& localeName) {
+    return IsCommaIn(localeName, icu::DecimalFormatSymbols::kGroupingSeparatorSymbol, true) ? ','
+                                                                                            : '\0';
 }
 
 char UserDecimalSeparator() {
-    // Asked for every field read: the answer is kept for the locale it was
-    // worked out for.
     thread_local std::string lastName = "\x01";
     thread_local char lastSeparator = '.';
-    const std::string name = detail::UserLocaleName("LC_NUMERIC");
-    if (name != lastName) {
-        lastSeparator = DecimalSeparatorOf(name);
-        lastName = name;
-    }
-    return lastSeparator;
+    return Cached(DecimalSeparatorOf, lastName, lastSeparator);
 }
 
-std::optional<double> ReadDecimal(std::string_view text, char decimalSeparator) {
-    return ReadNumber<double>(text, decimalSeparator);
+char UserGroupSeparator() {
+    thread_local std::string lastName = "\x01";
+    thread_local char lastSeparator = ',';
+    return Cached(GroupSeparatorOf, lastName, lastSeparator);
 }
 
-std::optional<float> ReadSingle(std::string_view text, char decimalSeparator) {
-    return ReadNumber<float>(text, decimalSeparator);
+std::optional<double> ReadDecimal(std::string_view text, char decimalSeparator,
+                                  char groupSeparator) {
+    return ReadNumber<double>(text, decimalSeparator, groupSeparator);
 }
 
-WholeNumber ReadWholeNumber(std::string_view text, char decimalSeparator) {
-    const std::optional<double> number = ReadDecimal(text, decimalSeparator);
+std::optional<float> ReadSingle(std::string_view text, char decimalSeparator, char groupSeparator) {
+    return ReadNumber<float>(text, decimalSeparator, groupSeparator);
+}
+
+WholeNumber ReadWholeNumber(std::string_view text, char decimalSeparator, char groupSeparator) {
+    const std::optional<double> number = ReadDecimal(text, decimalSeparator, groupSeparator);
     if (!number) {
         return {};
     }
@@ -173,6 +234,10 @@ WholeNumber ReadWholeNumber(std::string_view text, char decimalSeparator) {
         return {TextReading::OutOfRange, 0};
     }
     return {TextReading::Whole, *whole};
+}
+
+std::string NotANumberMessage(std::string_view fieldName) {
+    return "The " + std::string(fieldName) + " field must be a valid number. ";
 }
 
 }  // namespace zeviza

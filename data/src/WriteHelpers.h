@@ -71,6 +71,18 @@ void UpdateExisting(Connection& connection, std::string_view table, const Column
 void Delete(Connection& connection, std::string_view table, std::string_view keyColumn,
             const std::string& key);
 
+// True when no record was shown, or when the stored row of `table` whose
+// keyColumn equals key still holds every value of `shown`; otherwise marks
+// shown->changed. table and keyColumn are the library's own names.
+bool StillAsShown(Connection& connection, std::string_view table, std::string_view keyColumn,
+                  const std::string& key, ShownRecord* shown);
+// A write handed a record starts out not knowing it changed.
+inline void ForgetChange(ShownRecord* shown) {
+    if (shown != nullptr) {
+        shown->changed = false;
+    }
+}
+
 // An OK box with the critical icon and the library's title.
 void ShowLibraryMessage(const std::string& text);
 

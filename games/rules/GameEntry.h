@@ -7,7 +7,7 @@
 
 #include "zeviza/Prompts.h"
 
-namespace games {
+namespace parlow::games {
 
 struct GameEntry {
     std::array<std::string, 18> hole;  // net score texts, index 0 is hole 1
@@ -42,8 +42,37 @@ struct GolferChoice {
     std::string Handicap;
 };
 
-// The screen's controls; TxtBox carries its index, holes 1-18 being 0-17.
-enum class GameControl { None, CourseList, GolferList, DatePicker, TxtBox };
+// The detail counts' names, as their captions show them, for the messages
+// that refuse one.
+inline constexpr std::array<const char*, 24> kDetailNames = {"FWays Missed Left",
+                                                             "FWays Missed Right",
+                                                             "Greens Missed Left",
+                                                             "Greens Missed Right",
+                                                             "Greens Missed Long",
+                                                             "Greens Missed Short",
+                                                             "Putts Missed Left",
+                                                             "Putts Missed Right",
+                                                             "Putts Missed Long",
+                                                             "Putts Missed Short",
+                                                             "Sand Saves",
+                                                             "Up & Downs",
+                                                             "Total Putts",
+                                                             "Long Drive",
+                                                             "Aces",
+                                                             "Double Eagles",
+                                                             "Eagles",
+                                                             "Birdies",
+                                                             "Pars",
+                                                             "Bogies",
+                                                             "Dbl Bogies",
+                                                             "Trip Bogies",
+                                                             "Quad Bogies",
+                                                             "Others"};
+
+// The screen's controls. TxtBox carries its index: holes 1-18 are 0-17, the
+// partners' names 18-20 and their scores 21-23. TxtPar is Out (0) or In (1),
+// StatBox a detail count.
+enum class GameControl { None, CourseList, GolferList, DatePicker, TxtBox, TxtPar, StatBox };
 
 struct GameFocus {
     GameControl control = GameControl::None;
@@ -59,4 +88,4 @@ struct GameProblem {
     GameFocus focus;
 };
 
-}  // namespace games
+}  // namespace parlow::games

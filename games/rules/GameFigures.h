@@ -6,12 +6,12 @@
 #include <string>
 #include <variant>
 
-#include "GameEntry.h"
+#include "games/rules/GameEntry.h"
 #include "zeviza/Error.h"
 #include "zeviza/Putt.h"
 #include "zeviza/RecordSet.h"
 
-namespace games {
+namespace parlow::games {
 
 // Fresh for every save. Slots past the last one used (intScores 25, intPars
 // 21, intCaps 18, intStats 35, strPartners 3, sngParAvg 3) stay 0 or empty.
@@ -45,8 +45,17 @@ std::variant<GameFigures, zeviza::Error> ComputeGameFigures(const GameEntry& ent
                                                             const GolferChoice& golfer,
                                                             std::chrono::year_month_day gameDate);
 
+// Fairways hit in percent of those to hit; 0 when none were hit or there
+// were none to hit. Not clamped.
+float FairwaysHitPercent(int fairwaysToHit, int fairwaysMissed);
+
+// A stored nine-hole game's par-type figures, fairways and par worked out
+// again from its stored holes, pars and fairway count by the rules a new
+// round follows. Empty for a row that is not a nine-hole game.
+std::optional<zeviza::NineHoleFigures> RefigureNineHoleGame(const zeviza::RecordSet& gameRow);
+
 // From the current row of what GetNewGameID returned. Empty when there is no
 // such row (the read failed and has said so): the save cannot go on.
 std::optional<std::string> MakeNewGameID(const zeviza::RecordSet* newGameIdRows);
 
-}  // namespace games
+}  // namespace parlow::games

@@ -1,9 +1,11 @@
-#include "GolferChecks.h"
+#include "golfers/rules/GolferChecks.h"
 
 #include "zeviza/TextNumber.h"
 
-namespace golfers {
+namespace parlow::golfers {
 namespace {
+
+constexpr int kOldestAge = 120;
 
 GolferFocus TxtBox(int index) {
     return {GolferControl::TxtBox, index};
@@ -43,6 +45,11 @@ GolferCheckResult CheckStates(const GolferEntry& entry) {
         if (entry.state[list] == kCanadaSeparator) {
             return RefuseCanada(list);
         }
+        if (!entry.stateListed[list]) {
+            return GolferCheckResult::Fail("Select a valid State / Province!\r\n\"" +
+                                               entry.state[list] + "\" is not in the list. ",
+                                           CboBox(list));
+        }
     }
     return GolferCheckResult::Pass();
 }
@@ -56,6 +63,19 @@ GolferCheckResult CheckAge(const GolferEntry& entry) {
     if (age.value <= 0) {
         return GolferCheckResult::Fail("The Golfer's age must be greater than zero. ",
                                        TxtBox(kAge));
+    }
+    if (age.value > kOldestAge) {
+        return GolferCheckResult::Fail("The Golfer's age cannot be more than 120. ", TxtBox(kAge));
+    }
+    return GolferCheckResult::Pass();
+}
+
+// An empty handicap is no handicap (0.00); text that is no number is refused.
+GolferCheckResult CheckHandicap(const GolferEntry& entry) {
+    const std::string& handicap = entry.text[kHandicap];
+    if (!handicap.empty() && !zeviza::ReadSingle(handicap)) {
+        return GolferCheckResult::Fail(zeviza::NotANumberMessage("USGA Handicap"),
+                                       TxtBox(kHandicap));
     }
     return GolferCheckResult::Pass();
 }
@@ -72,7 +92,7 @@ GolferCheckResult CheckGolferChosen(const std::string& selectionText) {
 
 GolferCheckResult ValidateGolfer(const GolferEntry& entry, GolferScreen screen) {
     for (const GolferCheckResult& result :
-         {CheckNames(entry, screen), CheckStates(entry), CheckAge(entry)}) {
+         {CheckNames(entry, screen), CheckStates(entry), CheckAge(entry), CheckHandicap(entry)}) {
         if (!result.pass) {
             return result;
         }
@@ -80,4 +100,4 @@ GolferCheckResult ValidateGolfer(const GolferEntry& entry, GolferScreen screen) 
     return GolferCheckResult::Pass();
 }
 
-}  // namespace golfers
+}  // namespace parlow::golfers

@@ -6,7 +6,7 @@
 #include <string>
 #include <utility>
 
-namespace golfers {
+namespace parlow::golfers {
 
 enum class GolferScreen { Entry, Edit };
 
@@ -38,7 +38,9 @@ enum StateList : int { kGolferState, kClubState, kStateListCount };
 struct GolferEntry {
     std::array<std::string, kTextBoxCount> text;     // txtBox(0..16)
     std::array<std::string, kStateListCount> state;  // cboBox(0..1), their current text
-    bool male = true;                                // optSex(0) "Male", optSex(1) "Female"
+    // Each list's text is empty, or one of its entries or their codes.
+    std::array<bool, kStateListCount> stateListed = {true, true};
+    bool male = true;  // optSex(0) "Male", optSex(1) "Female"
     std::string notes;
 };
 
@@ -62,4 +64,4 @@ struct GolferCheckResult {
     }
 };
 
-}  // namespace golfers
+}  // namespace parlow::golfers

@@ -1,6 +1,6 @@
 // The game datasheet: one game's figures, hole by hole and in blocks.
-#include "LayoutBuilder.h"
-#include "LayoutBuilders.h"
+#include "reports/layouts/LayoutBuilder.h"
+#include "reports/layouts/LayoutBuilders.h"
 
 namespace parlow::reports {
 
@@ -27,7 +27,7 @@ void AddIdentity(Section& detail, int width) {
                  Caption(QRect(5200, 360, 1000, kRow), "Game Date:"),
                  Field(QRect(6250, 360, 3300, kRow), "PlayDate", "dddddd"),
                  Caption(QRect(9800, 360, 1350, kRow), "USGA Handicap:"),
-                 Field(QRect(11200, 360, 800, kRow), "Handicap", "0"),
+                 Field(QRect(11200, 360, 800, kRow), "Handicap", style::kHandicapFormat),
 
                  Caption(QRect(0, 660, 700, kRow), "Score:"),
                  Blue(Field(QRect(720, 660, 700, kRow), "NetScore", "0")),

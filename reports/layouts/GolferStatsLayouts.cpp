@@ -1,7 +1,7 @@
 // The statistics sheets: a golfer's accumulated counts and averages. The
 // 9-hole sheet differs from the 18-hole one in the points its table lists.
-#include "LayoutBuilder.h"
-#include "LayoutBuilders.h"
+#include "reports/layouts/LayoutBuilder.h"
+#include "reports/layouts/LayoutBuilders.h"
 
 namespace parlow::reports {
 
@@ -16,7 +16,6 @@ constexpr int kLowerBlocks = 3700;
 struct StatsSheet {
     int holes;
     QColor nameColour;
-    QString handicapFormat;
     QString greensFormat;
     bool shortBeforeLong;
     QString puttAverageFormat;
@@ -26,17 +25,18 @@ struct StatsSheet {
 
 StatsSheet SheetFor(int holes) {
     if (holes == 18) {
-        return {18,    style::kBlue, "0",         "0",
-                false, "0.00",       Align::Left, {kVersionShort, Align::Left, false}};
+        return {
+            18, style::kBlue, "0", false, "0.00", Align::Left, {kVersionShort, Align::Left, false}};
     }
-    return {9, style::kBlack, {}, {}, true, {}, Align::Right, {kVersionShort, Align::Right, true}};
+    return {9, style::kBlack, {}, true, {}, Align::Right, {kVersionShort, Align::Right, true}};
 }
 
 void AddGolferBlock(Section& detail, const StatsSheet& sheet) {
     const std::string n = std::to_string(sheet.holes);
     Add(detail, {Coloured(Identifying(QRect(0, 0, 5000, 300), "FullName"), sheet.nameColour)});
-    AddPairs(detail, {0, 380, 1800, 2500, Align::Left, kLine},
-             {{"Golfer Type:", "Category"}, {"USGA Handicap:", "Handicap", sheet.handicapFormat}});
+    AddPairs(
+        detail, {0, 380, 1800, 2500, Align::Left, kLine},
+        {{"Golfer Type:", "Category"}, {"USGA Handicap:", "Handicap", style::kHandicapFormat}});
     Add(detail, {Caption(QRect(0, 1040, 3000, kLine), QString("%1 Hole Games").arg(sheet.holes))});
     AddPairs(detail, {0, 1320, 1800, 2500, Align::Left, kLine},
              {{"Total Games Played:", "Games" + n, "0"},

@@ -1,8 +1,9 @@
 #pragma once
 // The house style every printed sheet shares.
 #include <QColor>
+#include <QString>
 
-#include "engine/Layout.h"
+#include "reports/engine/Layout.h"
 
 namespace parlow::reports::style {
 
@@ -13,6 +14,10 @@ inline const FontSpec kIdentifying{"Arial", 9.75, true, false};
 inline const FontSpec kSmallPrint{"Arial", 6.75, false, false};
 inline const FontSpec kGroupName{"Arial", 12, true, false};
 inline const FontSpec kUnderlinedCaption{"Arial", 8.25, true, true};
+
+// A handicap index carries its decimal wherever it is printed: 12.5 is
+// neither 12 nor 13.
+inline const QString kHandicapFormat = "0.0";
 
 inline const QColor kBlue(0, 0, 255);
 inline const QColor kDarkGrey(64, 64, 64);

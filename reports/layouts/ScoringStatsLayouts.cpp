@@ -1,7 +1,7 @@
 // The scoring sheets: a golfer's profile beside the stroke and putting
 // averages of one game length.
-#include "LayoutBuilder.h"
-#include "LayoutBuilders.h"
+#include "reports/layouts/LayoutBuilder.h"
+#include "reports/layouts/LayoutBuilders.h"
 
 namespace parlow::reports {
 
@@ -16,7 +16,7 @@ void AddProfile(Section& detail) {
     AddPairs(detail, {0, top, 1100, 3800, Align::Left, kLine},
              {{"Golfer ID:", "GolferID"},
               {"Type:", "Category"},
-              {"Handicap:", "Handicap", "0"},
+              {"Handicap:", "Handicap", style::kHandicapFormat},
               {"Age:", "Age", "0"},
               {"Address:", "Address"},
               {"City:", "City"},

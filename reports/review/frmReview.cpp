@@ -1,4 +1,4 @@
-#include "frmReview.h"
+#include "reports/review/frmReview.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -13,14 +13,16 @@
 #include <algorithm>
 #include <functional>
 
-#include "BusyCursor.h"
-#include "FieldBehaviour.h"
-#include "QtPrompts.h"
-#include "ReportWindows.h"
-#include "ReviewList.h"
-#include "ScreenSteps.h"
-#include "ValueLabel.h"
-#include "WindowDetail.h"
+#include "reports/review/ReportWindows.h"
+#include "reports/review/ReviewList.h"
+#include "ui/BusyCursor.h"
+#include "ui/QtPrompts.h"
+#include "ui/RecordNotice.h"
+#include "ui/ScreenSteps.h"
+#include "ui/WindowDetail.h"
+#include "ui/fields/FieldBehaviour.h"
+#include "ui/fields/RecordList.h"
+#include "ui/fields/ValueLabel.h"
 
 namespace parlow::reports {
 
@@ -76,6 +78,14 @@ int FieldChars(const char* column) {
     return name == "PlayDate" ? 6 : 4;
 }
 
+// The kind of record the screen's read lists.
+RecordKinds ListedKind(const ReviewScreen& screen) {
+    if (screen.read == &zeviza::Putt::LoadDeleteGame) {
+        return RecordKind::Games;
+    }
+    return screen.read == &zeviza::Putt::LoadGolfer ? RecordKind::Golfers : RecordKind::Courses;
+}
+
 bool GamesOfLengthExist(std::int16_t holes) {
     SharedRecordset() = PuttStep([holes](zeviza::Putt& putt) { return putt.RefreshStats(holes); });
     const bool found = SharedRecordset() != nullptr && !SharedRecordset()->IsEmpty();
@@ -105,6 +115,7 @@ frmReview::frmReview(const ReviewScreen& screen, QWidget* parent)
         behaviour->LightOwnText(opt9);
     }
     FillList();
+    RefillOnWrite(this, ListedKind(screen), [this] { RefillKeepingChoice(); });
     connect(cmdReport, &QPushButton::clicked, this, &frmReview::Report);
     connect(cmdClear, &QPushButton::clicked, this, &frmReview::Clear);
     connect(cmdExit, &QPushButton::clicked, this, [this] { CloseScreen(this); });
@@ -220,10 +231,21 @@ void frmReview::ShowRow(QTreeWidgetItem* row) {
     }
 }
 
-void frmReview::Clear() {
+void frmReview::RefillKeepingChoice() {
+    parlow::RefillKeepingChoice(
+        lvList, txtField.front()->text(), [this] { FillList(); },
+        [this](const QModelIndex& row) { ShowRow(lvList->topLevelItem(row.row())); },
+        [this] { ClearFields(); });
+}
+
+void frmReview::ClearFields() {
     for (QLabel* field : txtField) {
         field->clear();
     }
+}
+
+void frmReview::Clear() {
+    ClearFields();
     if (opt18 != nullptr) {
         opt18->setChecked(true);
     }

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "ReviewScreens.h"
+#include "reports/review/ReviewScreens.h"
 
 class QLabel;
 class QPushButton;
@@ -41,6 +41,10 @@ class frmReview : public QWidget {
     void CreateControls();
     void LayOut();
     void FillList();
+    // After a screen's write: the chosen record stays chosen, and shown with
+    // what is stored now, while it exists.
+    void RefillKeepingChoice();
+    void ClearFields();
     void ShowRow(QTreeWidgetItem* row);
     void Clear();
     void Report();

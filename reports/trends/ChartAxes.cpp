@@ -1,4 +1,4 @@
-#include "ChartAxes.h"
+#include "reports/trends/ChartAxes.h"
 
 #include <QDate>
 #include <algorithm>

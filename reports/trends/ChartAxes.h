@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "TrendSeries.h"
+#include "reports/trends/rules/TrendSeries.h"
 
 namespace parlow::reports {
 

@@ -1,12 +1,12 @@
-#include "TrendScreens.h"
+#include "reports/trends/TrendScreens.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
-#include "BusyCursor.h"
-#include "frmTrendChart.h"
-#include "frmTrends.h"
-#include "preview/MainWindowArea.h"
+#include "reports/preview/MainWindowArea.h"
+#include "reports/trends/frmTrendChart.h"
+#include "reports/trends/frmTrends.h"
+#include "ui/BusyCursor.h"
 
 namespace parlow::reports {
 

@@ -3,7 +3,7 @@
 // and the chart window it opens.
 #include <QString>
 
-#include "TrendSeries.h"
+#include "reports/trends/rules/TrendSeries.h"
 
 class QMdiSubWindow;
 class QWidget;

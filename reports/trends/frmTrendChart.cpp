@@ -1,4 +1,4 @@
-#include "frmTrendChart.h"
+#include "reports/trends/frmTrendChart.h"
 
 #include <QAction>
 #include <QChart>
@@ -24,15 +24,15 @@
 #include <QValueAxis>
 #include <algorithm>
 
-#include "BusyCursor.h"
-#include "ChartAxes.h"
-#include "ExportTarget.h"
-#include "ProgramState.h"
-#include "QtPrompts.h"
-#include "ScreenHeading.h"
-#include "ScreenSteps.h"
-#include "preview/PdfFolder.h"
-#include "review/ReviewList.h"
+#include "reports/preview/PdfFolder.h"
+#include "reports/review/ReviewList.h"
+#include "reports/trends/ChartAxes.h"
+#include "ui/BusyCursor.h"
+#include "ui/ExportTarget.h"
+#include "ui/ProgramState.h"
+#include "ui/QtPrompts.h"
+#include "ui/ScreenHeading.h"
+#include "ui/ScreenSteps.h"
 
 namespace parlow::reports {
 

@@ -10,7 +10,7 @@
 #include <map>
 #include <vector>
 
-#include "TrendSeries.h"
+#include "reports/trends/rules/TrendSeries.h"
 
 class QChartView;
 class QImage;

@@ -1,4 +1,4 @@
-#include "frmTrends.h"
+#include "reports/trends/frmTrends.h"
 
 #include <QButtonGroup>
 #include <QDate>
@@ -11,15 +11,15 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "BusyCursor.h"
-#include "FieldBehaviour.h"
-#include "QtPrompts.h"
-#include "ScreenSteps.h"
-#include "TrendReads.h"
-#include "TrendScreens.h"
-#include "ValueLabel.h"
-#include "review/ReviewList.h"
-#include "review/ReviewScreens.h"
+#include "reports/review/ReviewList.h"
+#include "reports/review/ReviewScreens.h"
+#include "reports/trends/TrendScreens.h"
+#include "reports/trends/rules/TrendReads.h"
+#include "ui/BusyCursor.h"
+#include "ui/QtPrompts.h"
+#include "ui/ScreenSteps.h"
+#include "ui/fields/FieldBehaviour.h"
+#include "ui/fields/ValueLabel.h"
 
 namespace parlow::reports {
 

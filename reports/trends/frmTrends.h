@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <vector>
 
-#include "TrendSeries.h"
+#include "reports/trends/rules/TrendSeries.h"
 
 class QLabel;
 class QPushButton;

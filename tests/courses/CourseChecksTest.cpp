@@ -1,20 +1,23 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+
 #include <functional>
 
-#include "CourseChecks.h"
-#include "CourseSample.h"
+#include "courses/rules/CourseChecks.h"
+#include "tests/courses/CourseSample.h"
 
 namespace {
 
 using course_sample::ValidCourse;
-using courses::CheckParTotals;
-using courses::CourseCheckResult;
-using courses::CourseControl;
-using courses::CourseEntry;
-using courses::CourseFocus;
-using courses::CourseScreen;
-using courses::ValidateCourse;
+using parlow::courses::CheckParTotals;
+using parlow::courses::CourseCheckResult;
+using parlow::courses::CourseControl;
+using parlow::courses::CourseEntry;
+using parlow::courses::CourseFocus;
+using parlow::courses::CourseScreen;
+using parlow::courses::ValidateCourse;
 using zeviza::Icon;
 
 constexpr CourseScreen kEntry = CourseScreen::Entry;
@@ -214,27 +217,61 @@ TEST(CourseChecksTest, RatingMustNotRoundToZero) {
     EXPECT_TRUE(Validate([](CourseEntry& e) { e.rating = "0.6"; }).pass);
 }
 
-TEST(CourseChecksTest, HandicapsThatAreNotNumbersBecomeZeroAndNothingElseIsChecked) {
+TEST(CourseChecksTest, EmptyHandicapsBecomeZeroTextIsRefusedAndNothingElseIsChecked) {
     CourseEntry entry = ValidCourse();
-    entry.hcap[0] = "x";
     entry.hcap[1] = "";
-    entry.hcap[2] = "99999";
     entry.hcap[3] = "1";  // a duplicate of hole 1's index
     entry.hcap[4] = "-40";
     entry.par[17] = "7";  // a later check fails; the rewrite has happened anyway
     ValidateCourse(entry, kEntry);
-    EXPECT_EQ(entry.hcap[0], "0");
     EXPECT_EQ(entry.hcap[1], "0");
-    EXPECT_EQ(entry.hcap[2], "0");
     EXPECT_EQ(entry.hcap[3], "1");
     EXPECT_EQ(entry.hcap[4], "-40");
 
+    // Text that is no number, or no 16-bit one, is refused by its hole.
+    for (auto [hole, text] : {std::pair{0, "x"}, {2, "99999"}}) {
+        entry = ValidCourse();
+        entry.hcap[hole] = text;
+        const CourseCheckResult result = ValidateCourse(entry, kEntry);
+        EXPECT_EQ(result.message, "The H Cap of hole #" + std::to_string(hole + 1) +
+                                      " field must be a valid number. ");
+        EXPECT_EQ(result.focus, (CourseFocus{CourseControl::CapBox, hole}));
+        EXPECT_EQ(entry.hcap[hole], text) << "kept as typed";
+    }
+
     // Before the handicap step nothing is rewritten.
     entry = ValidCourse();
-    entry.hcap[0] = "x";
+    entry.hcap[0] = "";
     entry.state.clear();
     ValidateCourse(entry, kEntry);
-    EXPECT_EQ(entry.hcap[0], "x");
+    EXPECT_EQ(entry.hcap[0], "");
+}
+
+TEST(CourseChecksTest, CountsAndLengthMayBeEmptyButNotText) {
+    const char* names[] = {"Par 3s", "Par 4s", "Par 5s", "F-Ways", "Length"};
+    for (int box = 0; box < 5; ++box) {
+        for (const char* text : {"", "7,040", "12"}) {
+            CourseEntry entry = ValidCourse();
+            std::string* counts[] = {&entry.par3s, &entry.par4s, &entry.par5s, &entry.fairways,
+                                     &entry.length};
+            *counts[box] = text;
+            EXPECT_TRUE(ValidateCourse(entry, kEntry).pass) << names[box] << " " << text;
+            *counts[box] = "70x";
+            const CourseCheckResult result = ValidateCourse(entry, kEntry);
+            EXPECT_EQ(result.message,
+                      std::string("The ") + names[box] + " field must be a valid number. ");
+            EXPECT_EQ(result.focus, (CourseFocus{CourseControl::StatBox, box}));
+        }
+    }
+}
+
+TEST(CourseChecksTest, AStateNotInTheListIsRefusedWithWhatWasTyped) {
+    CourseEntry entry = ValidCourse();
+    entry.state = "- C";
+    entry.stateListed = false;
+    const CourseCheckResult result = ValidateCourse(entry, kEntry);
+    EXPECT_EQ(result.message, "Select a valid State or Province!\r\n\"- C\" is not in the list. ");
+    EXPECT_EQ(result.focus, (CourseFocus{CourseControl::StateBox, 0}));
 }
 
 TEST(CourseChecksTest, AnyStateButTheSeparatorPasses) {

@@ -7,13 +7,13 @@
 #include <functional>
 #include <memory>
 
-#include "CourseScreenSupport.h"
-#include "frmAddClub.h"
+#include "courses/frmAddClub.h"
+#include "tests/courses/CourseScreenSupport.h"
 
 namespace course_tests {
 namespace {
 
-using namespace courses;
+using namespace parlow::courses;
 using zeviza::Answer;
 using zeviza::Icon;
 
@@ -249,11 +249,11 @@ TEST_F(CourseEntryScreenTest, AcceptedInputsAreStoredAsTheRulesReadThem) {
              Type(f->statBox[1], "");
          },
          {{"FWays", "0"}, {"Par4s", "0"}}},
-        {"typed state", [](CourseForm* f) { Type(f->cboBox, "Zz Land"); }, {{"State", "Zz"}}},
+        {"typed state code", [](CourseForm* f) { Type(f->cboBox, "ON"); }, {{"State", "ON"}}},
         {"blanks and no handicaps",
          [](CourseForm* f) {
              Type(f->txtBox[0], "  Oak Hill  ");
-             Type(f->capBox[0], "x");
+             Type(f->capBox[0], "");
              Type(f->capBox[17], "");
          },
          {{"ClubName", "Oak Hill"}, {"HCap1", "0"}, {"HCap18", "0"}}},

@@ -6,22 +6,19 @@
 #include <array>
 #include <string>
 
-#include "CourseForm.h"
-#include "GuiTest.h"
-
-class QTreeWidget;
-class QTreeWidgetItem;
+#include "courses/CourseForm.h"
+#include "tests/support/gui/GuiTest.h"
 
 namespace course_tests {
 
-using courses::CourseForm;
+using parlow::courses::CourseForm;
 
 struct SampleCourse {
-    std::array<QString, courses::kTextBoxCount> text;
+    std::array<QString, parlow::courses::kTextBoxCount> text;
     QString state;  // typed into the State/Prov list
-    std::array<QString, courses::kNumBoxCount> num;
-    std::array<QString, courses::kCapBoxCount> cap;
-    std::array<QString, courses::kStatBoxCount> stat;
+    std::array<QString, parlow::courses::kNumBoxCount> num;
+    std::array<QString, parlow::courses::kCapBoxCount> cap;
+    std::array<QString, parlow::courses::kStatBoxCount> stat;
     int tee = -1;  // none chosen
 };
 
@@ -33,8 +30,6 @@ class CourseScreenTest : public testing_support::GuiTest {
   public:
     // Types every field of the sample into the form, as a user would.
     static void TypeCourse(CourseForm* form, const SampleCourse& course);
-    static bool HasFocus(QWidget* field);
-    static void ClickRow(QTreeWidget* list, QTreeWidgetItem* row);
 
     // A course, golfer or game stored as their own screens store them.
     void StoreCourse(const std::string& id, const std::string& name,

@@ -9,15 +9,15 @@
 #include <QTreeView>
 #include <memory>
 
-#include "GameScreenSupport.h"
-#include "ReadOnlyDatabase.h"
-#include "RecordTableModel.h"
-#include "frmDeleteGame.h"
+#include "games/frmDeleteGame.h"
+#include "tests/games/GameScreenSupport.h"
+#include "tests/support/ReadOnlyDatabase.h"
+#include "ui/fields/RecordTableModel.h"
 
 namespace game_tests {
 namespace {
 
-using namespace games;
+using namespace parlow::games;
 using zeviza::Answer;
 using zeviza::Icon;
 
@@ -49,7 +49,7 @@ TEST_F(GameEntryScreenTest, ARoundTypedInIsStoredWithItsFiguresAndRemovedAgainFr
     EXPECT_EQ(screen->lblPar[3]->text(), "5");
     EXPECT_EQ(screen->cboBox[kGolferID]->currentText(), QString::fromStdString(kAnn));
     EXPECT_EQ(screen->cboBox[kGolferHandicap]->currentText(), "12.5");
-    games::GameFigures expected = Expected(*screen);
+    parlow::games::GameFigures expected = Expected(*screen);
     expected.strGameID = "G1";
 
     prompts.Answer(Answer::Yes);  // everything correct
@@ -98,10 +98,12 @@ TEST_F(GameEntryScreenTest, RefusedRoundsKeepEveryFieldAndStoreNothing) {
         bool unwritable;
         std::vector<std::string> boxes;  // the program's own boxes, in order
         Icon lastIcon;
-        int focusHole;  // -1: the focus is not checked
+        int focusHole;    // -1: the focus is not checked
+        int detail = -1;  // typed into this detail count instead of the hole
     };
     const std::string overflow =
-        "ERROR # 6\r\n\r\nOverflow\r\nIn the Add Game code module\r\nProcedure: Add Game - Save";
+        "ERROR # 6\r\n\r\nOverflow in Total Putts\r\nIn the Add Game code module\r\n"
+        "Procedure: Add Game - Save";
     const std::vector<Case> cases = {
         {"no number",
          11,
@@ -112,14 +114,23 @@ TEST_F(GameEntryScreenTest, RefusedRoundsKeepEveryFieldAndStoreNothing) {
          Icon::Critical,
          11},
         {"not confirmed", 0, "5", {Answer::No}, false, {kCorrect}, Icon::Question, -1},
-        {"beyond 16 bits",
+        {"beyond a hole's scores",
          4,
          "40000",
+         {},
+         false,
+         {"Invalid hole score found in hole #5 \r\nA hole score must be between 1 and 20. "},
+         Icon::Critical,
+         4},
+        {"beyond 16 bits",
+         0,
+         "9e9",
          {Answer::Yes},
          false,
          {kCorrect, overflow},
          Icon::Critical,
-         -1},
+         -1,
+         12},
         {"unwritable database",
          0,
          "5",
@@ -134,7 +145,7 @@ TEST_F(GameEntryScreenTest, RefusedRoundsKeepEveryFieldAndStoreNothing) {
         SCOPED_TRACE(c.name);
         Click(screen->cmdClear);
         Round round = FullRound();
-        round.entry.hole[c.hole] = c.text;
+        (c.detail < 0 ? round.entry.hole[c.hole] : round.entry.detail[c.detail]) = c.text;
         Fill(round);
         prompts.Clear();
         for (Answer answer : c.answers) {
@@ -158,7 +169,9 @@ TEST_F(GameEntryScreenTest, RefusedRoundsKeepEveryFieldAndStoreNothing) {
         if (c.unwritable) {
             EXPECT_EQ(prompts.Shown().size(), 3u);
         }
-        EXPECT_EQ(Field(c.hole).toStdString(), c.text);
+        EXPECT_EQ(c.detail < 0 ? Field(c.hole).toStdString()
+                               : screen->statBox[c.detail]->text().toStdString(),
+                  c.text);
         EXPECT_EQ(screen->txtBox[kFirstPartnerName + 2]->text(), "李 小龍");
         EXPECT_EQ(screen->lblClub->text(), "Pine Hollow");
         EXPECT_EQ(screen->cboBox[kGolferName]->currentText(), "Ann O'Hara");

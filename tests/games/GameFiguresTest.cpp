@@ -1,25 +1,27 @@
 #include <gtest/gtest.h>
 
-#include "GameFigures.h"
-#include "GameNumbers.h"
-#include "GameSample.h"
-#include "GameValidation.h"
+#include <string>
+
+#include "games/rules/GameFigures.h"
+#include "games/rules/GameNumbers.h"
+#include "games/rules/GameValidation.h"
+#include "tests/games/GameSample.h"
 
 namespace {
 
 using game_sample::FullRound;
 using game_sample::kToday;
-using games::GameEntry;
-using games::GameFigures;
+using parlow::games::GameEntry;
+using parlow::games::GameFigures;
 using zeviza::IntArray;
 
 std::variant<GameFigures, zeviza::Error> Compute(const GameEntry& entry,
-                                                 const games::CourseCard& course) {
-    return games::ComputeGameFigures(entry, course, game_sample::Golfer(), kToday);
+                                                 const parlow::games::CourseCard& course) {
+    return parlow::games::ComputeGameFigures(entry, course, game_sample::Golfer(), kToday);
 }
 
 GameFigures Figures(const GameEntry& entry,
-                    const games::CourseCard& course = game_sample::ParSeventyTwo()) {
+                    const parlow::games::CourseCard& course = game_sample::ParSeventyTwo()) {
     auto result = Compute(entry, course);
     if (auto* failure = std::get_if<zeviza::Error>(&result)) {
         ADD_FAILURE() << "unexpected failure " << failure->Description();
@@ -28,13 +30,14 @@ GameFigures Figures(const GameEntry& entry,
     return std::get<GameFigures>(result);
 }
 
-void ExpectOverflow(const GameEntry& entry,
-                    const games::CourseCard& course = game_sample::ParSeventyTwo()) {
+// The box names what overflowed, so the golfer knows which field to mend.
+void ExpectOverflow(const GameEntry& entry, const std::string& overflowed,
+                    const parlow::games::CourseCard& course = game_sample::ParSeventyTwo()) {
     auto result = Compute(entry, course);
     auto* failure = std::get_if<zeviza::Error>(&result);
     ASSERT_NE(failure, nullptr);
-    EXPECT_EQ(failure->Number(), games::kOverflowNumber);
-    EXPECT_EQ(failure->Description(), "Overflow");
+    EXPECT_EQ(failure->Number(), parlow::games::kOverflowNumber);
+    EXPECT_EQ(failure->Description(), "Overflow in " + overflowed);
 }
 
 GameEntry RoundWithDetails() {
@@ -48,7 +51,8 @@ GameEntry RoundWithDetails() {
 
 // Answers every unplayed-nine question with Yes.
 GameEntry Settled(GameEntry entry) {
-    auto problem = games::ResolveUnplayedNine(entry, [](const std::string&) { return true; });
+    auto problem =
+        parlow::games::ResolveUnplayedNine(entry, [](const std::string&) { return true; });
     EXPECT_FALSE(problem.has_value());
     return entry;
 }
@@ -125,8 +129,8 @@ TEST(GameFiguresTest, AZeroOrMissingTotalMakesANineHoleGameOfTheOther) {
     EXPECT_EQ(f.intHoles, 9);
     EXPECT_EQ(f.intScores[20], 40);
     EXPECT_EQ(f.intScores[10], 5) << "back-nine holes are still stored";
-    EXPECT_EQ(f.intStats[29], 15) << "and still summed by par type";
-    EXPECT_EQ(f.intStats[31], 23);
+    EXPECT_EQ(f.intStats[29], 7) << "but only the front nine is summed by par type";
+    EXPECT_EQ(f.intStats[31], 11);
     EXPECT_EQ(f.sngStrokeAvg, 4.44f);
 }
 
@@ -137,13 +141,67 @@ TEST(GameFiguresTest, StrokeAveragePerHolePlayed) {
     EXPECT_EQ(Figures(entry).sngStrokeAvg, 4.67f);
 }
 
-TEST(GameFiguresTest, FrontNineParThreeAverageUsesTheCoursesCount) {
+TEST(GameFiguresTest, FrontNineParThreeAverageUsesTheNinesCount) {
     GameEntry entry;
     entry.hole = {"5", "4", "3", "6", "4", "5", "4", "4", "5"};
     entry.out = "40";
     const GameFigures f = Figures(Settled(entry));
     EXPECT_EQ(f.intStats[29], 7);
-    EXPECT_EQ(f.sngParAvg[0], 1.75f);
+    EXPECT_EQ(f.intStats[32], 2);
+    EXPECT_EQ(f.sngParAvg[0], 3.5f);
+}
+
+// A round's par-type figures, fairways and par against the sums over the
+// holes it played: both nines of an 18-hole round, the nine of a 9-hole one.
+TEST(GameFiguresTest, FiguresAreThoseOfTheHolesPlayed) {
+    struct Case {
+        const char* round;
+        int first, end;  // the holes played
+        const char* out;
+        const char* in;
+    };
+    const parlow::games::CourseCard course = game_sample::ParSeventyTwo();
+    for (const Case& c :
+         {Case{"18 holes", 0, 18, "40", "45"}, Case{"front nine", 0, 9, "40", ""},
+          Case{"back nine", 9, 18, "", "45"}, Case{"front, In typed 0", 0, 9, "40", "0"},
+          Case{"back, Out typed 0", 9, 18, "0", "45"}}) {
+        GameEntry entry = FullRound();
+        entry.out = c.out;
+        entry.in = c.in;
+        entry.detail[0] = "1";  // one fairway missed
+        const GameFigures f = Figures(entry, course);
+        int scores[3] = {}, counts[3] = {}, par = 0, longHoles = 0;
+        for (int hole = c.first; hole < c.end; ++hole) {
+            const int holePar = std::stoi(course.par[hole]);
+            scores[holePar - 3] += std::stoi(entry.hole[hole]);
+            ++counts[holePar - 3];
+            par += holePar;
+            longHoles += holePar == 3 ? 0 : 1;
+        }
+        EXPECT_EQ(f.intHoles, c.end - c.first) << c.round;
+        EXPECT_EQ(f.intPars[20], par) << c.round << ": the par of the holes played";
+        EXPECT_EQ(f.intStats[27], longHoles) << c.round << ": fairways to hit";
+        EXPECT_EQ(f.sngFWaysHit, static_cast<float>((longHoles - 1.0) / longHoles * 100))
+            << c.round;
+        for (int type = 0; type < 3; ++type) {
+            EXPECT_EQ(f.intStats[29 + type], scores[type]) << c.round << " par " << type + 3;
+            EXPECT_EQ(f.intStats[32 + type], counts[type]) << c.round << " par " << type + 3;
+            EXPECT_EQ(f.sngParAvg[type], static_cast<float>(double(scores[type]) / counts[type]))
+                << c.round << " par " << type + 3;
+        }
+    }
+}
+
+// A nine never has more fairways to hit than the course counts in all.
+TEST(GameFiguresTest, ANinesFairwaysAreAtMostTheCourses) {
+    parlow::games::CourseCard course = game_sample::ParSeventyTwo();
+    GameEntry entry = FullRound();
+    entry.in = "";
+    course.TotalFWays = "5";
+    EXPECT_EQ(Figures(entry, course).intStats[27], 5);
+    course.TotalFWays = "0";
+    EXPECT_EQ(Figures(entry, course).intStats[27], 0);
+    EXPECT_EQ(Figures(entry, course).sngFWaysHit, 0.0f);
 }
 
 TEST(GameFiguresTest, EmptyDetailsCountZeroAndNoPuttsMeansNoPuttAverage) {
@@ -175,8 +233,8 @@ TEST(GameFiguresTest, HandicapRoundsHalvesToEven) {
     auto handicap = [](const char* text) {
         auto golfer = game_sample::Golfer();
         golfer.Handicap = text;
-        auto result =
-            games::ComputeGameFigures(FullRound(), game_sample::ParSeventyTwo(), golfer, kToday);
+        auto result = parlow::games::ComputeGameFigures(FullRound(), game_sample::ParSeventyTwo(),
+                                                        golfer, kToday);
         return std::get<GameFigures>(result).intHandicap;
     };
     EXPECT_EQ(handicap("13.5"), 14);
@@ -186,7 +244,7 @@ TEST(GameFiguresTest, HandicapRoundsHalvesToEven) {
 // A course without par 5s, or without fairways to hit, still gives a round
 // that can be stored: its share of nothing is 0.
 TEST(GameFiguresTest, ZeroDivisorsGiveZero) {
-    games::CourseCard course = game_sample::ParSeventyTwo();
+    parlow::games::CourseCard course = game_sample::ParSeventyTwo();
     course.par = {"4", "4", "3", "4", "4", "4", "3", "4", "4",
                   "4", "3", "4", "4", "4", "3", "4", "4", "4"};
     course.Par4s = "14";
@@ -204,45 +262,49 @@ TEST(GameFiguresTest, ZeroDivisorsGiveZero) {
 TEST(GameFiguresTest, AnyValueOrSumBeyondSixteenBitsFailsTheRound) {
     GameEntry entry = FullRound();
     entry.hole[0] = "32768";
-    ExpectOverflow(entry);
+    ExpectOverflow(entry, "hole #1");
 
     entry = FullRound();
     entry.out = "32767";
     entry.in = "1";
-    ExpectOverflow(entry);
+    ExpectOverflow(entry, "Gross");
 
     entry = FullRound();
     entry.partnerScore[2] = "1e6";
-    ExpectOverflow(entry);
+    ExpectOverflow(entry, "Playing Partner 3 Score");
+
+    entry = FullRound();
+    entry.detail[12] = "9e9";
+    ExpectOverflow(entry, "Total Putts");
 
     entry = FullRound();
     entry.detail[3] = "20000";
     entry.detail[4] = "20000";
-    ExpectOverflow(entry);
+    ExpectOverflow(entry, "Greens Missed");
 
     entry = FullRound();
     entry.detail[2] = "-32768";
-    ExpectOverflow(entry);  // greens hit: 18 - (-32768)
+    ExpectOverflow(entry, "Greens Hit");  // 18 - (-32768)
 
     entry = FullRound();
     entry.hole[0] = "20000";
     entry.hole[1] = "20000";
-    ExpectOverflow(entry);  // both on par-4 holes
+    ExpectOverflow(entry, "Par 4 score sum");  // both on par-4 holes
 
-    games::CourseCard course = game_sample::ParSeventyTwo();
+    parlow::games::CourseCard course = game_sample::ParSeventyTwo();
     course.ParOut = "30000";
     course.ParIn = "30000";
-    ExpectOverflow(FullRound(), course);
+    ExpectOverflow(FullRound(), "the course's par", course);
 }
 
 TEST(GameFiguresTest, NewGameIdIsTheNextRowNumber) {
     zeviza::RecordSet empty({"NewGameID"}, {{zeviza::Value()}});
-    EXPECT_EQ(games::MakeNewGameID(&empty), "G1");
+    EXPECT_EQ(parlow::games::MakeNewGameID(&empty), "G1");
     zeviza::RecordSet fortyOne({"NewGameID"}, {{zeviza::Value(41)}});
-    EXPECT_EQ(games::MakeNewGameID(&fortyOne), "G42");
-    EXPECT_FALSE(games::MakeNewGameID(nullptr).has_value());
+    EXPECT_EQ(parlow::games::MakeNewGameID(&fortyOne), "G42");
+    EXPECT_FALSE(parlow::games::MakeNewGameID(nullptr).has_value());
     zeviza::RecordSet noRow({"NewGameID"}, {});
-    EXPECT_FALSE(games::MakeNewGameID(&noRow).has_value());
+    EXPECT_FALSE(parlow::games::MakeNewGameID(&noRow).has_value());
 }
 
 }  // namespace

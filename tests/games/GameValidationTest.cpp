@@ -1,20 +1,21 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
-#include "GameSample.h"
-#include "GameValidation.h"
+#include "games/rules/GameValidation.h"
+#include "tests/games/GameSample.h"
 
 namespace {
 
 using namespace std::chrono_literals;
 using game_sample::FullRound;
 using game_sample::kToday;
-using games::GameControl;
-using games::GameEntry;
-using games::GameFocus;
-using games::GameProblem;
-using games::GameValidation;
+using parlow::games::GameControl;
+using parlow::games::GameEntry;
+using parlow::games::GameFocus;
+using parlow::games::GameProblem;
+using parlow::games::GameValidation;
 using zeviza::Icon;
 
 const std::string kMinimumScore =
@@ -23,10 +24,10 @@ const std::string kMinimumScore =
 const std::string kNoNines = "No valid Par scores entered for Front 9 Out and Back 9 In. ";
 
 GameValidation Validate(const GameEntry& entry,
-                        games::CourseCard course = game_sample::ParSeventyTwo(),
-                        games::GolferChoice golfer = game_sample::Golfer(),
+                        parlow::games::CourseCard course = game_sample::ParSeventyTwo(),
+                        parlow::games::GolferChoice golfer = game_sample::Golfer(),
                         std::chrono::year_month_day date = kToday) {
-    return games::ValidateGame(entry, course, golfer, date, kToday);
+    return parlow::games::ValidateGame(entry, course, golfer, date, kToday);
 }
 
 GameEntry WithTotals(const char* out, const char* in) {
@@ -50,8 +51,8 @@ TEST(ValidateGameTest, EachRefusalInOrderWithIconAndFocus) {
     entry.hole[11] = "abc";
     entry.out = "";
     entry.in = "";
-    games::CourseCard noCourse;
-    games::GolferChoice noGolfer;
+    parlow::games::CourseCard noCourse;
+    parlow::games::GolferChoice noGolfer;
     const auto tomorrow = std::chrono::sys_days(kToday) + std::chrono::days(1);
 
     ExpectProblem(Validate(entry, noCourse, noGolfer, tomorrow).problem,
@@ -83,12 +84,12 @@ TEST(ValidateGameTest, TodayAndEarlierAreAccepted) {
             .Passed());
 }
 
-TEST(ValidateGameTest, HoleScoresMayBeEmptyOrAnyNumber) {
+TEST(ValidateGameTest, HoleScoresMayBeEmptyOrAnyNumberFromOneToTwenty) {
     GameEntry entry = FullRound();
     entry.hole[0] = "";
     entry.hole[1] = "4.5";
-    entry.hole[2] = "99999";  // refused later, when the figures overflow
-    entry.hole[3] = "-1";
+    entry.hole[2] = "20";
+    entry.hole[3] = "1";
     EXPECT_TRUE(Validate(entry).Passed());
     entry.hole[17] = "4 ";
     entry.hole[4] = "x";
@@ -107,24 +108,37 @@ TEST(ValidateGameTest, MinimumEighteenHoleScoreIs58) {
 }
 
 TEST(ValidateGameTest, OneNineAloneHasNoMinimumAndNoSum) {
-    for (auto [out, in] : {std::pair{"", "38"}, {"20", ""}, {"x", "1"}, {"9", "nine"}}) {
+    for (auto [out, in] : {std::pair{"", "38"}, {"20", ""}}) {
         const GameValidation result = Validate(WithTotals(out, in));
         EXPECT_TRUE(result.Passed()) << out << "/" << in;
         EXPECT_FALSE(result.netSum.has_value());
     }
-    EXPECT_EQ(Validate(WithTotals("abc", "")).problem->message, kNoNines);
+    EXPECT_EQ(Validate(WithTotals("", "")).problem->message, kNoNines);
+    EXPECT_EQ(Validate(WithTotals("0", "0")).problem->message, kNoNines);
 }
 
-TEST(ValidateGameTest, TotalsBeyondSixteenBitsAreLeftToTheFigures) {
-    GameValidation result = Validate(WithTotals("32767", "1"));
+// A nine whose total is 0 was not played, so a lone nine with a 0 beside it
+// is no short 18-hole round.
+TEST(ValidateGameTest, AZeroTotalIsAnUnplayedNineWithoutMinimum) {
+    GameValidation result = Validate(WithTotals("40", "0"));
     EXPECT_TRUE(result.Passed());
-    EXPECT_FALSE(result.netSum.has_value());
-    result = Validate(WithTotals("40000", "20"));
-    EXPECT_TRUE(result.Passed());
-    EXPECT_FALSE(result.netSum.has_value());
-    result = Validate(WithTotals("-32768", "-1"));
-    EXPECT_EQ(result.problem->message, kMinimumScore);
-    EXPECT_FALSE(result.netSum.has_value());
+    EXPECT_EQ(result.netSum, 40);
+    EXPECT_TRUE(Validate(WithTotals("0", "38")).Passed());
+}
+
+TEST(ValidateGameTest, TotalsBeyondANinesScoresAreRefusedByName) {
+    for (auto [out, in, box] : {std::tuple{"32767", "1", 0},
+                                {"40000", "20", 0},
+                                {"40", "181", 1},
+                                {"-5", "40", 0},
+                                {"40", "8", 1}}) {
+        const GameValidation result = Validate(WithTotals(out, in));
+        ASSERT_FALSE(result.Passed()) << out << "/" << in;
+        EXPECT_EQ(result.problem->focus, (GameFocus{GameControl::TxtPar, box})) << out << "/" << in;
+        EXPECT_NE(result.problem->message.find(box == 0 ? "The Out score" : "The In score"),
+                  std::string::npos)
+            << result.problem->message;
+    }
 }
 
 TEST(ValidateGameTest, NoSumWhenAnEarlierCheckFails) {
@@ -139,7 +153,7 @@ struct Questions {
     std::vector<bool> answers;
     std::vector<std::string> asked;
 
-    games::AskYesNo Callback() {
+    parlow::games::AskYesNo Callback() {
         return [this](const std::string& question) {
             asked.push_back(question);
             const bool yes = answers.at(asked.size() - 1);
@@ -154,7 +168,7 @@ const std::string kFrontOnly = "Did you only play the Front 9 holes for this gam
 TEST(ResolveUnplayedNineTest, AFullRoundAsksNothing) {
     GameEntry entry = FullRound();
     Questions questions;
-    EXPECT_FALSE(games::ResolveUnplayedNine(entry, questions.Callback()).has_value());
+    EXPECT_FALSE(parlow::games::ResolveUnplayedNine(entry, questions.Callback()).has_value());
     EXPECT_TRUE(questions.asked.empty());
     EXPECT_EQ(entry.out, "40");
 }
@@ -163,7 +177,7 @@ TEST(ResolveUnplayedNineTest, YesZeroesTheHolesAndTheTypedTotalOfThatNine) {
     GameEntry entry = FullRound();
     entry.hole[4] = "";
     Questions questions({true});
-    EXPECT_FALSE(games::ResolveUnplayedNine(entry, questions.Callback()).has_value());
+    EXPECT_FALSE(parlow::games::ResolveUnplayedNine(entry, questions.Callback()).has_value());
     EXPECT_EQ(questions.asked, std::vector<std::string>{kBackOnly});
     for (int hole = 0; hole < 9; ++hole) {
         EXPECT_EQ(entry.hole[hole], "0");
@@ -177,7 +191,7 @@ TEST(ResolveUnplayedNineTest, NoAbortsWithFocusOnTheNinesFirstHole) {
     GameEntry entry = FullRound();
     entry.hole[3] = "";
     Questions questions({false});
-    ExpectProblem(games::ResolveUnplayedNine(entry, questions.Callback()),
+    ExpectProblem(parlow::games::ResolveUnplayedNine(entry, questions.Callback()),
                   "Enter the scores for the front 9 holes before continuing. ", Icon::Warning,
                   {GameControl::TxtBox, 0});
     EXPECT_EQ(entry.hole[0], "5") << "nothing rewritten";
@@ -185,7 +199,7 @@ TEST(ResolveUnplayedNineTest, NoAbortsWithFocusOnTheNinesFirstHole) {
     entry = FullRound();
     entry.hole[17] = "";
     questions = Questions({false});
-    ExpectProblem(games::ResolveUnplayedNine(entry, questions.Callback()),
+    ExpectProblem(parlow::games::ResolveUnplayedNine(entry, questions.Callback()),
                   "Enter the scores for the back 9 holes before continuing. ", Icon::Warning,
                   {GameControl::TxtBox, 9});
     EXPECT_EQ(questions.asked, std::vector<std::string>{kFrontOnly});
@@ -196,7 +210,7 @@ TEST(ResolveUnplayedNineTest, BothQuestionsCanComeInOneSave) {
     entry.out = "40";
     entry.in = "38";
     Questions questions({true, false});
-    EXPECT_TRUE(games::ResolveUnplayedNine(entry, questions.Callback()).has_value());
+    EXPECT_TRUE(parlow::games::ResolveUnplayedNine(entry, questions.Callback()).has_value());
     EXPECT_EQ(questions.asked, (std::vector<std::string>{kBackOnly, kFrontOnly}));
     EXPECT_EQ(entry.out, "0") << "the front nine was settled before the back nine refused";
     EXPECT_EQ(entry.in, "38");
@@ -204,7 +218,7 @@ TEST(ResolveUnplayedNineTest, BothQuestionsCanComeInOneSave) {
 
 TEST(ResolveUnplayedNineTest, WithoutAnyoneToAskTheAnswerIsNo) {
     GameEntry entry;
-    EXPECT_TRUE(games::ResolveUnplayedNine(entry, nullptr).has_value());
+    EXPECT_TRUE(parlow::games::ResolveUnplayedNine(entry, nullptr).has_value());
     EXPECT_EQ(entry.out, "");
 }
 

@@ -5,14 +5,14 @@
 #include <QRadioButton>
 #include <memory>
 
-#include "GolferScreenSupport.h"
-#include "NotesBox.h"
-#include "frmEditGolfer.h"
+#include "golfers/NotesBox.h"
+#include "golfers/frmEditGolfer.h"
+#include "tests/golfers/GolferScreenSupport.h"
 
 namespace golfer_tests {
 namespace {
 
-using namespace golfers;
+using namespace parlow::golfers;
 using zeviza::Answer;
 using zeviza::Icon;
 
@@ -121,14 +121,14 @@ TEST_F(GolferEditScreenTest, ARenameReachesEveryGameOfThatGolferOnly) {
     Type(form->txtBox[kLastName], "O'Neil-Łukasz");
     Type(form->txtBox[kAge], "17");
     Type(form->txtBox[kHandicap], "9.5");
-    Type(form->cboBox[kGolferState], "Q'");  // a typed state goes in as it is
+    Type(form->cboBox[kGolferState], "QC");  // a listed code typed goes in as it is
     SaveAndAnswer(Answer::Yes);
 
     EXPECT_EQ(LastText(), "Golfer Record Updated\r\n\r\nWould you like to update another Golfer?");
     EXPECT_EQ(prompts.Last().defaultButton, Answer::No);
     EXPECT_EQ(Stored("FullName", "D2"), "Ann O'Neil-Łukasz");
     EXPECT_EQ(Stored("Category", "D2"), "Junior Female");
-    EXPECT_EQ(Stored("State", "D2"), "Q'");
+    EXPECT_EQ(Stored("State", "D2"), "QC");
     EXPECT_EQ(Stored("Notes", "D2"), "Likes 'links'");
     EXPECT_EQ(folder.Count("SELECT COUNT(*) FROM tblGames WHERE GolferID = 'D2' AND "
                            "FullName = 'Ann O''Neil-Łukasz' AND Category = 'Junior Female' "
@@ -178,11 +178,37 @@ TEST_F(GolferEditScreenTest, ClearEmptiesEverythingAndNoAfterSavingClosesTheScre
     EXPECT_TRUE(HasFocus(screen->cboGolfer));
 
     Choose("Bob Adams");
-    Type(form->txtBox[kHandicap], "x");
+    Type(form->txtBox[kHandicap], "");
     SaveAndAnswer(Answer::No);
     EXPECT_EQ(form->txtBox[kHandicap]->text(), "0.00");
     EXPECT_EQ(folder.Real("SELECT Handicap FROM tblGolfer WHERE GolferID = 'D4';"), 0.0);
     EXPECT_FALSE(screen->isVisible());
+}
+
+// Bob is removed and his identifier given to Cy behind the screen's back:
+// saving Bob's form must not overwrite Cy.
+TEST_F(GolferEditScreenTest, AGolferReplacedSinceHeWasChosenIsNotOverwritten) {
+    Choose("Bob Adams");
+    Type(form->txtBox[kFirstName], "Robert");
+    folder.Exec("DELETE FROM tblGolfer WHERE GolferID = 'D4';");
+    InsertGolfer("D4", "Cy", "Young");
+    SaveAndAnswer(Answer::Yes);
+
+    ASSERT_EQ(prompts.Shown().size(), 1u) << LastText();
+    EXPECT_EQ(LastText(),
+              "Record NOT Updated\r\n\r\nThis golfer was changed or removed since it was "
+              "chosen.\r\nThe list now shows the golfers as they are stored: choose the golfer "
+              "again.");
+    EXPECT_EQ(prompts.Last().icon, Icon::Warning);
+    EXPECT_EQ(Stored("FullName", "D4"), "Cy Young");
+    EXPECT_EQ(Stored("FName", "D4"), "Cy");
+    EXPECT_EQ(screen->cboGolfer->findText("Cy Young"), 1);  // the list as stored now
+    EXPECT_EQ(screen->cboGolfer->currentIndex(), -1);
+    EXPECT_EQ(form->txtBox[kFirstName]->text(), "Robert");  // what was typed stays
+
+    // Saving again without choosing writes nothing either.
+    SaveAndAnswer(Answer::Yes);
+    EXPECT_EQ(Stored("FName", "D4"), "Cy");
 }
 
 }  // namespace

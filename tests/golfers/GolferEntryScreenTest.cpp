@@ -6,15 +6,15 @@
 #include <QRadioButton>
 #include <memory>
 
-#include "GolferScreenSupport.h"
-#include "NotesBox.h"
-#include "frmAddGolfer.h"
-#include "frmEditGolfer.h"
+#include "golfers/NotesBox.h"
+#include "golfers/frmAddGolfer.h"
+#include "golfers/frmEditGolfer.h"
+#include "tests/golfers/GolferScreenSupport.h"
 
 namespace golfer_tests {
 namespace {
 
-using namespace golfers;
+using namespace parlow::golfers;
 using zeviza::Answer;
 using zeviza::Icon;
 
@@ -205,7 +205,7 @@ TEST_F(GolferEntryScreenTest, AgesAreRefusedOrStoredRoundedHalfToEven) {
     EXPECT_EQ(Golfers(), 0);
 
     const std::tuple<const char*, int, const char*> stored[] = {
-        {"2.5", 2, "Junior Female"}, {"1.5", 2, "Junior Female"}, {"999", 999, "Adult Female"}};
+        {"2.5", 2, "Junior Female"}, {"1.5", 2, "Junior Female"}, {"120", 120, "Adult Female"}};
     for (const auto& [age, value, category] : stored) {
         TypeGolfer(form, Sample());
         Type(form->txtBox[kAge], age);
@@ -216,22 +216,30 @@ TEST_F(GolferEntryScreenTest, AgesAreRefusedOrStoredRoundedHalfToEven) {
     }
 }
 
-TEST_F(GolferEntryScreenTest, AHandicapThatIsNotANumberShowsAsZeroAndIsStoredAsZero) {
+TEST_F(GolferEntryScreenTest, AnEmptyHandicapShowsAsZeroAndIsStoredAsZero) {
     SampleGolfer golfer = Sample();
-    golfer.text[kHandicap] = "abc";
+    golfer.text[kHandicap] = "";
     TypeGolfer(form, golfer);
     SaveAndAnswer(Answer::No);
     EXPECT_EQ(form->txtBox[kHandicap]->text(), "0.00");
     EXPECT_EQ(folder.Real("SELECT Handicap FROM tblGolfer;"), 0.0);
 }
 
-TEST_F(GolferEntryScreenTest, ATypedStateIsStoredByItsFirstTwoCharacters) {
+// A list's own codes are what is stored; typed text that is none of them,
+// however hostile, never reaches the database.
+TEST_F(GolferEntryScreenTest, ATypedStateIsStoredOnlyWhenListed) {
     SampleGolfer golfer = Sample();
-    golfer.state = {"O'Hare", "'; DROP TABLE tblGolfer; --"};
+    golfer.state = {"ON", "'; DROP TABLE tblGolfer; --"};
     TypeGolfer(form, golfer);
+    Click(form->cmdSave);
+    EXPECT_EQ(LastText(),
+              "Select a valid State / Province!\r\n\"'; DROP TABLE tblGolfer; --\" is "
+              "not in the list. ");
+    EXPECT_EQ(Golfers(), 0);
+    Type(form->cboBox[kClubState], "BC - British Columbia");
     SaveAndAnswer(Answer::No);
-    EXPECT_EQ(Saved("State"), "O'");
-    EXPECT_EQ(Saved("ClubState"), "';");  // cleaned on entry: trimmed, apostrophe single
+    EXPECT_EQ(Saved("State"), "ON");
+    EXPECT_EQ(Saved("ClubState"), "BC");
 }
 
 TEST_F(GolferEntryScreenTest, NotesHoldTwoHundredFiftyCharactersAndAreStoredWhole) {

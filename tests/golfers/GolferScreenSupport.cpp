@@ -1,15 +1,15 @@
-#include "GolferScreenSupport.h"
+#include "tests/golfers/GolferScreenSupport.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTreeWidget>
 
-#include "NotesBox.h"
+#include "golfers/NotesBox.h"
 
 namespace golfer_tests {
 
-using namespace golfers;
+using namespace parlow::golfers;
 
 SampleGolfer Sample() {
     SampleGolfer golfer;
@@ -53,19 +53,6 @@ void GolferScreenTest::TypeGolfer(GolferForm* form, const SampleGolfer& golfer) 
 void GolferScreenTest::ChooseState(QComboBox* list, const QString& code) {
     list->setFocus();
     list->setCurrentIndex(list->findText(code + " - ", Qt::MatchStartsWith));
-    Settle();
-}
-
-bool GolferScreenTest::HasFocus(QWidget* field) {
-    QWidget* focused = Focused();
-    return focused != nullptr && (focused == field || field->isAncestorOf(focused));
-}
-
-void GolferScreenTest::ClickRow(QTreeWidget* list, QTreeWidgetItem* row) {
-    list->scrollToItem(row);
-    const QRect rect = list->visualItemRect(row);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      QPoint(rect.left() + 4, rect.center().y()));
     Settle();
 }
 

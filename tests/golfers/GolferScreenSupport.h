@@ -8,21 +8,18 @@
 #include <filesystem>
 #include <string>
 
-#include "GolferEntry.h"
-#include "GolferForm.h"
-#include "GuiTest.h"
-#include "ReadOnlyDatabase.h"
-
-class QTreeWidget;
-class QTreeWidgetItem;
+#include "golfers/GolferForm.h"
+#include "golfers/rules/GolferEntry.h"
+#include "tests/support/ReadOnlyDatabase.h"
+#include "tests/support/gui/GuiTest.h"
 
 namespace golfer_tests {
 
-using golfers::GolferForm;
+using parlow::golfers::GolferForm;
 
 struct SampleGolfer {
-    std::array<QString, golfers::kTextBoxCount> text;
-    std::array<QString, golfers::kStateListCount> state;  // typed into the lists
+    std::array<QString, parlow::golfers::kTextBoxCount> text;
+    std::array<QString, parlow::golfers::kStateListCount> state;  // typed into the lists
     bool male = true;
     QString notes;
 };
@@ -37,8 +34,6 @@ class GolferScreenTest : public testing_support::GuiTest {
     static void TypeGolfer(GolferForm* form, const SampleGolfer& golfer);
     // Picks the list entry that starts with the code, e.g. "ON - Ontario".
     static void ChooseState(QComboBox* list, const QString& code);
-    static bool HasFocus(QWidget* field);
-    static void ClickRow(QTreeWidget* list, QTreeWidgetItem* row);
 
     // A golfer row as another screen would have left it.
     void InsertGolfer(const std::string& id, const std::string& first, const std::string& last,

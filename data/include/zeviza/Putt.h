@@ -7,12 +7,14 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "zeviza/Connection.h"
 #include "zeviza/Error.h"
 #include "zeviza/RecordSet.h"
+#include "zeviza/ShownRecord.h"
 
 namespace zeviza {
 
@@ -20,6 +22,17 @@ namespace zeviza {
 using TextArray = std::vector<std::string>;
 using IntArray = std::vector<std::int16_t>;
 using SingleArray = std::vector<float>;
+
+// What a nine-hole game's own figures are once worked out over the nine
+// played: its par, fairways to hit and hit, and its par-type figures.
+struct NineHoleFigures {
+    std::int16_t coursePar = 0;
+    std::int16_t fairwaysToHit = 0;
+    float fairwaysHit = 0.0f;  // percent
+    std::int16_t parScores[3] = {};
+    std::int16_t parCounts[3] = {};
+    float parAverages[3] = {};
+};
 
 class Putt {
   public:
@@ -52,18 +65,24 @@ class Putt {
     // Every game of the golfer in play order; a failed read throws.
     RecordSetPtr LoadTrendGames(const std::string& strGolferID);
 
+    // A change or removal handed `shown` (what the screen showed of the
+    // record) first reads the stored record again in its own transaction.
+    // When that record is gone or differs, the write changes nothing, asks
+    // nothing, shows nothing, sets shown->changed and returns false. Without
+    // `shown` the write acts on the identifier alone.
+
     // --- golfer writes ---
     bool AddGolfer(TextArray& strText, std::int16_t intAge, float sngHandicap);
     bool UpdateGolfer(TextArray& strText, std::int16_t intAge, float sngHandicap,
-                      std::string& strGolferID);
-    bool DeleteGolfer(std::string& strGolferID);
+                      std::string& strGolferID, ShownRecord* shown = nullptr);
+    bool DeleteGolfer(std::string& strGolferID, ShownRecord* shown = nullptr);
 
     // --- course writes ---
     bool AddClub(TextArray& strText, IntArray& intNumbers, IntArray& intCaps, IntArray& intStats,
                  float sngRating);
     bool UpdateClub(TextArray& strText, IntArray& intNumbers, IntArray& intCaps, IntArray& intStats,
-                    float sngRating, std::string& strClubID);
-    bool DeleteClub(std::string& strClubID);
+                    float sngRating, std::string& strClubID, ShownRecord* shown = nullptr);
+    bool DeleteClub(std::string& strClubID, ShownRecord* shown = nullptr);
 
     // --- game writes ---
     // datDate is "YYYY-MM-DD HH:MM:SS".
@@ -80,9 +99,19 @@ class Putt {
     RecordSetPtr GetNewGolferID();
 
     bool DeleteGame(std::string& strGameID, std::string& strGolferID, std::int16_t intHoles,
-                    IntArray& intStats);
+                    IntArray& intStats, ShownRecord* shown = nullptr);
     bool UpdateGolferStats(std::string& strGameID, std::string& strGolferID, std::int16_t intHoles,
                            IntArray& intStats);
+
+    // --- upkeep ---
+    // Works each stored nine-hole game's figures out again with `refigure`
+    // (given the game's row, it returns the figures, or none to keep them),
+    // then sets every golfer's statistics to the sums over the golfer's
+    // stored games, all in one unit of work. `gamesChanged` counts the games
+    // whose figures changed.
+    bool RefigureNineHoleGames(
+        const std::function<std::optional<NineHoleFigures>(const RecordSet&)>& refigure,
+        long long& gamesChanged);
 
     RecordSetPtr RefreshGolfers();
     RecordSetPtr RefreshGames();

@@ -1,4 +1,4 @@
-#include "TrendReads.h"
+#include "reports/trends/rules/TrendReads.h"
 
 namespace trends {
 

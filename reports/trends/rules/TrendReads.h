@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "TrendRound.h"
+#include "reports/trends/rules/TrendRound.h"
 #include "zeviza/Putt.h"
 
 namespace trends {

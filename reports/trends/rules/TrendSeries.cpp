@@ -1,4 +1,4 @@
-#include "TrendSeries.h"
+#include "reports/trends/rules/TrendSeries.h"
 
 #include <algorithm>
 

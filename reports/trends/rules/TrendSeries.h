@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "TrendRound.h"
+#include "reports/trends/rules/TrendRound.h"
 
 namespace trends {
 

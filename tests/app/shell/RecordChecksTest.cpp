@@ -1,7 +1,7 @@
 #include <QApplication>
 
-#include "ProgramState.h"
-#include "ShellFixture.h"
+#include "tests/app/shell/ShellFixture.h"
+#include "ui/ProgramState.h"
 
 namespace {
 
@@ -128,7 +128,7 @@ TEST_F(RecordChecksTest, AReadThatFailsCountsAsNoRecords) {
     EXPECT_EQ(parlow::SharedRecordset(), nullptr);
 }
 
-TEST_F(RecordChecksTest, ACommandWhoseScreenIsNotBuiltYetChecksAndOpensNothing) {
+TEST_F(RecordChecksTest, ACommandWiredToNoScreenChecksAndOpensNothing) {
     AddCourse();
     main->WireScreen("mnuEditClubs", nullptr);
     EXPECT_EQ(WarningOf("mnuEditClubs"), "");

@@ -1,11 +1,11 @@
 // The golfer checks and record assembly, without any window.
 #include <gtest/gtest.h>
 
-#include "GolferChecks.h"
-#include "GolferRecord.h"
-#include "LocaleEnvironment.h"
+#include "golfers/rules/GolferChecks.h"
+#include "golfers/rules/GolferRecord.h"
+#include "tests/support/LocaleEnvironment.h"
 
-namespace golfers {
+namespace parlow::golfers {
 namespace {
 
 GolferEntry Complete() {
@@ -71,19 +71,21 @@ TEST(ValidateGolfer, CanadaIsRefusedInEitherListAndAnEmptyClubStateIsNot) {
     EXPECT_TRUE(ValidateGolfer(entry, GolferScreen::Edit).pass);
 }
 
-TEST(ValidateGolfer, AgeMustBeANumberAboveZeroAfterRounding) {
+TEST(ValidateGolfer, AgeMustBeANumberFromOneToOneHundredTwentyAfterRounding) {
     const char* notNumber = "The age field must be a valid number. ";
     const char* notPositive = "The Golfer's age must be greater than zero. ";
+    const char* tooOld = "The Golfer's age cannot be more than 120. ";
     const std::pair<const char*, const char*> refused[] = {
-        {"", notNumber},    {"abc", notNumber}, {"1e5", notNumber},  // beyond 16 bits
-        {"12a", notNumber}, {"0", notPositive}, {"-3", notPositive}, {"0.5", notPositive},
+        {"", notNumber},      {"abc", notNumber}, {"1e5", notNumber},  // beyond 16 bits
+        {"12a", notNumber},   {"0", notPositive}, {"-3", notPositive},
+        {"0.5", notPositive}, {"999", tooOld},    {"121", tooOld},
     };
     for (const auto& [age, message] : refused) {
         GolferEntry entry = Complete();
         entry.text[kAge] = age;
         ExpectRefused(entry, message, TxtBox(kAge));
     }
-    for (const char* age : {"17.5", "999", "1", "0.6"}) {
+    for (const char* age : {"17.5", "120", "1", "0.6"}) {
         GolferEntry entry = Complete();
         entry.text[kAge] = age;
         EXPECT_TRUE(ValidateGolfer(entry, GolferScreen::Entry).pass) << age;
@@ -196,4 +198,4 @@ TEST(GolferRecord, NewIdentifierComesFromTheLargestRowNumberRead) {
 }
 
 }  // namespace
-}  // namespace golfers
+}  // namespace parlow::golfers

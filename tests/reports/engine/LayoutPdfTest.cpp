@@ -6,12 +6,12 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 
-#include "PdfText.h"
-#include "Reports.h"
-#include "SampleReports.h"
-#include "engine/PagedOutput.h"
-#include "engine/Report.h"
-#include "layouts/LayoutCatalog.h"
+#include "reports/Reports.h"
+#include "reports/engine/PagedOutput.h"
+#include "reports/engine/Report.h"
+#include "reports/layouts/LayoutCatalog.h"
+#include "tests/reports/engine/PdfText.h"
+#include "tests/reports/engine/SampleReports.h"
 
 namespace {
 
@@ -44,7 +44,7 @@ std::vector<LayoutCase> Cases() {
           "Putting", "Approach Shots", "Tee Shots", "Other", "Notes:", "Zoë Fairbanks"},
          {{"Golfer:", "Margaret O'Brien-Núñez Game ID: G12"},
           {"Game Date:", "Friday, May 3, 2024"},
-          {"USGA Handicap:", "USGA Handicap: 13"},
+          {"USGA Handicap:", "USGA Handicap: 12.6"},
           {"Score:", "Score: 84 Course Par: 72 Tees: White Golfer Type: Adult Female"},
           {"Putting Average", "Putting Average 1.83"},
           {"Percent Greens Hit", "Percent Greens Hit 44.44"},
@@ -89,7 +89,7 @@ std::vector<LayoutCase> Cases() {
          kPortrait,
          {"Golfer's Stats", "The Parlow's Log v3.1", "18 Hole Games", "* Hole Stats",
           "* Approach Shots", "* 9 & 18 hole games", "9 and 18 Hole Games"},
-         {{"USGA Handicap:", "USGA Handicap: 13"},
+         {{"USGA Handicap:", "USGA Handicap: 12.6"},
           {"Total Net Strokes:", "Total Net Strokes: 1,234"},
           {"Stroke Average:", "Stroke Average: 88.14"},
           {"18 Hole Average", "18 Hole Average 1.83"},
@@ -105,7 +105,7 @@ std::vector<LayoutCase> Cases() {
         {"rptScore18Stats",
          kPortrait,
          {"Scoring Stats", "Putting Stats - 18 Hole Games", "Margaret O'Brien-Núñez"},
-         {{"Handicap:", "Handicap: 13"},
+         {{"Handicap:", "Handicap: 12.6"},
           {"Age:", "Age: 47"},
           {"Total Net Strokes:", "18 Hole Games - Total Net Strokes: 1234"},
           {"Net Stroke Avg:", "18 Hole Games - Net Stroke Avg: 4.90"},

@@ -2,7 +2,7 @@
 // What the trend screen tests and pictures share: a golfer with eight 18-hole
 // rounds over this year and the last and one nine, another without games,
 // and the trends screen opened through the main window's menu.
-#include "WritesSupport.h"  // before Qt's macros: its helpers name a variable `slots`
+#include "tests/support/WritesSupport.h"  // before Qt's macros: its helpers name a variable `slots`
 
 #include <QAbstractAxis>
 #include <QApplication>
@@ -19,10 +19,10 @@
 #include <QTreeWidget>
 #include <QXYSeries>
 
-#include "GuiTest.h"
-#include "frmMain.h"
-#include "trends/frmTrendChart.h"
-#include "trends/frmTrends.h"
+#include "app/frmMain.h"
+#include "reports/trends/frmTrendChart.h"
+#include "reports/trends/frmTrends.h"
+#include "tests/support/gui/GuiTest.h"
 
 namespace trend_tests {
 

@@ -1,6 +1,6 @@
 // Reports > Trends...: the screen through the main window's menu, the chart
 // window it opens, hovering, and the charts saved as PNG and PDF.
-#include "TrendFixture.h"  // first: see there
+#include "tests/reports/trends/TrendFixture.h"  // first: see there
 
 #include <fstream>
 #include <set>

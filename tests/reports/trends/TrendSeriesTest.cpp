@@ -1,9 +1,9 @@
 // The trend charts' series as plain tables, and read from a small known log.
 #include <gtest/gtest.h>
 
-#include "TrendReads.h"
-#include "TrendSeries.h"
-#include "WritesSupport.h"
+#include "reports/trends/rules/TrendReads.h"
+#include "reports/trends/rules/TrendSeries.h"
+#include "tests/support/WritesSupport.h"
 
 namespace {
 

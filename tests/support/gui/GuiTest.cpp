@@ -1,4 +1,4 @@
-#include "GuiTest.h"
+#include "tests/support/gui/GuiTest.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -6,9 +6,11 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTreeView>
+#include <QTreeWidget>
 
-#include "ProgramState.h"
-#include "modGlobal.h"
+#include "ui/ProgramState.h"
+#include "ui/modGlobal.h"
 
 namespace testing_support {
 
@@ -83,6 +85,28 @@ void GuiTest::Settle() {
 
 QWidget* GuiTest::Focused() {
     return QApplication::focusWidget();
+}
+
+bool GuiTest::HasFocus(const QWidget* field) {
+    QWidget* focused = Focused();
+    return focused != nullptr && (focused == field || field->isAncestorOf(focused));
+}
+
+void GuiTest::ClickRow(QTreeWidget* list, QTreeWidgetItem* row) {
+    list->scrollToItem(row);
+    const QRect rect = list->visualItemRect(row);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      QPoint(rect.left() + 4, rect.center().y()));
+    Settle();
+}
+
+void GuiTest::ClickRow(QTreeView* view, int row) {
+    const QModelIndex index = view->model()->index(row, 0);
+    view->scrollTo(index);
+    const QRect rect = view->visualRect(index);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                      QPoint(rect.left() + 4, rect.center().y()));
+    Settle();
 }
 
 bool GuiTest::IsLit(const QLabel* caption, const QColor& colour, bool bold) {

@@ -9,12 +9,15 @@
 #include <QWidget>
 #include <string>
 
-#include "ProgramFolder.h"
-#include "ScriptedPrompts.h"
+#include "tests/support/ProgramFolder.h"
+#include "tests/support/ScriptedPrompts.h"
 
 class QAbstractButton;
 class QComboBox;
 class QLabel;
+class QTreeView;
+class QTreeWidget;
+class QTreeWidgetItem;
 
 namespace testing_support {
 
@@ -34,6 +37,12 @@ class GuiTest : public ::testing::Test {
     // Lets queued events (focus changes, deferred deletes) run.
     static void Settle();
     static QWidget* Focused();
+    // True when the focus is on the field or on a part of it (a list's
+    // editor, a spin box's line).
+    static bool HasFocus(const QWidget* field);
+    // Clicks a row near its left edge, scrolled into view first.
+    static void ClickRow(QTreeWidget* list, QTreeWidgetItem* row);
+    static void ClickRow(QTreeView* view, int row);
     // True when the caption shows lit: the given colour, bold as asked.
     static bool IsLit(const QLabel* caption, const QColor& colour = QColor(0, 0, 255),
                       bool bold = true);

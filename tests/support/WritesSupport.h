@@ -1,0 +1,151 @@
+#pragma once
+// Builders for the fixed-layout arrays the screens hand to the writes, and a
+// recomputation of a golfer's running statistics from the games that are
+// stored: what the statistics columns must always equal.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "tests/support/ProgramFolder.h"
+#include "zeviza/Putt.h"
+
+namespace SQLite {
+class Database;
+}
+
+namespace writes_support {
+
+using zeviza::IntArray;
+using zeviza::SingleArray;
+using zeviza::TextArray;
+
+// --- golfers ---
+
+// strText as the golfer entry screen fills it (0 to 22, 0 to 21 used).
+TextArray GolferText(const std::string& golferID, const std::string& first,
+                     const std::string& last);
+
+bool AddGolfer(zeviza::Putt& putt, const std::string& golferID, const std::string& first,
+               const std::string& last, float handicap = 12.5f);
+
+// strText as the golfer edit screen fills it (0 to 21, 0 to 20 used).
+TextArray GolferEditText(const std::string& first, const std::string& last,
+                         const std::string& category = "Adult Male");
+
+// --- courses ---
+
+struct Course {
+    std::string id;
+    std::string name;
+    std::array<std::int16_t, 18> pars{};
+    std::string tees = "White";
+
+    int ParOf(int hole) const { return pars[hole - 1]; }
+};
+
+// Par 72 with four par 3s and four par 5s.
+std::array<std::int16_t, 18> StandardPars();
+// No par-5 hole at all.
+std::array<std::int16_t, 18> ShortPars();
+
+struct CourseArrays {
+    TextArray strText = TextArray(13);
+    IntArray intNumbers = IntArray(23);
+    IntArray intCaps = IntArray(19);
+    IntArray intStats = IntArray(6);
+    float sngRating = 70.4f;
+};
+
+CourseArrays CourseArraysOf(const Course& course);
+
+bool AddCourse(zeviza::Putt& putt, const Course& course);
+
+// --- games ---
+
+// Every argument of AddGame, laid out as the game entry screen lays it.
+struct Game {
+    IntArray intScores = IntArray(26);
+    IntArray intPars = IntArray(22);
+    IntArray intCaps = IntArray(19);
+    std::string datDate = "2024-05-18 00:00:00";
+    std::string strGolfer;
+    std::string strClub;
+    std::string strGameID;
+    IntArray intStats = IntArray(36);
+    std::string strTees;
+    std::string strClubID;
+    std::string strGolferID;
+    std::int16_t intHoles = 18;
+    float sngStrokeAvg = 0;
+    float sngPuttAvg = 0;
+    TextArray strPartners = TextArray(4);
+    std::string strCategory = "Adult Male";
+    std::int16_t intHandicap = 12;
+    float sngGreensHit = 50.5f;
+    float sngFWaysHit = 60.25f;
+    SingleArray sngParAvg = SingleArray(4);
+
+    bool Add(zeviza::Putt& putt) {
+        return putt.AddGame(intScores, intPars, intCaps, datDate, strGolfer, strClub, strGameID,
+                            intStats, strTees, strClubID, strGolferID, intHoles, sngStrokeAvg,
+                            sngPuttAvg, strPartners, strCategory, intHandicap, sngGreensHit,
+                            sngFWaysHit, sngParAvg);
+    }
+};
+
+// intStats slot of a hole's result against par (slot 24: more than 4 over).
+std::size_t ResultSlot(int score, int par);
+
+// A game over the front nine (9 scores) or the full course (18 scores).
+// The detail counts are made from `seed`, the net score is the gross less
+// `strokes`.
+Game MakeGame(const std::string& gameID, const std::string& golferID, const std::string& golferName,
+              const Course& course, const std::vector<std::int16_t>& scores, int seed = 0,
+              int strokes = 10);
+
+// Scores of `holes` holes at par plus `over` on the first hole.
+std::vector<std::int16_t> ParScores(const Course& course, int holes, int over = 0);
+
+// --- removal ---
+
+// The game's columns in the order of the removal screen's intStats slots.
+const std::vector<std::pair<int, const char*>>& RemovalSlots();
+
+struct Removal {
+    std::string gameID;
+    std::string golferID;
+    std::int16_t holes = 0;
+    IntArray intStats = IntArray(41);
+
+    bool Run(zeviza::Putt& putt) { return putt.DeleteGame(gameID, golferID, holes, intStats); }
+};
+
+// What the removal screen passes for a stored game.
+Removal RemovalOf(SQLite::Database& db, const std::string& gameID);
+
+Removal RemovalOf(const testing_support::ProgramFolder& folder, const std::string& gameID);
+
+// --- the running statistics ---
+
+const std::vector<std::string>& StatisticsColumns();
+
+using Statistics = std::map<std::string, double>;
+
+Statistics StoredStatistics(SQLite::Database& db, const std::string& golferID);
+
+// The statistics a golfer must show: sums over the games stored for the
+// golfer, averages from those sums, 0 where a count is 0.
+Statistics RecomputedStatistics(SQLite::Database& db, const std::string& golferID);
+
+// Every statistics column of the golfer equals its recomputation.
+::testing::AssertionResult StatisticsMatchGames(SQLite::Database& db, const std::string& golferID);
+
+::testing::AssertionResult StatisticsMatchGames(const testing_support::ProgramFolder& folder,
+                                                const std::string& golferID);
+
+}  // namespace writes_support
