@@ -4,6 +4,7 @@
 #include "games/GameScreens.h"
 #include "golfers/GolferScreens.h"
 #include "reports/review/ReviewScreens.h"
+#include "reports/trends/TrendScreens.h"
 
 namespace parlow {
 
@@ -57,6 +58,9 @@ std::vector<ScreenCommand> MakeScreenCommands() {
         {"mnuRptStrokeStats",
          {PlayedGamesExist(kNoGames), GolfersExist(kNoGolfers)},
          [] { return reports::CreateReviewScreen("frmGolferStrokeStats"); }},
+        {"mnuRptTrends",
+         {PlayedGamesExist(kNoGames), GolfersExist(kNoGolfers)},
+         [] { return reports::CreateTrendsScreen(); }},
     };
 }
 

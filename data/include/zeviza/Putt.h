@@ -62,6 +62,8 @@ class Putt {
     RecordSetPtr LoadCanada();
     RecordSetPtr LoadGolferEdit(const std::string& strGolferID);
     RecordSetPtr LoadGolfer();
+    // Every game of the golfer in play order; a failed read throws.
+    RecordSetPtr LoadTrendGames(const std::string& strGolferID);
 
     // A change or removal handed `shown` (what the screen showed of the
     // record) first reads the stored record again in its own transaction.
