@@ -49,6 +49,11 @@ class Putt {
     RecordSetPtr LoadCanada();
     RecordSetPtr LoadGolferEdit(const std::string& strGolferID);
     RecordSetPtr LoadGolfer();
+    // What the handicap record is worked from: the golfer's games in play
+    // order (play date, then the order recorded) with each course record's
+    // rating and slope, and every course record's rating, slope and par.
+    RecordSetPtr LoadHandicapRounds(const std::string& strGolferID);
+    RecordSetPtr LoadHandicapCourses();
 
     // --- golfer writes ---
     bool AddGolfer(TextArray& strText, std::int16_t intAge, float sngHandicap);
