@@ -17,6 +17,13 @@ struct CommandLine {
     // Hidden: ends the program once its main window is drawn (start-up timing).
     bool exitWhenShown = false;
     std::optional<reports::ReportRequest> report;
+    // --export handicap <GolferID> --csv <file>
+    struct Export {
+        std::string what;
+        std::string golferId;
+        std::string csvFile;
+    };
+    std::optional<Export> exportCsv;
     // Why the command line was refused, one line for standard error.
     std::string error;
 };

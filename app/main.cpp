@@ -9,6 +9,7 @@
 #include "Platform.h"
 #include "QtPrompts.h"
 #include "cli/ReportCommandLine.h"
+#include "handicap_record/HandicapExport.h"
 #include "modMain.h"
 
 namespace {
@@ -44,6 +45,10 @@ int main(int argc, char** argv) {
     // A report from the command line opens no window and takes no lock.
     if (command.report) {
         return parlow::reports::RunReportCommandLine(argc, argv, *command.report);
+    }
+    if (command.exportCsv) {
+        return parlow::reports::RunHandicapExport(argc, argv, command.exportCsv->golferId,
+                                                  command.exportCsv->csvFile);
     }
 
     QApplication application(argc, argv);

@@ -14,6 +14,7 @@
 #include "GameLists.h"
 #include "RecordTableModel.h"
 #include "ScreenSteps.h"
+#include "app/common/HandicapSummary.h"
 
 namespace games {
 namespace {
@@ -119,6 +120,7 @@ void frmAddGame::ChooseCourse(const QModelIndex& index) {
     for (int type = 0; type < kParTypes; ++type) {
         lblParCount[type]->setText(row[kCoursePar3sColumn + type]);
     }
+    ShowCourseHandicap();
     cboBox[kGolferName]->setFocus(Qt::OtherFocusReason);
 }
 
@@ -127,6 +129,13 @@ void frmAddGame::ChooseGolfer(int entry) {
     for (int list = kGolferID; list < kGolferLists; ++list) {
         cboBox[list]->setCurrentIndex(entry);
     }
+    ShowCourseHandicap();
+}
+
+void frmAddGame::ShowCourseHandicap() {
+    parlow::BusyCursor busy;
+    lblCourseHandicap->setText(QString::fromStdString(parlow::CourseHandicapText(
+        cboBox[kGolferID]->currentText().toStdString(), lblID->text().toStdString())));
 }
 
 GameEntry frmAddGame::Entry() const {
@@ -221,7 +230,7 @@ void frmAddGame::Clear() {
             label->clear();
         }
     }
-    for (QLabel* label : {lblOut, lblIn, lblFWays, lblID, lblClub, lblTees}) {
+    for (QLabel* label : {lblOut, lblIn, lblFWays, lblID, lblClub, lblTees, lblCourseHandicap}) {
         label->clear();
     }
     for (int type = 0; type < kParTypes; ++type) {

@@ -14,6 +14,7 @@
 #include "QtPrompts.h"
 #include "ScreenHeading.h"
 #include "ScreenSteps.h"
+#include "app/common/HandicapSummary.h"
 #include "modGlobal.h"
 
 namespace golfers {
@@ -33,6 +34,7 @@ frmEditGolfer::frmEditGolfer(QWidget* parent) : QWidget(parent) {
     cboGolferID = new QComboBox(this);
     cboGolferID->hide();
     form = new GolferForm(this);
+    handicap = new parlow::HandicapSummary(this);
     setTabOrder(cboGolfer, form->txtBox[kFirstName]);
 
     auto* layout = new QVBoxLayout(this);
@@ -40,6 +42,7 @@ frmEditGolfer::frmEditGolfer(QWidget* parent) : QWidget(parent) {
     layout->addWidget(cboGolfer, 0, Qt::AlignHCenter);
     layout->addSpacing(6);
     layout->addWidget(form);
+    layout->addWidget(handicap);
 
     FillGolferList();
     // Chosen by the user, even the golfer already shown: the record is read
@@ -80,6 +83,7 @@ void frmEditGolfer::ShowChosenGolfer(int position) {
         }
     }
     parlow::CloseSharedRecordset();
+    handicap->ShowGolfer(ChosenGolferID());
 }
 
 std::string frmEditGolfer::ChosenGolferID() const {
@@ -126,6 +130,7 @@ void frmEditGolfer::Save() {
 
 void frmEditGolfer::Clear() {
     form->EmptyFields();
+    handicap->Clear();
     {
         const QSignalBlocker blockNames(cboGolfer);
         cboGolfer->setCurrentIndex(-1);

@@ -7,6 +7,10 @@
 class QComboBox;
 class QLabel;
 
+namespace parlow {
+class HandicapSummary;
+}
+
 namespace golfers {
 
 class GolferForm;
@@ -22,6 +26,7 @@ class frmEditGolfer : public QWidget {
     QComboBox* cboGolfer = nullptr;
     QComboBox* cboGolferID = nullptr;
     GolferForm* form = nullptr;
+    parlow::HandicapSummary* handicap = nullptr;  // the estimated index, read-only
 
   private:
     void FillGolferList();

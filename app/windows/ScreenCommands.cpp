@@ -60,6 +60,9 @@ std::vector<ScreenCommand> MakeScreenCommands() {
         {"mnuRptStrokeStats",
          {PlayedGamesExist(kNoGames), GolfersExist(kNoGolfers)},
          [] { return reports::CreateReviewScreen("frmGolferStrokeStats"); }},
+        {"mnuRptHandicap",
+         {GolfersExist(kNoGolfers)},
+         [] { return reports::CreateReviewScreen("frmHandicapRecord"); }},
     };
 }
 

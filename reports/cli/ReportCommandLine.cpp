@@ -8,6 +8,7 @@
 #include "DataReport.h"
 #include "ProgramState.h"
 #include "Reports.h"
+#include "handicap_record/HandicapRecordCommandLine.h"
 
 namespace parlow::reports {
 
@@ -43,6 +44,15 @@ int RenderReport(const ReportRequest& request, const std::filesystem::path& prog
         }
         return status;
     };
+    if (IsHandicapRecordRequest(request)) {
+        try {
+            QString reason;
+            const int status = RenderHandicapRecord(request, programFolder, reason);
+            return status == kReportWritten ? status : fail(status, reason);
+        } catch (const std::exception& e) {
+            return fail(kReportFailed, e.what());
+        }
+    }
     const QString layout = QString::fromStdString(request.layout);
     const ReportCommand* command = CommandForLayout(request.layout);
     if (command == nullptr || !IsKnownLayout(request.layout)) {

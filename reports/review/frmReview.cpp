@@ -20,6 +20,7 @@
 #include "ReviewList.h"
 #include "ScreenSteps.h"
 #include "ValueLabel.h"
+#include "app/common/HandicapSummary.h"
 
 namespace parlow::reports {
 
@@ -142,6 +143,9 @@ void frmReview::CreateControls() {
         opt9 = new QRadioButton("9 Hole Games", this);
         opt18->setChecked(true);
     }
+    if (screen_.showsHandicap) {
+        handicap = new parlow::HandicapSummary(this);
+    }
     cmdReport = new QPushButton(screen_.reportButton, this);
     cmdClear = new QPushButton("&Clear", this);
     cmdExit = new QPushButton("e&Xit", this);
@@ -174,6 +178,9 @@ void frmReview::LayOut() {
     layout->addLayout(top);
     layout->addWidget(lvList, 1);
     layout->addLayout(chosen);
+    if (handicap != nullptr) {
+        layout->addWidget(handicap);
+    }
     layout->addLayout(bottom);
 }
 
@@ -215,6 +222,9 @@ void frmReview::ShowRow(QTreeWidgetItem* row) {
             }
         }
     }
+    if (handicap != nullptr) {
+        handicap->ShowGolfer(txtField.front()->text().toStdString());
+    }
 }
 
 void frmReview::Clear() {
@@ -223,6 +233,9 @@ void frmReview::Clear() {
     }
     if (opt18 != nullptr) {
         opt18->setChecked(true);
+    }
+    if (handicap != nullptr) {
+        handicap->Clear();
     }
 }
 
@@ -253,7 +266,11 @@ std::string frmReview::OpenChosenReport() {
             report = screen_.nineHoleReport;
         }
     }
-    OpenReport(report.command, report.layout, CommandValues());
+    if (report.make) {
+        OpenMadeReport(report.command, report.layout, CommandValues(), report.make);
+    } else {
+        OpenReport(report.command, report.layout, CommandValues());
+    }
     return {};
 }
 
