@@ -8,9 +8,9 @@ namespace {
 using shell_tests::ShellTest;
 
 const std::vector<std::string> kScreenCommands = {
-    "mnuAddGame",     "mnuAddGolfer",  "mnuAddCourse",      "mnuAddScoreCards", "mnuEditClubs",
-    "mnuEditGolfers", "mnuDeleteGame", "mnuDeleteGolfer",   "mnuDeleteClub",    "mnuRptClubs",
-    "mnuRptGames",    "mnuRptHistory", "mnuRptGolferStats", "mnuRptStrokeStats"};
+    "mnuAddGame",     "mnuAddGolfer",  "mnuAddCourse",      "mnuAddScoreCards",  "mnuEditClubs",
+    "mnuEditGolfers", "mnuDeleteGame", "mnuDeleteGolfer",   "mnuDeleteClub",     "mnuRptClubs",
+    "mnuRptGames",    "mnuRptHistory", "mnuRptGolferStats", "mnuRptStrokeStats", "mnuRptHandicap"};
 
 const std::string kNoGolfersForGames =
     "No Golfer records were found! \r\n\r\nAdd at least one Golfer before adding games. ";
@@ -58,6 +58,7 @@ TEST_F(RecordChecksTest, OnAnEmptyDatabaseEachCheckingCommandWarnsInItsOwnWordsA
         {"mnuRptHistory", kNoGames},
         {"mnuRptGolferStats", kNoGolfers},
         {"mnuRptStrokeStats", kNoGames},
+        {"mnuRptHandicap", kNoGolfers},
     };
     for (const auto& [command, message] : expected) {
         EXPECT_EQ(WarningOf(command), message) << command;

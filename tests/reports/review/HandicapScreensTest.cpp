@@ -29,8 +29,8 @@ class HandicapScreensTest : public ReviewTest {
         handicap_test::GameStore games(db);
         int day = 1;
         for (int gross : {90, 92, 94}) {
-            auto round = handicap_test::Round18(gross, "2025-05-0" + std::to_string(day),
-                                                {"C40", 704, 130});
+            auto round =
+                handicap_test::Round18(gross, "2025-05-0" + std::to_string(day), {"C40", 704, 130});
             round.gameId = "G4" + std::to_string(day++);
             games.Store("D40", round);
         }
