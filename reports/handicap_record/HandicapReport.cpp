@@ -85,13 +85,23 @@ std::string BothNines(const handicap::ScoringRecord& record, const RecordEntry& 
     return part(record.entries[*entry.partner]) + " + " + part(entry);
 }
 
+// Two nines on the same course and tees name it once.
+std::string CourseOfBothNines(const handicap::ScoringRecord& record, const RecordEntry& entry) {
+    const std::string later = CourseAndTees(entry.round);
+    if (entry.status != handicap::RoundStatus::NineSecondOfPair || !entry.partner) {
+        return later;
+    }
+    const std::string earlier = CourseAndTees(record.entries[*entry.partner].round);
+    return earlier == later ? later : earlier + " + " + later;
+}
+
 std::string ReductionText(const RecordEntry& entry) {
     if (entry.reduction10 == 0) {
         return {};
     }
     std::string text = "-" + handicap::TenthsText(entry.reduction10);
     if (entry.exceptional10 != 0) {
-        text += " (exceptional score)";
+        text += " (this score)";
     }
     return text;
 }
@@ -112,8 +122,7 @@ zeviza::RecordSet DifferentialLines(const handicap::ScoringRecord& record) {
         const RecordEntry& entry = record.entries[at];
         lines.push_back(Line(
             {}, {}, {},
-            {ShownDate(entry.round.playDate),
-             BothNines(record, entry, [](const RecordEntry& e) { return CourseAndTees(e.round); }),
+            {ShownDate(entry.round.playDate), CourseOfBothNines(record, entry),
              BothNines(record, entry, RatingAndSlope),
              BothNines(record, entry, [](const RecordEntry& e) { return std::to_string(e.gross); }),
              BothNines(record, entry,

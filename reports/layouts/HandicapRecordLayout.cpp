@@ -13,7 +13,7 @@ using style::kRow;
 
 namespace {
 
-constexpr int kCellWidths[] = {1300, 4200, 2300, 1100, 1400, 1200, 900, 2000};
+constexpr int kCellWidths[] = {1200, 5000, 2300, 1000, 1400, 1100, 800, 1700};
 
 }  // namespace
 
