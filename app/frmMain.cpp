@@ -10,6 +10,7 @@
 #include <QScreen>
 
 #include "ProgramState.h"
+#include "StartupCheck.h"
 #include "frmAbout.h"
 #include "help/HelpViewer.h"
 #include "modGlobal.h"
@@ -42,8 +43,10 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent), mdi_(new QMdiArea(this)
     setObjectName("frmMain");
     setCentralWidget(mdi_);
     mdi_->setBackground(QColor(128, 128, 128));
-    QApplication::setWindowIcon(ProgramIcon());
-    setWindowIcon(ProgramIcon());
+    // Drawn once at every size: the start waits for it before the window shows.
+    const QIcon icon = ProgramIcon();
+    QApplication::setWindowIcon(icon);
+    setWindowIcon(icon);
     for (const ScreenCommand& command : ScreenCommands()) {
         makers_[command.name] = command.screen;
     }
@@ -157,6 +160,8 @@ void frmMain::AddWebItem(QMenu* menu, const char* caption, const char* name, con
 }
 
 void frmMain::RunScreenCommand(const std::string& name) {
+    // No screen reads or writes while the start's check or backup still runs.
+    WaitForStartupCheck();
     const ScreenCommand* command = FindScreenCommand(name);
     if (command == nullptr || !RecordsExist(command->checks)) {
         return;

@@ -8,6 +8,7 @@
 #include "CommandLine.h"
 #include "Platform.h"
 #include "QtPrompts.h"
+#include "StartupCheck.h"
 #include "cli/ReportCommandLine.h"
 #include "handicap_record/HandicapExport.h"
 #include "modMain.h"
@@ -65,7 +66,7 @@ int main(int argc, char** argv) {
     const bool exitWhenShown = command.exitWhenShown;
     parlow::StartupResult started = parlow::Main(options);
     if (!started.run) {
-        return 0;
+        return started.status;
     }
     QuitWhenDrawn quitWhenDrawn;
     if (QWindow* shown = started.mainWindow->windowHandle(); exitWhenShown && shown != nullptr) {
@@ -75,6 +76,7 @@ int main(int argc, char** argv) {
         }
     }
     const int code = QApplication::exec();
+    parlow::WaitForStartupCheck();
     delete started.mainWindow;
     return code;
 }

@@ -3,12 +3,16 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMainWindow>
+#include <QPointer>
+#include <QStatusBar>
 #include <filesystem>
 #include <system_error>
 
 #include "Platform.h"
+#include "ProgramFiles.h"
 #include "ProgramState.h"
 #include "QtPrompts.h"
+#include "StartupCheck.h"
 #include "frmMain.h"
 #include "frmSplash.h"
 #include "modGlobal.h"
@@ -127,21 +131,65 @@ void ReportDamagedDatabase(const std::filesystem::path& database,
     ShowMessage(text, zeviza::Icon::Critical, " ERROR - DATABASE DAMAGED");
 }
 
-// A backup that cannot be made is written to the error log; the program
-// still starts.
-void BackUpDatabase() {
-    const zeviza::BackupOutcome outcome = zeviza::BackUpWhenChanged(ProgramFolder());
-    if (outcome.kind == zeviza::BackupOutcome::Kind::Failed) {
-        zeviza::AppendErrorLog(ProgramFolder(), zeviza::LogEntryKind::Program, outcome.number,
-                               outcome.description, kBackupLabel);
-    }
-}
+const char* const kLockLabel = "Single Copy Lock";
 
 void EndStartup(const StartupOptions& options) {
     if (options.shutDown) {
         options.shutDown();
     } else {
-        ShutDown();
+        ShutDown(kStartRefused);
+    }
+}
+
+// A line for the main window's status bar, shown once the window is up.
+void ShowNotice(QMainWindow* main, const std::string& text) {
+    if (main != nullptr && !text.empty()) {
+        main->statusBar()->showMessage(QString::fromStdString(text));
+    }
+}
+
+// Tries the program folder, then the user's runtime folder. A copy that can
+// keep no lock at all still runs, and says so.
+std::unique_ptr<InstanceLock> TakeInstanceLock(std::string& notice) {
+    auto lock = std::make_unique<InstanceLock>(FolderLockFile(ProgramFolder()));
+    if (lock->Kept() || !lock->Acquired()) {
+        return lock;
+    }
+    if (const auto runtime = RuntimeLockFile(ProgramFolder()); !runtime.empty()) {
+        lock = std::make_unique<InstanceLock>(runtime);
+        if (lock->Kept() || !lock->Acquired()) {
+            return lock;
+        }
+    }
+    notice = "No single-copy lock could be kept (the folder " + ProgramFolder().string() +
+             " cannot be written and there is no runtime folder): a second copy would not be "
+             "stopped.";
+    zeviza::AppendErrorLog(ProgramFolder(), zeviza::LogEntryKind::Program, 1, notice, kLockLabel);
+    return lock;
+}
+
+// On the GUI thread once the check and backup are done. A damaged file ends
+// the program as it always did: the box, and the file left as it was found.
+void FinishStartupCheck(const StartupOptions& options, QPointer<QMainWindow> main,
+                        const StartupCheckResult& result) {
+    if (result.integrity.damaged) {
+        if (main) {
+            main->hide();
+        }
+        ReportDamagedDatabase(zeviza::DatabaseFile(ProgramFolder()), result.integrity);
+        EndStartup(options);
+        return;
+    }
+    const zeviza::BackupOutcome& backup = result.backup;
+    if (backup.kind == zeviza::BackupOutcome::Kind::Failed ||
+        backup.kind == zeviza::BackupOutcome::Kind::SkippedForSpace) {
+        zeviza::AppendErrorLog(ProgramFolder(), zeviza::LogEntryKind::Program, backup.number,
+                               backup.description, kBackupLabel);
+    }
+    if (backup.kind == zeviza::BackupOutcome::Kind::SkippedForSpace) {
+        ShowNotice(main,
+                   "No backup was made today: the disk is nearly full. Make room, and the "
+                   "next start makes one.");
     }
 }
 
@@ -174,6 +222,7 @@ bool DatabaseFileExists() {
 
 StartupResult Main(const StartupOptions& options) {
     StartupResult result;
+    result.status = kStartRefused;
     SetBusyPointer();
     if (!ProgramFolderReady()) {
         return result;
@@ -183,7 +232,8 @@ StartupResult Main(const StartupOptions& options) {
         clipboard->clear();
     }
 
-    result.lock = std::make_unique<InstanceLock>(ProgramFolder() / ".parlow.lock");
+    std::string lockNotice;
+    result.lock = TakeInstanceLock(lockNotice);
     if (!result.lock->Acquired()) {
         SetDefaultPointer();
         ShowMessage(std::string(kAppTitle) + " is already running on this computer! ",
@@ -202,19 +252,6 @@ StartupResult Main(const StartupOptions& options) {
         EndStartup(options);
         return result;
     }
-    const auto database = zeviza::DatabaseFile(ProgramFolder());
-    zeviza::IntegrityReport integrity;
-    if (!Attempt([&] { integrity = zeviza::CheckDatabaseFile(database); })) {
-        return result;
-    }
-    if (integrity.damaged) {
-        ReportDamagedDatabase(database, integrity);
-        EndStartup(options);
-        return result;
-    }
-    if (!Attempt([] { BackUpDatabase(); })) {
-        return result;
-    }
 
     frmMain* main = nullptr;
     if (!Attempt([&] { main = new frmMain(); })) {
@@ -229,7 +266,15 @@ StartupResult Main(const StartupOptions& options) {
     if (!Attempt([&] { main->show(); })) {
         return result;
     }
+    ShowNotice(main, lockNotice);
+    // The integrity check and the backup wait until the window is up; screen
+    // commands wait for them (see StartupCheck.h).
+    QPointer<QMainWindow> shown(main);
+    StartStartupCheck(ProgramFolder(), [options, shown](const StartupCheckResult& checked) {
+        FinishStartupCheck(options, shown, checked);
+    });
     result.run = true;
+    result.status = 0;
     return result;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
-// The start-up routine: refuses a second copy, checks for the database file
-// and that it is sound, backs it up when it changed, then loads the main
-// window, runs the splash and shows the main window.
+// The start-up routine: refuses a second copy, checks for the database file,
+// loads the main window, runs the splash and shows the main window; then
+// checks that the file is sound and backs it up when it changed, off the
+// GUI thread (see StartupCheck.h).
 #include <exception>
 #include <filesystem>
 #include <functional>
@@ -15,12 +16,18 @@ class InstanceLock;
 
 struct StartupOptions {
     bool showSplash = true;
-    // Ends the program when the database is missing or damaged; tests replace it.
+    // Ends the program (status kStartRefused) when the database is missing or
+    // damaged; tests replace it.
     std::function<void()> shutDown;
 };
 
+// The exit status of a start that was refused: a damaged or missing
+// database, a second copy, a folder that could not be made.
+inline constexpr int kStartRefused = 1;
+
 struct StartupResult {
     bool run = false;  // true when the main window is up and the event loop should run
+    int status = 0;    // the program's exit status when it does not run
     std::unique_ptr<InstanceLock> lock;
     QMainWindow* mainWindow = nullptr;
 };

@@ -76,7 +76,7 @@ void Backup(benchmark::State& state) {
         std::filesystem::remove_all(zeviza::BackupFolder(folder.Path()));
         now += std::chrono::seconds(1);
         state.ResumeTiming();
-        auto outcome = zeviza::BackUpWhenChanged(folder.Path(), now);
+        auto outcome = zeviza::BackUpWhenChanged(folder.Path(), {.now = now, .freeSpace = {}});
         benchmark::DoNotOptimize(outcome);
     }
 }

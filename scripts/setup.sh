@@ -9,7 +9,7 @@ packages=(
   libsqlitecpp-dev libsqlite3-dev sqlite3 libicu-dev locales
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fonts-comic-neue
-  xvfb xauth x11-apps imagemagick xdotool openbox
+  xvfb xauth x11-apps imagemagick xdotool openbox libxcb1-dev
   clang-format
   poppler-utils
   dpkg-dev fakeroot file desktop-file-utils appstream

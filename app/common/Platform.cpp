@@ -86,9 +86,10 @@ bool StartDetached(const std::string& commandLine) {
 }
 
 InstanceLock::InstanceLock(const std::filesystem::path& lockFile) {
-    fd_ = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    fd_ = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (fd_ < 0) {
-        // A folder we cannot write in cannot hold a lock; let the copy run.
+        // A folder we cannot write in cannot hold a lock; the caller looks
+        // elsewhere or lets the copy run and says so.
         acquired_ = true;
         return;
     }

@@ -56,6 +56,9 @@ class InstanceLock {
     InstanceLock& operator=(const InstanceLock&) = delete;
     // False when another running copy holds the lock.
     bool Acquired() const { return acquired_; }
+    // False when the lock file could not be opened at all (a folder that
+    // cannot be written): nothing then keeps a second copy out.
+    bool Kept() const { return fd_ >= 0 && acquired_; }
 
   private:
     int fd_ = -1;

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "UserFolder.h"
+#include "zeviza/ErrorLog.h"
 
 namespace parlow {
 
@@ -36,6 +37,13 @@ std::string PrepareProgramFolder() {
     std::string failure = MakeUserFolder(ExecutableFolder(), folder);
     if (failure.empty()) {
         SetProgramFolder(folder);
+        // A folder made by an older copy, or under another umask, is closed
+        // to other accounts again at every start.
+        if (const std::string open = MakeOwnerOnly(folder); !open.empty()) {
+            zeviza::AppendErrorLog(folder, zeviza::LogEntryKind::Program, 1,
+                                   "The folder could not be made private: " + open,
+                                   "User Folder Permissions");
+        }
     }
     return failure;
 }

@@ -33,17 +33,6 @@ fs::path DataHome() {
     return home.empty() ? fs::path() : home / ".local" / "share";
 }
 
-// The installed files are read-only for the user; their copies are the user's to write.
-void MakeWritableByOwner(const fs::path& root, std::error_code& ec) {
-    fs::permissions(root, fs::perms::owner_all, fs::perm_options::add, ec);
-    for (auto it = fs::recursive_directory_iterator(root, ec);
-         !ec && it != fs::recursive_directory_iterator(); it.increment(ec)) {
-        const auto wanted = it->is_directory() ? fs::perms::owner_all
-                                               : fs::perms::owner_read | fs::perms::owner_write;
-        fs::permissions(it->path(), wanted, fs::perm_options::add, ec);
-    }
-}
-
 void CopyTemplates(const fs::path& from, const fs::path& to, std::error_code& ec) {
     fs::create_directory(to, ec);
     for (const char* entry : kTemplateEntries) {
@@ -51,9 +40,10 @@ void CopyTemplates(const fs::path& from, const fs::path& to, std::error_code& ec
             fs::copy(from / entry, to / entry, fs::copy_options::recursive, ec);
         }
     }
-    if (!ec) {
-        MakeWritableByOwner(to, ec);
-    }
+}
+
+void SetMode(const fs::path& path, fs::perms mode, std::error_code& ec) {
+    fs::permissions(path, mode, fs::perm_options::replace, ec);
 }
 
 std::string Failure(const fs::path& folder, const std::error_code& ec) {
@@ -61,6 +51,30 @@ std::string Failure(const fs::path& folder, const std::error_code& ec) {
 }
 
 }  // namespace
+
+std::string MakeOwnerOnly(const fs::path& folder) {
+    const auto folderMode = fs::perms::owner_all;
+    const auto fileMode = fs::perms::owner_read | fs::perms::owner_write;
+    std::error_code ec;
+    SetMode(folder, folderMode, ec);
+    if (ec) {
+        return Failure(folder, ec);
+    }
+    for (auto it = fs::recursive_directory_iterator(folder, ec);
+         !ec && it != fs::recursive_directory_iterator(); it.increment(ec)) {
+        std::error_code entryError;
+        const auto type = it->symlink_status(entryError).type();
+        if (type == fs::file_type::directory) {
+            SetMode(it->path(), folderMode, entryError);
+        } else if (type == fs::file_type::regular) {
+            SetMode(it->path(), fileMode, entryError);
+        }
+        if (entryError) {
+            return Failure(it->path(), entryError);
+        }
+    }
+    return ec ? Failure(folder, ec) : std::string();
+}
 
 bool IsInstalledCopy(const fs::path& executableFolder) {
     std::error_code ec;
@@ -95,7 +109,9 @@ std::string MakeUserFolder(const fs::path& installedFolder, const fs::path& fold
     making += ".new-" + std::to_string(::getpid());
     fs::remove_all(making, ec);
     CopyTemplates(installedFolder, making, ec);
-    if (!ec) {
+    // Before it gets its name: no other account ever sees it open.
+    const std::string closing = ec ? std::string() : MakeOwnerOnly(making);
+    if (!ec && closing.empty()) {
         fs::rename(making, folder, ec);
     }
     std::error_code ignored;
@@ -103,6 +119,10 @@ std::string MakeUserFolder(const fs::path& installedFolder, const fs::path& fold
         fs::remove_all(making, ignored);
         // Another copy starting at the same moment may have made it first.
         return fs::is_directory(folder, ignored) ? std::string() : Failure(folder, ec);
+    }
+    if (!closing.empty()) {
+        fs::remove_all(making, ignored);
+        return closing;
     }
     return {};
 }

@@ -32,4 +32,10 @@ std::filesystem::path ProgramFolderFor(const std::filesystem::path& executableFo
 std::string MakeUserFolder(const std::filesystem::path& installedFolder,
                            const std::filesystem::path& folder);
 
+// The folder holds golfers' addresses and phone numbers: it and every folder
+// below it become 0700, every file 0600, whatever they were made with (an
+// older copy, the umask, a restore from elsewhere). Links are left alone.
+// Returns why it failed, or an empty text.
+std::string MakeOwnerOnly(const std::filesystem::path& folder);
+
 }  // namespace parlow

@@ -159,12 +159,12 @@ void ReleaseEverything() {
     }
 }
 
-void ShutDown() {
+void ShutDown(int status) {
     try {
         ReleaseEverything();
     } catch (...) {
     }
-    std::exit(0);
+    std::exit(status);
 }
 
 }  // namespace parlow

@@ -7,8 +7,9 @@ class QWidget;
 namespace parlow {
 
 // Closes every screen, releases the report connection and the Putt object,
-// and ends the process. Never returns.
-[[noreturn]] void ShutDown();
+// and ends the process with the given status (not 0 for a start that was
+// refused, so scripts and the desktop can tell). Never returns.
+[[noreturn]] void ShutDown(int status = 0);
 
 // Releases whatever the shared record set holds; failures are ignored.
 void CloseSharedRecordset();

@@ -4,6 +4,8 @@
 #include <ctime>
 #include <fstream>
 
+#include "OwnerOnly.h"
+
 namespace zeviza {
 
 namespace {
@@ -69,6 +71,11 @@ void AppendErrorLog(const std::filesystem::path& folder, LogEntryKind kind, long
 
         // One write of the whole entry, so a full disk leaves no half entry
         // behind more often than the file system itself would.
+        // Owner-only, like the database it speaks of; never written through a link.
+        detail::TouchOwnerOnly(path, ec);
+        if (ec) {
+            return;
+        }
         std::ofstream out(path, std::ios::binary | std::ios::app);
         out << entry;
     } catch (...) {

@@ -64,6 +64,7 @@ bool Putt::AddClub(TextArray& strText, IntArray& intNumbers, IntArray& intCaps, 
                    float sngRating) {
     return RunWrite({"Add Course - DLL Function", "AddClub"}, [&](Connection& connection) {
         RequireCourseSlots(strText, intNumbers, intCaps, intStats);
+        detail::RequireFinite({sngRating}, "course");
         Columns columns{{"ClubID", Value(strText[10])}};
         for (auto& column : detail::TextColumns(*this, strText, kClubColumns, {})) {
             columns.push_back(std::move(column));
@@ -81,6 +82,7 @@ bool Putt::UpdateClub(TextArray& strText, IntArray& intNumbers, IntArray& intCap
                       IntArray& intStats, float sngRating, std::string& strClubID) {
     return RunWrite({"Update Club - DLL Function", "Update Club"}, [&](Connection& connection) {
         RequireCourseSlots(strText, intNumbers, intCaps, intStats);
+        detail::RequireFinite({sngRating}, "course");
         // The state code comes from a list on the edit screen and goes in unchanged.
         auto columns = detail::TextColumns(*this, strText, kClubColumns, {3});
         columns.push_back({"Tees", Value(strText[kTees])});

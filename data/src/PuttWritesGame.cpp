@@ -124,12 +124,9 @@ struct NewGame {
                                               "\" is not a date and time of the form "
                                               "YYYY-MM-DD HH:MM:SS.");
         }
-        for (float figure : {sngStrokeAvg, sngPuttAvg, sngGreensHit, sngFWaysHit, sngParAvg[0],
-                             sngParAvg[1], sngParAvg[2]}) {
-            if (!std::isfinite(figure)) {
-                throw Error(kInvalidArgument, "A figure of the game is not a finite number.");
-            }
-        }
+        detail::RequireFinite({sngStrokeAvg, sngPuttAvg, sngGreensHit, sngFWaysHit, sngParAvg[0],
+                               sngParAvg[1], sngParAvg[2]},
+                              "game");
     }
     bool EighteenHoles() const { return detail::EighteenHoles(intHoles); }
 };
@@ -269,6 +266,8 @@ bool Putt::AddGame(IntArray& intScores, IntArray& intPars, IntArray& intCaps, st
                     [&](Connection& connection) {
                         game.RequireSlots();
                         game.RequireSoundFigures();
+                        detail::RequireStored(connection, "tblClub", "ClubID", strClubID,
+                                              "course of this game");
                         detail::Insert(connection, "tblGames", GameRow(*this, game));
                         detail::AddToGolfer(connection, ShareOf(game));
                         detail::RecomputeAverages(connection, strGolferID, game.EighteenHoles());

@@ -35,6 +35,11 @@ bool Putt::AddGolfer(TextArray& strText, std::int16_t intAge, float sngHandicap)
     return RunWrite({"Add Golfer - DLL Function", "AddGolfer"}, [&](Connection& connection) {
         detail::RequireSlots(strText, 22);
         const std::string& golferID = strText[18];
+        // A golfer without an identifier could never be chosen, changed or removed.
+        if (golferID.empty()) {
+            throw Error(kInvalidArgument, "A golfer needs an identifier.");
+        }
+        detail::RequireFinite({sngHandicap}, "golfer");
         Columns columns{{"GolferID", Value(golferID)}};
         for (auto& column : ProfileColumns(*this, strText, intAge, sngHandicap, {})) {
             columns.push_back(std::move(column));
@@ -53,6 +58,8 @@ bool Putt::UpdateGolfer(TextArray& strText, std::int16_t intAge, float sngHandic
                         std::string& strGolferID) {
     return RunWrite({"Update Golfer - DLL Function", "Update Golfer"}, [&](Connection& connection) {
         detail::RequireSlots(strText, 21);
+        // The handicap goes into every game of the golfer too.
+        detail::RequireFinite({sngHandicap}, "golfer");
         // The state codes come from a list on the edit screen and go in unchanged.
         auto columns = ProfileColumns(*this, strText, intAge, sngHandicap, {5, 13});
         columns.push_back({"Sex", Value(strText[19])});

@@ -1,3 +1,4 @@
+#include <cmath>
 #include <ctime>
 
 #include "Literal.h"
@@ -27,6 +28,24 @@ std::vector<Value> ValuesOf(const Columns& columns) {
 }
 
 }  // namespace
+
+void RequireFinite(std::initializer_list<float> figures, const std::string& whose) {
+    for (const float figure : figures) {
+        if (!std::isfinite(figure)) {
+            throw Error(kInvalidArgument, "A figure of the " + whose + " is not a finite number.");
+        }
+    }
+}
+
+void RequireStored(Connection& connection, std::string_view table, std::string_view keyColumn,
+                   const std::string& key, const std::string& what) {
+    const auto found = connection.Execute("SELECT 1 FROM " + std::string(table) + " WHERE " +
+                                              std::string(keyColumn) + " = ? LIMIT 1;",
+                                          {Value(key)});
+    if (found == nullptr || found->IsEmpty()) {
+        throw Error(kNoCurrentRecord, "The " + what + " (" + key + ") is not stored.");
+    }
+}
 
 Value CleanedText(Putt& putt, std::string& text) {
     return Value(LiteralValue(putt.Clean(text)));

@@ -4,6 +4,7 @@
 // statements assembled from (column, value) lists so that each value is bound
 // and never spliced into SQL.
 #include <cstddef>
+#include <initializer_list>
 #include <set>
 #include <span>
 #include <string>
@@ -27,6 +28,14 @@ void RequireSlots(const Array& array, std::size_t count) {
         throw Error(kSubscriptOutOfRange, "Subscript out of range");
     }
 }
+
+// A figure that is no number (NaN, or a text like "1e39" read as infinity)
+// would stay in the file for good and spread into every sum made from it.
+void RequireFinite(std::initializer_list<float> figures, const std::string& whose);
+
+// A row that points at a record not stored would never show on its lists.
+void RequireStored(Connection& connection, std::string_view table, std::string_view keyColumn,
+                   const std::string& key, const std::string& what);
 
 // A text written "cleaned": the caller's element keeps Clean's in/out form
 // (apostrophes doubled, NULs gone) and the stored value is what the quoted

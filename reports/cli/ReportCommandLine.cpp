@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "DataReport.h"
+#include "ExportTarget.h"
 #include "ProgramState.h"
 #include "Reports.h"
 #include "handicap_record/HandicapRecordCommandLine.h"
@@ -65,6 +66,10 @@ int RenderReport(const ReportRequest& request, const std::filesystem::path& prog
                                           .arg(command->parameters.size())
                                           .arg(ValuesOf(*command))
                                           .arg(request.parameters.size()));
+    }
+    if (const std::string refused = RefusedExportTarget(request.pdfFile, programFolder);
+        !refused.empty()) {
+        return fail(kReportFailed, layout + ": " + QString::fromStdString(refused));
     }
     try {
         DataReport reports(programFolder);

@@ -1,10 +1,13 @@
 #include "PagedOutput.h"
 
+#include <QFile>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
 
+#include "ExportTarget.h"
+#include "ProgramState.h"
 #include "Report.h"
 
 namespace parlow::reports {
@@ -39,6 +42,13 @@ bool WritePdf(const Report& report, const QString& file, QString* error) {
         }
         return false;
     };
+    const std::string refused =
+        RefusedExportTarget(QFile::encodeName(file).toStdString(), ProgramFolder());
+    if (!refused.empty()) {
+        return fail(QString::fromStdString(refused));
+    }
+    // Written beside the target and renamed over it once complete, so a
+    // failure leaves no part of a file behind.
     QSaveFile out(file);
     if (!out.open(QIODevice::WriteOnly)) {
         return fail(QString("Cannot write %1: %2").arg(file, out.errorString()));

@@ -20,6 +20,7 @@ zeviza::TextArray SampleGolfer() {
     text[2] = "Lee";
     text[15] = "Female";
     text[16] = "Adult Female";
+    text[18] = "D2";
     text[21] = "Ann Lee";
     return text;
 }

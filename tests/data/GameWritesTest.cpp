@@ -301,12 +301,24 @@ TEST_F(GameWritesTest, AGameIdentifierAlreadyStoredIsRefusedWhole) {
     EXPECT_EQ(folder.Count("SELECT COUNT(*) FROM tblGames"), 1);
 }
 
-TEST_F(GameWritesTest, AGameOfAGolferNoLongerStoredIsRefusedWhole) {
-    Game game = MakeGame("G1", "D4", "Ben Hogan", course, std::vector<std::int16_t>(18, 4));
-    EXPECT_FALSE(game.Add(putt));
-    ASSERT_EQ(prompts.Shown().size(), 1u);
-    EXPECT_NE(prompts.Last().text.find("Function: AddGame"), std::string::npos);
-    EXPECT_EQ(folder.Count("SELECT COUNT(*) FROM tblGames"), 0);
+TEST_F(GameWritesTest, AGameOfAGolferOrCourseNotStoredIsRefusedWhole) {
+    const std::pair<const char*, std::function<void(Game&)>> strangers[] = {
+        {"golfer not stored", [](Game& g) { g.strGolferID = "D4"; }},
+        {"course not stored", [](Game& g) { g.strClubID = "C99"; }},
+        {"no course", [](Game& g) { g.strClubID = ""; }},
+    };
+    for (const auto& [name, point] : strangers) {
+        SCOPED_TRACE(name);
+        prompts.Clear();
+        Game game = MakeGame("G1", "D2", "Tom Watson", course, std::vector<std::int16_t>(18, 4));
+        point(game);
+        const auto before = Stats();
+        EXPECT_FALSE(game.Add(putt));
+        ASSERT_EQ(prompts.Shown().size(), 1u);
+        EXPECT_NE(prompts.Last().text.find("Function: AddGame"), std::string::npos);
+        EXPECT_EQ(folder.Count("SELECT COUNT(*) FROM tblGames"), 0);
+        EXPECT_EQ(Stats(), before);
+    }
 }
 
 // What the screens check is checked again where the row is written: each of

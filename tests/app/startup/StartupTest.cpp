@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QStatusBar>
 #include <QTextEdit>
 #include <QVBoxLayout>
 #include <filesystem>
@@ -17,6 +18,7 @@
 #include "Platform.h"
 #include "ProgramFolder.h"
 #include "ProgramState.h"
+#include "StartupCheck.h"
 #include "modGlobal.h"
 #include "modMain.h"
 #include "zeviza/DatabaseFile.h"
@@ -32,7 +34,14 @@ class StartupTest : public GuiTest {
         parlow::StartupOptions options;
         options.showSplash = false;
         options.shutDown = [this] { ++shutDowns; };
-        return parlow::Main(options);
+        auto started = parlow::Main(options);
+        // The check and backup run behind the shown window; a test looks
+        // at the start once they are done.
+        parlow::WaitForStartupCheck();
+        return started;
+    }
+    static bool Refused(const parlow::StartupResult& started) {
+        return started.mainWindow == nullptr || !started.mainWindow->isVisible();
     }
     int shutDowns = 0;
 };
@@ -55,6 +64,7 @@ TEST_F(StartupTest, WithoutTheDatabaseOnlyTheNotFoundBoxAppearsThenShutDown) {
     std::filesystem::remove(folder.Database());
     auto started = Start();
     EXPECT_FALSE(started.run);
+    EXPECT_EQ(started.status, parlow::kStartRefused);
     EXPECT_EQ(started.mainWindow, nullptr);
     ASSERT_EQ(prompts.Shown().size(), 1u);
     EXPECT_EQ(prompts.Last().title, " ERROR - DATABASE NOT FOUND");
@@ -82,8 +92,7 @@ TEST_F(StartupTest, ADamagedDatabaseIsNamedWithItsNewestBackupAndLeftUntouched) 
 
         auto started = Start();
 
-        EXPECT_FALSE(started.run);
-        EXPECT_EQ(started.mainWindow, nullptr);
+        EXPECT_TRUE(Refused(started));
         EXPECT_EQ(shutDowns, 1);
         ASSERT_EQ(prompts.Shown().size(), 1u);
         EXPECT_EQ(prompts.Last().title, " ERROR - DATABASE DAMAGED");
@@ -96,7 +105,10 @@ TEST_F(StartupTest, ADamagedDatabaseIsNamedWithItsNewestBackupAndLeftUntouched) 
                   std::string::npos);
         EXPECT_EQ(testing_support::ReadFile(folder.Database()), bytes);
         EXPECT_FALSE(zeviza::NewestBackup(folder.Path()).has_value());
+        EXPECT_FALSE(std::filesystem::exists(zeviza::CheckStampFile(folder.Path())));
         EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+        delete started.mainWindow;
+        started.lock.reset();
     }
 }
 
@@ -119,7 +131,8 @@ TEST_F(StartupTest, ASoundStartBacksUpAChangedDatabaseAndTheDamagedMessageNamesI
 
     std::filesystem::resize_file(folder.Database(), 1000);
     auto damaged = Start();
-    EXPECT_FALSE(damaged.run);
+    EXPECT_TRUE(Refused(damaged));
+    EXPECT_EQ(shutDowns, 1);
     ASSERT_FALSE(prompts.Shown().empty());
     EXPECT_NE(
         prompts.Last().text.find("The newest backup is " + backup->string() +
@@ -132,6 +145,7 @@ TEST_F(StartupTest, ASecondCopyIsRefusedWithTheWarningAndStartsNothing) {
     ASSERT_TRUE(running.Acquired());
     auto started = Start();
     EXPECT_FALSE(started.run);
+    EXPECT_EQ(started.status, parlow::kStartRefused);
     EXPECT_EQ(started.mainWindow, nullptr);
     ASSERT_EQ(prompts.Shown().size(), 1u);
     EXPECT_EQ(prompts.Last().title, "Parlow's Log");
@@ -162,6 +176,73 @@ TEST_F(StartupTest, ALockLeftByAKilledCopyDoesNotBlockTheNextStart) {
     EXPECT_TRUE(parlow::InstanceLock(lockFile).Acquired());
     ::close(ready[0]);
     ::close(ready[1]);
+}
+
+// A start after a good check does not read every page again while the file
+// is as it was then; any change to it (a write, a copy put in its place of the
+// same size and time) brings the check back.
+TEST_F(StartupTest, TheIntegrityCheckRunsOnlyWhenTheFileChangedSinceItLastPassed) {
+    namespace fs = std::filesystem;
+    const auto run = [this] { return parlow::RunStartupCheck(folder.Path()); };
+    EXPECT_TRUE(run().checkRun);
+    EXPECT_EQ(fs::status(zeviza::CheckStampFile(folder.Path())).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_FALSE(run().checkRun);
+
+    zeviza::Putt putt(folder.Path());
+    zeviza::TextArray golfer(23);
+    golfer[18] = "D2";
+    golfer[19] = "Ann Lee";
+    ASSERT_TRUE(putt.AddGolfer(golfer, 30, 1.5f));
+    EXPECT_TRUE(run().checkRun);
+    EXPECT_FALSE(run().checkRun);
+
+    // Damaged bytes under the same size and time, in a new file.
+    const auto size = fs::file_size(folder.Database());
+    const auto written = fs::last_write_time(folder.Database());
+    const fs::path spoilt = folder.Path() / "spoilt.plg";
+    { std::ofstream(spoilt, std::ios::binary) << std::string(size, '\x5a'); }
+    fs::last_write_time(spoilt, written);
+    fs::rename(spoilt, folder.Database());
+    const auto result = run();
+    EXPECT_TRUE(result.checkRun);
+    EXPECT_TRUE(result.integrity.damaged);
+}
+
+// A program folder that cannot hold the lock file puts it in the user's
+// runtime folder; with neither, the copy runs and says so.
+TEST_F(StartupTest, TheLockGoesToTheRuntimeFolderWhenTheProgramFolderCannotHoldIt) {
+    namespace fs = std::filesystem;
+    fs::create_directory(folder.Path() / ".parlow.lock");  // no file can be opened there
+    testing_support::ProgramFolder runtime;
+    const char* given = std::getenv("XDG_RUNTIME_DIR");
+    const std::string before = given != nullptr ? given : "";
+    ::setenv("XDG_RUNTIME_DIR", runtime.Path().c_str(), 1);
+    auto first = Start();
+    ASSERT_TRUE(first.run);
+    EXPECT_TRUE(first.lock->Kept());
+    auto second = Start();
+    EXPECT_FALSE(second.run);
+    EXPECT_EQ(second.status, parlow::kStartRefused);
+    ASSERT_FALSE(prompts.Shown().empty());
+    EXPECT_EQ(prompts.Last().text, "Parlow's Log is already running on this computer! ");
+    delete first.mainWindow;
+    first.lock.reset();
+
+    ::unsetenv("XDG_RUNTIME_DIR");
+    prompts.Clear();
+    auto unlocked = Start();
+    if (!before.empty()) {
+        ::setenv("XDG_RUNTIME_DIR", before.c_str(), 1);
+    }
+    ASSERT_TRUE(unlocked.run);
+    EXPECT_FALSE(unlocked.lock->Kept());
+    EXPECT_TRUE(prompts.Shown().empty());
+    EXPECT_TRUE(unlocked.mainWindow->statusBar()->currentMessage().startsWith(
+        "No single-copy lock could be kept"));
+    EXPECT_NE(folder.ReadErrorLog().find("Single Copy Lock\r\n---\r\nNo single-copy lock"),
+              std::string::npos);
+    delete unlocked.mainWindow;
 }
 
 TEST_F(StartupTest, TheErrorHandlerPassesOverMissingFilesAndReportsTheRest) {

@@ -136,3 +136,57 @@ TEST(UserFolderTest, AFolderThatCannotBeMadeIsReportedAndLeavesNothingBehind) {
 }
 
 }  // namespace
+
+namespace {
+
+fs::perms ModeOf(const fs::path& path) {
+    return fs::symlink_status(path).permissions();
+}
+
+constexpr fs::perms kFolderMode = fs::perms::owner_all;
+constexpr fs::perms kFileMode = fs::perms::owner_read | fs::perms::owner_write;
+
+// The log holds addresses and phone numbers: under the usual umask 022 the
+// folder is still made for its owner alone, and a folder an older copy left
+// readable to everyone is closed again.
+TEST(UserFolderTest, TheUsersFolderAndEverythingInItAreForTheOwnerAloneWhateverTheUmask) {
+    InstalledFolder installed;
+    ProgramFolder data;
+    const fs::path mine = data.Path() / "share" / "parlow";
+    const mode_t previous = ::umask(022);
+    ASSERT_EQ(parlow::MakeUserFolder(installed.Path(), mine), "");
+    for (const auto& entry : fs::recursive_directory_iterator(mine)) {
+        EXPECT_EQ(ModeOf(entry.path()), entry.is_directory() ? kFolderMode : kFileMode)
+            << entry.path();
+    }
+    EXPECT_EQ(ModeOf(mine), kFolderMode);
+
+    // As an older copy left it: everyone may read, and a link out of the folder.
+    Write(mine / "error.log", "entries");
+    Write(mine / "green" / "backup" / "parlow-2024-05-18-093000Z.plg", "a copy");
+    Write(data.Path() / "outside.txt", "not the program's");
+    fs::permissions(data.Path() / "outside.txt", fs::perms::owner_read | fs::perms::others_read);
+    fs::create_symlink(data.Path() / "outside.txt", mine / "link.txt");
+    for (const auto& entry : fs::recursive_directory_iterator(mine)) {
+        if (!entry.is_symlink()) {
+            fs::permissions(entry.path(), entry.is_directory() ? fs::perms(0755) : fs::perms(0644));
+        }
+    }
+    fs::permissions(mine, fs::perms(0755));
+
+    EXPECT_EQ(parlow::MakeOwnerOnly(mine), "");
+    ::umask(previous);
+
+    EXPECT_EQ(ModeOf(mine), kFolderMode);
+    for (const char* folder : {"green", "green/backup", "help", "text", "images"}) {
+        EXPECT_EQ(ModeOf(mine / folder), kFolderMode) << folder;
+    }
+    for (const char* file : {"error.log", "green/parlow.plg",
+                             "green/backup/parlow-2024-05-18-093000Z.plg", "help/plg.hlp"}) {
+        EXPECT_EQ(ModeOf(mine / file), kFileMode) << file;
+    }
+    EXPECT_EQ(fs::status(data.Path() / "outside.txt").permissions(),
+              fs::perms::owner_read | fs::perms::others_read);
+}
+
+}  // namespace

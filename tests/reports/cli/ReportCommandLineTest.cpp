@@ -1,14 +1,19 @@
 // The sample's helpers name a variable `slots`: they come before Qt's macros.
 #include "ReportSample.h"
 
+#include <sys/stat.h>
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
+
 #include <filesystem>
+#include <fstream>
 
 #include "GuiTest.h"
 #include "Platform.h"
 #include "cli/ReportCommandLine.h"
+#include "zeviza/DatabaseFile.h"
+#include "zeviza/ErrorLog.h"
 
 namespace {
 
@@ -145,6 +150,76 @@ TEST_F(ReportCommandLineTest, TheProgramRendersWithoutADisplayBesideARunningCopy
     EXPECT_EQ(run({"--report", "rptGames18Hist", "D1"}, &errors), kReportMisworded);
     EXPECT_TRUE(errors.startsWith("parlow: --report needs --pdf <file>")) << errors.toStdString();
     EXPECT_EQ(errors.count('\n'), 1);
+}
+
+// What the report may not write over, however the path names it; each is
+// refused with one line, status 1, and left exactly as it was.
+TEST_F(ReportCommandLineTest, TheProgramsOwnFilesAndFilesThatAreNotRegularAreNeverWritten) {
+    namespace fs = std::filesystem;
+    const fs::path root = folder.Path();
+    {
+        zeviza::BackupConditions when;
+        ASSERT_EQ(zeviza::BackUpWhenChanged(root, when).kind, zeviza::BackupOutcome::Kind::Made);
+    }
+    const fs::path backup = *zeviza::NewestBackup(root);
+    zeviza::AppendErrorLog(root, zeviza::LogEntryKind::Program, 1, "an entry", "A Label");
+    { parlow::InstanceLock lock(root / ".parlow.lock"); }
+    fs::create_directories(root / "elsewhere");
+    fs::create_symlink(folder.Database(), root / "elsewhere" / "link.pdf");
+    fs::create_hard_link(folder.Database(), root / "elsewhere" / "hard.pdf");
+    fs::create_hard_link(backup, root / "elsewhere" / "backup.pdf");
+    fs::create_symlink(root / "green" / "nothing-yet", root / "elsewhere" / "dangling.pdf");
+    ASSERT_EQ(::mkfifo((root / "elsewhere" / "pipe.pdf").c_str(), 0600), 0);
+    fs::create_directories(root / "elsewhere" / "folder.pdf");
+
+    const std::pair<const char*, fs::path> targets[] = {
+        {"the database", folder.Database()},
+        {"the database through ..", root / "green" / ".." / "green" / "parlow.plg"},
+        {"a link to the database", root / "elsewhere" / "link.pdf"},
+        {"a hard link to the database", root / "elsewhere" / "hard.pdf"},
+        {"its journal, not made yet", root / "green" / "parlow.plg-journal"},
+        {"a backup", backup},
+        {"a hard link to a backup", root / "elsewhere" / "backup.pdf"},
+        {"a new file among the backups", zeviza::BackupFolder(root) / "report.pdf"},
+        {"the error log", folder.ErrorLog()},
+        {"the lock file", root / ".parlow.lock"},
+        {"the check note", zeviza::CheckStampFile(root)},
+        {"a link to nothing", root / "elsewhere" / "dangling.pdf"},
+        {"a named pipe", root / "elsewhere" / "pipe.pdf"},
+        {"a folder", root / "elsewhere" / "folder.pdf"},
+        {"a device", "/dev/null"},
+    };
+    for (const auto& [name, target] : targets) {
+        SCOPED_TRACE(name);
+        std::error_code ec;
+        const auto type = fs::symlink_status(target, ec).type();
+        const std::string before =
+            fs::is_regular_file(target, ec) ? testing_support::ReadFile(target) : "";
+        QString error;
+
+        const ReportRequest request{"rptGames18Hist", {"D1"}, target.string()};
+        EXPECT_EQ(parlow::reports::RenderReport(request, root, &error), kReportFailed);
+
+        EXPECT_TRUE(error.contains("not written") || error.contains("nothing is written"))
+            << error.toStdString();
+        EXPECT_FALSE(error.contains('\n'));
+        EXPECT_EQ(fs::symlink_status(target, ec).type(), type);
+        if (fs::is_regular_file(target, ec)) {
+            EXPECT_EQ(testing_support::ReadFile(target), before);
+        }
+    }
+    EXPECT_FALSE(fs::exists(root / "green" / "parlow.plg-journal"));
+    EXPECT_FALSE(fs::exists(zeviza::BackupFolder(root) / "report.pdf"));
+    EXPECT_FALSE(fs::exists(root / "green" / "nothing-yet"));
+
+    // An ordinary file elsewhere, already there, is written over as before.
+    std::ofstream(root / "elsewhere" / "old.pdf") << "an old report";
+    QString error;
+    const ReportRequest ordinary{
+        "rptGames18Hist", {"D1"}, (root / "elsewhere" / "old.pdf").string()};
+    EXPECT_EQ(parlow::reports::RenderReport(ordinary, root, &error), kReportWritten)
+        << error.toStdString();
+    EXPECT_EQ(testing_support::ReadFile(root / "elsewhere" / "old.pdf").rfind("%PDF-", 0), 0u);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QMdiSubWindow>
 #include <QScrollArea>
 #include <QTemporaryDir>
+#include <filesystem>
 
 #include "GuiTest.h"
 #include "PdfText.h"
@@ -114,6 +115,27 @@ TEST_F(Preview, SavesThePagesItShows) {
     EXPECT_EQ(prompts.Last().icon, zeviza::Icon::Critical);
     EXPECT_TRUE(
         QString::fromStdString(prompts.Last().text).startsWith("The report was NOT saved."));
+}
+
+// Save as PDF follows the command line's rule: the program's own files are
+// refused with the error box and left as they were.
+TEST_F(Preview, SaveAsPdfNeverWritesOverTheProgramsOwnFiles) {
+    ReportPreview* preview = Open("rptGameStats", report_samples::GameStats());
+    ASSERT_NE(preview, nullptr);
+    const std::string database = testing_support::ReadFile(folder.Database());
+    const std::filesystem::path link = folder.Path() / "Game Stats G12.pdf";
+    std::filesystem::create_symlink(folder.Database(), link);
+    for (const std::filesystem::path& target : {folder.Database(), link}) {
+        SCOPED_TRACE(target.string());
+        prompts.Clear();
+        EXPECT_FALSE(preview->SaveAsPdfTo(QString::fromStdString(target.string())));
+        ASSERT_EQ(prompts.Shown().size(), 1u);
+        EXPECT_EQ(prompts.Last().icon, zeviza::Icon::Critical);
+        EXPECT_NE(prompts.Last().text.find("is the program's own file"), std::string::npos)
+            << prompts.Last().text;
+        EXPECT_EQ(testing_support::ReadFile(folder.Database()), database);
+    }
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
 }
 
 }  // namespace
