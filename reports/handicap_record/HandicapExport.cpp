@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <cstdio>
 
+#include "ExportTarget.h"
 #include "ProgramState.h"
 #include "csv/CsvWriter.h"
 #include "handicap/RecordReader.h"
@@ -13,6 +14,11 @@ namespace parlow::reports {
 
 int ExportHandicapCsv(const std::filesystem::path& programFolder, const std::string& golferId,
                       const std::filesystem::path& csvFile, std::string& error) {
+    if (const std::string refused = RefusedExportTarget(csvFile, programFolder);
+        !refused.empty()) {
+        error = "export handicap: " + refused;
+        return kExportFailed;
+    }
     std::string text;
     try {
         zeviza::Putt putt(programFolder);

@@ -1,5 +1,6 @@
 #include "handicap_record/HandicapRecordCommandLine.h"
 
+#include "ExportTarget.h"
 #include "Reports.h"
 #include "cli/ReportCommandLine.h"
 #include "handicap_record/HandicapReport.h"
@@ -19,6 +20,11 @@ int RenderHandicapRecord(const ReportRequest& request, const std::filesystem::pa
                      .arg(name)
                      .arg(request.parameters.size());
         return kReportMisworded;
+    }
+    if (const std::string refused = RefusedExportTarget(request.pdfFile, programFolder);
+        !refused.empty()) {
+        reason = name + ": " + QString::fromStdString(refused);
+        return kReportFailed;
     }
     const std::string& golferId = request.parameters.front();
     zeviza::Putt putt(programFolder);

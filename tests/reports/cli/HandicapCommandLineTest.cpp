@@ -111,6 +111,16 @@ TEST_F(HandicapCommandLineTest, BadGolferUnwritableFileOrMiswordingIsOneLineAndN
     }
 }
 
+TEST_F(HandicapCommandLineTest, NeitherWritesOverTheProgramsOwnFiles) {
+    const std::string before = testing_support::ReadFile(folder.Database());
+    const QString database = QString::fromStdString(folder.Database().string());
+    EXPECT_EQ(Run({"--export", "handicap", "D2", "--csv", database}), 1);
+    EXPECT_TRUE(errors.startsWith("Parlow: export handicap: ")) << errors.toStdString();
+    EXPECT_EQ(Run({"--report", "handicap", "D2", "--pdf", database}), 1);
+    EXPECT_TRUE(errors.startsWith("Parlow: handicap: ")) << errors.toStdString();
+    EXPECT_EQ(testing_support::ReadFile(folder.Database()), before);
+}
+
 TEST_F(HandicapCommandLineTest, ReportWritesTheHandicapRecordPdf) {
     ASSERT_EQ(Run({"--report", "handicap", "D2", "--pdf", Out("record.pdf")}), 0)
         << errors.toStdString();
