@@ -10,13 +10,16 @@
 #include <QScreen>
 
 #include "ProgramState.h"
+#include "QtPrompts.h"
 #include "StartupCheck.h"
 #include "frmAbout.h"
 #include "help/HelpViewer.h"
 #include "modGlobal.h"
 #include "windows/ProgramIcon.h"
 #include "windows/ScreenAccessKeys.h"
+#include "windows/ScreenClosingKeys.h"
 #include "windows/ScreenCommands.h"
+#include "windows/TypedText.h"
 #include "windows/WebLinks.h"
 #include "windows/WindowMenu.h"
 
@@ -52,6 +55,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent), mdi_(new QMdiArea(this)
     }
     BuildMenus();
     new ScreenAccessKeys(this, mdi_);
+    new ScreenClosingKeys(this, mdi_);
     PlaceOnScreen();
     Load();
 }
@@ -178,7 +182,21 @@ void frmMain::ShowAbout() {
     about.exec();
 }
 
+bool frmMain::HoldsTypedText() const {
+    for (QMdiSubWindow* child : mdi_->subWindowList()) {
+        if (child->widget() != nullptr && parlow::HoldsTypedText(child->widget())) {
+            return true;
+        }
+    }
+    return false;
+}
+
 void frmMain::closeEvent(QCloseEvent* event) {
+    if (HoldsTypedText() &&
+        !AskYesNo("Discard what you typed?", {}, zeviza::Answer::No, zeviza::Icon::Question)) {
+        event->ignore();
+        return;
+    }
     mdi_->closeAllSubWindows();
     for (QMdiSubWindow* child : mdi_->subWindowList()) {
         if (child->isVisible()) {

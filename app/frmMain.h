@@ -30,11 +30,14 @@ class frmMain : public QMainWindow {
     void WireScreen(const std::string& name, ScreenMaker make);
 
   protected:
-    // Closing the frame closes each child first, so each runs its own
-    // closing steps; a child that refuses keeps the program running.
+    // Closing the frame (its close button, Alt+F4) first asks whether to
+    // drop what was typed on a screen and not saved; then it closes each
+    // child, so each runs its own closing steps; a child that refuses keeps
+    // the program running.
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    bool HoldsTypedText() const;
     void Load();
     void PlaceOnScreen();
     void BuildMenus();

@@ -15,6 +15,7 @@
 #include "GameLists.h"
 #include "RecordTableModel.h"
 #include "ScreenHeading.h"
+#include "TypedDateEdit.h"
 #include "frmAddGame.h"
 
 namespace games {
@@ -135,7 +136,7 @@ void frmAddGame::CreateControls() {
     cboBox[kGolferName]->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     cboBox[kGolferName]->setMinimumContentsLength(22);
     lblDate = NewLabel("Date: ", this);
-    datBox = new QDateEdit(this);
+    datBox = new parlow::TypedDateEdit(this);
     datBox->setCalendarPopup(true);
     datBox->setDateRange(QDate(2000, 1, 1), QDate(9999, 12, 31));
     datBox->setDisplayFormat("MM/dd/yyyy");

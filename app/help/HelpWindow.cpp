@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTabBar>
 #include <QTabWidget>
@@ -76,6 +77,9 @@ HelpWindow::HelpWindow(HelpFile file, QWidget* parent)
     const int contentsWidth = std::clamp(titlesWidth, 300, size.width() / 2);
     splitter->setSizes({contentsWidth, size.width() - contentsWidth});
     tabs->tabBar()->installEventFilter(this);
+    // Esc closes it, as it closes a dialog.
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
     ShowContents();
     ShowTopic(0);
 }

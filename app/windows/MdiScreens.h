@@ -27,12 +27,10 @@ class MdiScreens {
     // open; then cascades. Nothing opens when `make` gives nothing.
     QMdiSubWindow* Open(const QString& name, const ScreenMaker& make);
 
-    // Every window at its opening size, each a title bar lower than the one
-    // behind it and cut to the room left, so every title stays in sight.
+    // As CascadeWindows arranges them (WindowArrangement.h).
     void Cascade();
     void TileHorizontally();
     void TileVertically();
-    // Lines the minimised windows up along the bottom, left to right.
     void ArrangeIcons();
 
   private:

@@ -48,12 +48,12 @@ QSizePolicy::Policy Growth(Qt::Orientations expanding, Qt::Orientation direction
     return expanding.testFlag(direction) ? QSizePolicy::Preferred : QSizePolicy::Maximum;
 }
 
-// The screen's own children that take the focus, in the order Tab visits them.
-QList<QWidget*> ChildrenInFocusOrder(QWidget* screen) {
+// Every field of the screen, nested ones too, in the order Tab visits them.
+QList<QWidget*> FieldsInFocusOrder(QWidget* screen) {
     QList<QWidget*> order;
     for (QWidget* next = screen->nextInFocusChain(); next != nullptr && next != screen;
          next = next->nextInFocusChain()) {
-        if (next->parentWidget() == screen && next->focusPolicy() != Qt::NoFocus) {
+        if (screen->isAncestorOf(next) && next->focusPolicy() != Qt::NoFocus) {
             order.append(next);
         }
     }
@@ -67,7 +67,7 @@ void LetScreenScroll(QWidget* screen) {
     if (layout == nullptr) {
         return;
     }
-    const QList<QWidget*> focusOrder = ChildrenInFocusOrder(screen);
+    const QList<QWidget*> focusOrder = FieldsInFocusOrder(screen);
     auto* content = new QWidget;
     content->setObjectName("screenContent");
     // A widget given another widget's layout takes it over, and with it

@@ -5,6 +5,9 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPointer>
+#include <map>
+
+#include "WindowDetail.h"
 
 namespace parlow {
 
@@ -16,6 +19,32 @@ QString EntryText(int number, const QString& title) {
     escaped.replace('&', "&&");
     return number < 10 ? QString("&%1 %2").arg(number).arg(escaped)
                        : QString("%1 %2").arg(number).arg(escaped);
+}
+
+// The caption, and for a caption shared with another open window what tells
+// them apart: the window's own detail, or its number among them.
+QList<QString> ListedTitles(const QList<QMdiSubWindow*>& windows) {
+    std::map<QString, int> shared;
+    for (const QMdiSubWindow* window : windows) {
+        ++shared[window->windowTitle()];
+    }
+    std::map<QString, int> seen;
+    QList<QString> titles;
+    for (const QMdiSubWindow* window : windows) {
+        const QString title = window->windowTitle();
+        const int number = ++seen[title];
+        if (shared[title] < 2) {
+            titles.append(title);
+            continue;
+        }
+        QString detail = WindowDetail(window);
+        if (detail.isEmpty()) {
+            detail = WindowDetail(window->widget());
+        }
+        titles.append(detail.isEmpty() ? QString("%1 (%2)").arg(title).arg(number)
+                                       : QString("%1 \u2014 %2").arg(title, detail));
+    }
+    return titles;
 }
 
 }  // namespace
@@ -41,9 +70,11 @@ void WindowMenu::ListOpenWindows() {
         return;
     }
     divider_ = menu_->addSeparator();
+    const QList<QString> titles = ListedTitles(windows);
     int number = 0;
     for (QMdiSubWindow* window : windows) {
-        QAction* entry = menu_->addAction(EntryText(++number, window->windowTitle()));
+        QAction* entry = menu_->addAction(EntryText(number + 1, titles[number]));
+        ++number;
         entry->setCheckable(true);
         entry->setChecked(window == area_->activeSubWindow());
         QPointer<QMdiSubWindow> target(window);

@@ -155,7 +155,9 @@ CourseCheckResult CheckCoursePar(const CourseEntry& entry) {
     if (coursePar != Whole(entry.out) + Whole(entry.in)) {
         return Refuse(std::string("The Par value entered for the course does not equal the") +
                           kLineBreak + "Par values you entered for the Front 9 plus Back 9 holes. ",
-                      {});
+                      // Back where the total is typed, so that the next keys
+                      // correct it rather than press Save.
+                      NumBox(kCourseParBox));
     }
     return CourseCheckResult::Pass();
 }

@@ -45,7 +45,8 @@ struct Item {
     Align align = Align::Left;
     FontSpec font;
     QColor colour = Qt::black;
-    int penWidth = 15;  // Line, Box
+    int penWidth = 15;         // Line, Box
+    bool shrinkToFit = false;  // a text wider than its place prints smaller
 };
 
 // The bands in the order a report prints them.

@@ -1,5 +1,7 @@
 #include "Report.h"
 
+#include <QFontMetricsF>
+
 #include <QPainter>
 #include <cmath>
 
@@ -56,6 +58,17 @@ QFont MakeFont(const FontSpec& spec) {
     return font;
 }
 
+// The font made smaller by as much as the text is wider than its place.
+static QFont FittingFont(const QFont& font, const QString& text, int width) {
+    const qreal needed = QFontMetricsF(font).horizontalAdvance(text);
+    if (needed <= width || needed <= 0) {
+        return font;
+    }
+    QFont smaller(font);
+    smaller.setPixelSize(std::max(1, static_cast<int>(font.pixelSize() * width / needed)));
+    return smaller;
+}
+
 int AlignmentFlags(Align align) {
     const int across = align == Align::Left     ? Qt::AlignLeft
                        : align == Align::Centre ? Qt::AlignHCenter
@@ -95,7 +108,8 @@ void Report::DrawPage(QPainter& painter, int page) const {
             if (text.isEmpty()) {
                 continue;
             }
-            painter.setFont(fonts[i]);
+            painter.setFont(item.shrinkToFit ? FittingFont(fonts[i], text, rect.width())
+                                             : fonts[i]);
             painter.setPen(item.colour);
             painter.drawText(rect, AlignmentFlags(item.align), text);
         }

@@ -48,8 +48,11 @@ Layout GamesHistoryLayout(const LayoutSettings& settings, int holes) {
     int x = 0;
     for (const HistoryColumn& column : Columns(holes)) {
         Add(header, {Caption(QRect(x, 420, column.width, 260), column.heading, Align::Centre)});
-        Add(detail,
-            {Field(QRect(x, 0, column.width, kRow), column.column, column.format, Align::Centre)});
+        Item field =
+            Field(QRect(x, 0, column.width, kRow), column.column, column.format, Align::Centre);
+        // A course name at the entry limit (35 capitals) is wider than its column.
+        field.shrinkToFit = column.column == "Club";
+        Add(detail, {field});
         x += column.width;
     }
     Add(header, {Line(0, 710, settings.width, 710)});

@@ -11,13 +11,14 @@
 #include <QPrinter>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QStandardPaths>
+#include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <iterator>
 
 #include "BusyCursor.h"
+#include "PdfFolder.h"
 #include "QtPrompts.h"
 #include "ScreenSteps.h"
 #include "engine/PagedOutput.h"
@@ -161,6 +162,18 @@ double ReportPreview::FittingZoom(Fit fit) const {
     return std::clamp(zoom, kZoomSteps[0], *std::rbegin(kZoomSteps));
 }
 
+// Room for a whole page at its printed size, which the window arranging
+// cuts down to what the main window has.
+QSize ReportPreview::sizeHint() const {
+    const QSize page = PageSize(report_->GetLayout());
+    const double inch = DotsPerInch() / kTwipsPerInch;
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int frame = 2 * scroll_->frameWidth();
+    const int tools = findChild<QToolBar*>("previewTools")->sizeHint().height();
+    return {qRound(page.width() * inch) + 2 * kPageGap + scrollBar + frame,
+            qRound(page.height() * inch) + 2 * kPageGap + scrollBar + frame + tools};
+}
+
 void ReportPreview::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!shown_) {
@@ -238,13 +251,13 @@ void ReportPreview::Print() {
 }
 
 void ReportPreview::SaveAsPdf() {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QString file = QFileDialog::getSaveFileName(this, "Save as PDF",
-                                                QDir(folder).filePath(report_->SuggestedFileName()),
-                                                "PDF files (*.pdf)");
+    QString file = QFileDialog::getSaveFileName(
+        this, "Save as PDF", QDir(PdfStartingFolder()).filePath(report_->SuggestedFileName()),
+        "PDF files (*.pdf)");
     if (file.isEmpty()) {
         return;
     }
+    RememberPdfFolder(file);
     if (!file.endsWith(".pdf", Qt::CaseInsensitive)) {
         file += ".pdf";
     }

@@ -41,6 +41,8 @@ class ReportPreview : public QWidget {
     // Writes the PDF; a failure is shown in a message box. False then.
     bool SaveAsPdfTo(const QString& file);
 
+    QSize sizeHint() const override;
+
   protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

@@ -7,6 +7,8 @@
 
 #include "ReportEnvironment.h"
 #include "Reports.h"
+#include "WindowArrangement.h"
+#include "WindowDetail.h"
 
 namespace parlow::reports {
 
@@ -45,9 +47,10 @@ QMdiSubWindow* ShowInItsWindow(const std::string& key, const std::string& layout
     }
     window->setProperty(kLayoutProperty, QString::fromStdString(layout));
     window->setProperty(kValuesProperty, shown);
+    SetWindowDetail(window, shown.join(", "));
     Windows()[key] = window;
     if (QMdiArea* area = window->mdiArea()) {
-        area->cascadeSubWindows();
+        CascadeWindows(area);
     }
     return window;
 }

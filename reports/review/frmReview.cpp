@@ -20,6 +20,7 @@
 #include "ReviewList.h"
 #include "ScreenSteps.h"
 #include "ValueLabel.h"
+#include "WindowDetail.h"
 #include "app/common/HandicapSummary.h"
 
 namespace parlow::reports {
@@ -89,6 +90,8 @@ frmReview::frmReview(const ReviewScreen& screen, QWidget* parent)
     : QWidget(parent), screen_(screen) {
     setObjectName(screen.name);
     setWindowTitle(screen.caption);
+    // Two screens share "Review Game Records": the heading tells them apart.
+    SetWindowDetail(this, QString(screen.heading).replace("&&", "&"));
     OpenPuttIfAny();
     CreateControls();
     LayOut();

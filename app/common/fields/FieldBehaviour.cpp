@@ -16,6 +16,7 @@
 #include <algorithm>
 
 #include "BusyCursor.h"
+#include "SortArrow.h"
 
 namespace parlow {
 
@@ -149,6 +150,7 @@ void FieldBehaviour::AddRecordView(QTreeView* view,
     lists_.push_back(state);
     view->setSortingEnabled(false);
     view->header()->setSectionsClickable(true);
+    DrawSortArrowAsDesktopListsDo(view->header());
     view->installEventFilter(this);
     connect(view->header(), &QHeaderView::sectionClicked, this,
             [this, state](int column) { SortByHeader(*state, column); });

@@ -226,3 +226,50 @@ TEST(FieldBehaviourPopupTest, ACaptionStaysLitWhileItsFieldsListIsOpen) {
 }
 
 }  // namespace
+
+namespace {
+
+// Which way the sort arrow drawn over the column points: the wide end of a
+// triangle pointing up is at its bottom.
+enum class Arrow { Up, Down, None };
+
+Arrow DrawnArrow(QHeaderView* header, int column) {
+    const QImage image = header->grab().toImage();
+    const int left = header->sectionViewportPosition(column) + header->sectionSize(column) / 2;
+    const int right = header->sectionViewportPosition(column) + header->sectionSize(column);
+    int top = image.height();
+    int bottom = -1;
+    std::vector<int> widths(static_cast<std::size_t>(image.height()), 0);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = left; x < right && x < image.width(); ++x) {
+            if (QColor(image.pixel(x, y)).lightness() < 140) {
+                ++widths[static_cast<std::size_t>(y)];
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+        }
+    }
+    if (bottom <= top) {
+        return Arrow::None;
+    }
+    const int upper = widths[static_cast<std::size_t>(top)];
+    const int lower = widths[static_cast<std::size_t>(bottom)];
+    return upper < lower ? Arrow::Up : upper > lower ? Arrow::Down : Arrow::None;
+}
+
+TEST_F(FieldBehaviourTest, TheSortArrowPointsUpOverAnAscendingList) {
+    QHeaderView* header = screen.list->header();
+    header->setStretchLastSection(false);
+    header->resizeSection(0, 60);
+    header->resizeSection(1, 120);
+    emit header->sectionClicked(1);  // descending first
+    Settle();
+    ASSERT_EQ(Column(screen.list, 1), QStringList({"c", "b", "a"}));
+    EXPECT_EQ(DrawnArrow(header, 1), Arrow::Down);
+    emit header->sectionClicked(1);
+    Settle();
+    ASSERT_EQ(Column(screen.list, 1), QStringList({"a", "b", "c"}));
+    EXPECT_EQ(DrawnArrow(header, 1), Arrow::Up);
+}
+
+}  // namespace

@@ -106,6 +106,21 @@ TEST_F(HelpViewerTest, TheCommandAgainBringsTheOneWindowBackToItsContents) {
     EXPECT_EQ(first->tabs->currentIndex(), 0);
 }
 
+TEST_F(HelpViewerTest, EscClosesTheHelpWindowFromEitherPage) {
+    help_tests::InstallAsset(folder.Path(), "help/plg.hlp");
+    for (int page : {0, 1}) {
+        HelpWindow* help = OpenHelp();
+        ASSERT_NE(help, nullptr);
+        help->tabs->setCurrentIndex(page);
+        QWidget* field = page == 0 ? static_cast<QWidget*>(help->treeContents) : help->txtFind;
+        field->setFocus();
+        ShowAndActivate(help);
+        PressKey(QApplication::focusWidget(), Qt::Key_Escape);
+        Settle();
+        EXPECT_TRUE(OpenHelpWindows().empty()) << page;
+    }
+}
+
 TEST_F(HelpViewerTest, MissingEmptyOrGarbledHelpFileShowsNothing) {
     EXPECT_EQ(OpenHelp(), nullptr);
     WriteHelpFile("");

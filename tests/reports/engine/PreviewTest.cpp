@@ -1,11 +1,16 @@
 // The preview window: a child of the main window, drawn page by page.
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScrollArea>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <filesystem>
+#include <functional>
 
 #include "GuiTest.h"
 #include "PdfText.h"
@@ -115,6 +120,55 @@ TEST_F(Preview, SavesThePagesItShows) {
     EXPECT_EQ(prompts.Last().icon, zeviza::Icon::Critical);
     EXPECT_TRUE(
         QString::fromStdString(prompts.Last().text).startsWith("The report was NOT saved."));
+}
+
+// Answers the next file dialog: notes the folder it opened in, then picks
+// the file (or cancels for an empty name).
+QString AnswerFileDialog(const std::function<void()>& open, const QString& pick) {
+    QString openedIn;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            return;
+        }
+        poll.stop();
+        openedIn = dialog->directory().absolutePath();
+        if (pick.isEmpty()) {
+            dialog->reject();
+        } else {
+            dialog->selectFile(pick);
+            static_cast<QDialog*>(dialog)->accept();
+        }
+    });
+    poll.start(20);
+    open();
+    return openedIn;
+}
+
+TEST_F(Preview, SaveAsPdfStartsInTheDocumentsFolderThenInTheLastOneUsed) {
+    QTemporaryDir home;
+    const QByteArray oldHome = qgetenv("HOME");
+    const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", home.path().toUtf8());
+    qputenv("XDG_CONFIG_HOME", home.filePath(".config").toUtf8());
+    ReportPreview* preview = Open("rptGameStats", report_samples::GameStats());
+    ASSERT_NE(preview, nullptr);
+    const auto save = [preview] { preview->SaveAsPdf(); };
+
+    // No documents folder yet: the home folder, never the program folder.
+    EXPECT_EQ(AnswerFileDialog(save, {}), QDir(home.path()).absolutePath());
+    ASSERT_TRUE(QDir(home.path()).mkpath("Documents"));
+    EXPECT_EQ(AnswerFileDialog(save, {}), QDir(home.filePath("Documents")).absolutePath());
+
+    ASSERT_TRUE(QDir(home.path()).mkpath("out"));
+    const QString chosen = home.filePath("out/Game Stats G12.pdf");
+    AnswerFileDialog(save, chosen);
+    EXPECT_TRUE(QFileInfo::exists(chosen));
+    EXPECT_EQ(AnswerFileDialog(save, {}), QDir(home.filePath("out")).absolutePath());
+
+    qputenv("HOME", oldHome);
+    oldConfig.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", oldConfig);
 }
 
 // Save as PDF follows the command line's rule: the program's own files are

@@ -362,3 +362,28 @@ TEST_F(ReviewTest, HoleOptionsLightTheirOwnTextAndHeadersSortFiguresAndDates) {
 
 }  // namespace
 }  // namespace review_tests
+
+namespace review_tests {
+namespace {
+
+// A report opens as large as the main window lets it from its place in the
+// cascade, a page wide where there is room; the review screen's title bar
+// stays in sight above it, so a click brings the screen back.
+TEST_F(ReviewTest, AReportOpensLargeAndLeavesTheReviewScreensTitleInSight) {
+    frmReview* screen = Open("mnuRptHistory");
+    ClickRow(screen, "D1");
+    Click(screen->cmdReport);
+    ASSERT_EQ(Reports().size(), 1u);
+    QMdiSubWindow* report = Reports().front();
+    QMdiSubWindow* review = main->Screens().Find("mnuRptHistory");
+    const QRect room = main->mdiArea()->viewport()->rect();
+    EXPECT_TRUE(room.contains(report->geometry()));
+    EXPECT_GE(report->height(), room.height() * 3 / 4);
+    EXPECT_GE(report->width(), std::min(room.width() - report->x(), 800));
+    const QRect reviewTitle(review->geometry().topLeft(), QSize(review->width(), 20));
+    EXPECT_FALSE(report->geometry().intersects(reviewTitle));
+    EXPECT_EQ(main->mdiArea()->activeSubWindow(), report);
+}
+
+}  // namespace
+}  // namespace review_tests
