@@ -4,10 +4,10 @@
 #include <SQLiteCpp/SQLiteCpp.h>
 #include <benchmark/benchmark.h>
 
-#include "ProgramFolder.h"
-#include "RoundSample.h"
-#include "StoredRounds.h"
 #include "handicap/RecordReader.h"
+#include "tests/handicap/RoundSample.h"
+#include "tests/handicap/StoredRounds.h"
+#include "tests/support/ProgramFolder.h"
 
 namespace {
 

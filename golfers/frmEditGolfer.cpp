@@ -1,4 +1,4 @@
-#include "frmEditGolfer.h"
+#include "golfers/frmEditGolfer.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -7,17 +7,17 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "BusyCursor.h"
-#include "GolferChecks.h"
-#include "GolferForm.h"
-#include "GolferRecord.h"
-#include "QtPrompts.h"
-#include "ScreenHeading.h"
-#include "ScreenSteps.h"
-#include "app/common/HandicapSummary.h"
-#include "modGlobal.h"
+#include "golfers/GolferForm.h"
+#include "golfers/rules/GolferChecks.h"
+#include "golfers/rules/GolferRecord.h"
+#include "ui/BusyCursor.h"
+#include "ui/HandicapSummary.h"
+#include "ui/QtPrompts.h"
+#include "ui/ScreenHeading.h"
+#include "ui/ScreenSteps.h"
+#include "ui/modGlobal.h"
 
-namespace golfers {
+namespace parlow::golfers {
 namespace {
 
 constexpr const char* kCaption = "Edit Golfer Records";
@@ -139,4 +139,4 @@ void frmEditGolfer::Clear() {
     cboGolfer->setFocus(Qt::OtherFocusReason);
 }
 
-}  // namespace golfers
+}  // namespace parlow::golfers

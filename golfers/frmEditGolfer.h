@@ -11,7 +11,7 @@ namespace parlow {
 class HandicapSummary;
 }
 
-namespace golfers {
+namespace parlow::golfers {
 
 class GolferForm;
 
@@ -36,4 +36,4 @@ class frmEditGolfer : public QWidget {
     void Clear();
 };
 
-}  // namespace golfers
+}  // namespace parlow::golfers

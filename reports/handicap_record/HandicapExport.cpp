@@ -1,21 +1,20 @@
-#include "handicap_record/HandicapExport.h"
+#include "reports/handicap_record/HandicapExport.h"
 
 #include <QCoreApplication>
 #include <cstdio>
 
-#include "ExportTarget.h"
-#include "ProgramState.h"
 #include "csv/CsvWriter.h"
 #include "handicap/RecordReader.h"
 #include "handicap/ScoringRecordCsv.h"
+#include "ui/ExportTarget.h"
+#include "ui/ProgramState.h"
 #include "zeviza/Putt.h"
 
 namespace parlow::reports {
 
 int ExportHandicapCsv(const std::filesystem::path& programFolder, const std::string& golferId,
                       const std::filesystem::path& csvFile, std::string& error) {
-    if (const std::string refused = RefusedExportTarget(csvFile, programFolder);
-        !refused.empty()) {
+    if (const std::string refused = RefusedExportTarget(csvFile, programFolder); !refused.empty()) {
         error = "export handicap: " + refused;
         return kExportFailed;
     }

@@ -1,9 +1,9 @@
-#include "handicap_record/HandicapRecordCommandLine.h"
+#include "reports/handicap_record/HandicapRecordCommandLine.h"
 
-#include "ExportTarget.h"
-#include "Reports.h"
-#include "cli/ReportCommandLine.h"
-#include "handicap_record/HandicapReport.h"
+#include "reports/Reports.h"
+#include "reports/cli/ReportCommandLine.h"
+#include "reports/handicap_record/HandicapReport.h"
+#include "ui/ExportTarget.h"
 #include "zeviza/Putt.h"
 
 namespace parlow::reports {

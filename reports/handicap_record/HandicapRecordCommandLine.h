@@ -4,7 +4,7 @@
 #include <QString>
 #include <filesystem>
 
-#include "cli/ReportRequest.h"
+#include "reports/cli/ReportRequest.h"
 
 namespace parlow::reports {
 

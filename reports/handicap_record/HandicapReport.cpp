@@ -1,4 +1,4 @@
-#include "handicap_record/HandicapReport.h"
+#include "reports/handicap_record/HandicapReport.h"
 
 #include "handicap/Decimal.h"
 #include "handicap/HandicapText.h"

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "ReportData.h"
 #include "handicap/RecordReader.h"
 #include "handicap/ScoringRecord.h"
+#include "reports/ReportData.h"
 #include "zeviza/Putt.h"
 
 namespace parlow::reports {

@@ -3,8 +3,8 @@
 // headings over its lines. The lines carry either a caption and value, a
 // note across the page, or the eight table cells; what a line leaves empty
 // prints nothing.
-#include "LayoutBuilder.h"
-#include "LayoutBuilders.h"
+#include "reports/layouts/LayoutBuilder.h"
+#include "reports/layouts/LayoutBuilders.h"
 
 namespace parlow::reports {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "ReportData.h"
+#include "reports/ReportData.h"
 
 class QMdiSubWindow;
 

@@ -1,10 +1,10 @@
-#include "ReviewScreens.h"
+#include "reports/review/ReviewScreens.h"
 
 #include <algorithm>
 
-#include "ScreenSteps.h"
-#include "frmReview.h"
-#include "handicap_record/HandicapReport.h"
+#include "reports/handicap_record/HandicapReport.h"
+#include "reports/review/frmReview.h"
+#include "ui/ScreenSteps.h"
 
 namespace parlow::reports {
 

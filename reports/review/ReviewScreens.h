@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "ReportWindows.h"
+#include "reports/review/ReportWindows.h"
 #include "zeviza/Putt.h"
 
 class QWidget;

@@ -5,11 +5,11 @@
 #include <array>
 #include <vector>
 
-#include "RoundSample.h"
 #include "handicap/CourseHandicap.h"
 #include "handicap/Decimal.h"
 #include "handicap/IndexTable.h"
 #include "handicap/RoundScore.h"
+#include "tests/handicap/RoundSample.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <random>
 #include <vector>
 
-#include "RoundSample.h"
 #include "handicap/HandicapText.h"
 #include "handicap/ScoringRecord.h"
+#include "tests/handicap/RoundSample.h"
 
 namespace {
 

@@ -1,13 +1,13 @@
 // The record read back through Putt from stored games, and written as CSV.
 #include <gtest/gtest.h>
 
-#include "ProgramFolder.h"
-#include "RoundSample.h"
-#include "StoredRounds.h"
 #include "csv/CsvWriter.h"
 #include "handicap/HandicapText.h"
 #include "handicap/RecordReader.h"
 #include "handicap/ScoringRecordCsv.h"
+#include "tests/handicap/RoundSample.h"
+#include "tests/handicap/StoredRounds.h"
+#include "tests/support/ProgramFolder.h"
 #include "zeviza/Putt.h"
 
 namespace {

@@ -14,13 +14,13 @@
 #include <filesystem>
 #include <fstream>
 
-#include "GuiTest.h"
-#include "Platform.h"
-#include "ProgramFolder.h"
-#include "ProgramState.h"
-#include "StartupCheck.h"
-#include "modGlobal.h"
-#include "modMain.h"
+#include "app/StartupCheck.h"
+#include "app/modMain.h"
+#include "tests/support/ProgramFolder.h"
+#include "tests/support/gui/GuiTest.h"
+#include "ui/Platform.h"
+#include "ui/ProgramState.h"
+#include "ui/modGlobal.h"
 #include "zeviza/DatabaseFile.h"
 #include "zeviza/Error.h"
 

@@ -6,10 +6,10 @@
 #include <QProcessEnvironment>
 #include <filesystem>
 
-#include "GuiTest.h"
-#include "Platform.h"
-#include "RoundSample.h"
-#include "StoredRounds.h"
+#include "tests/handicap/RoundSample.h"
+#include "tests/handicap/StoredRounds.h"
+#include "tests/support/gui/GuiTest.h"
+#include "ui/Platform.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
-#include "SampleReports.h"
+#include "tests/reports/engine/SampleReports.h"
 
 #include <map>
 #include <sstream>
 #include <stdexcept>
 #include <vector>
 
-#include "RoundSample.h"
-#include "handicap_record/HandicapReport.h"
+#include "reports/handicap_record/HandicapReport.h"
+#include "tests/handicap/RoundSample.h"
 
 namespace report_samples {
 

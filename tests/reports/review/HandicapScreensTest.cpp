@@ -1,19 +1,19 @@
 // The estimated index where the golfer sees it: the Golfer Stats and golfer
 // edit screens, the Handicap Record screen and report, and the game entry
 // screen's Course Handicap.
-#include "ReviewFixture.h"  // first: see there
+#include "tests/reports/review/ReviewFixture.h"  // first: see there
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTreeView>
 
-#include "RecordTableModel.h"
-#include "RoundSample.h"
-#include "StoredRounds.h"
-#include "app/common/HandicapSummary.h"
-#include "frmAddGame.h"
-#include "frmEditGolfer.h"
+#include "games/frmAddGame.h"
+#include "golfers/frmEditGolfer.h"
+#include "tests/handicap/RoundSample.h"
+#include "tests/handicap/StoredRounds.h"
+#include "ui/HandicapSummary.h"
+#include "ui/fields/RecordTableModel.h"
 
 namespace review_tests {
 namespace {
@@ -91,7 +91,7 @@ TEST_F(HandicapScreensTest, HandicapRecordReportOpensOneWindowPerReportWithoutWr
 }
 
 TEST_F(HandicapScreensTest, GolferEditScreenShowsTheEstimateReadOnly) {
-    auto* screen = OpenScreen<golfers::frmEditGolfer>("mnuEditGolfers");
+    auto* screen = OpenScreen<parlow::golfers::frmEditGolfer>("mnuEditGolfers");
     ASSERT_NE(screen, nullptr);
     const int entry = screen->cboGolfer->findText("Hana Index");
     ASSERT_GE(entry, 0);
@@ -103,7 +103,7 @@ TEST_F(HandicapScreensTest, GolferEditScreenShowsTheEstimateReadOnly) {
 }
 
 TEST_F(HandicapScreensTest, GameEntryShowsTheCourseHandicapOnceGolferAndCourseAreChosen) {
-    auto* screen = OpenScreen<games::frmAddGame>("mnuAddGame");
+    auto* screen = OpenScreen<parlow::games::frmAddGame>("mnuAddGame");
     ASSERT_NE(screen, nullptr);
     auto chooseCourse = [&](const QString& clubId) {
         for (int row = 0; row < screen->clubRows->rowCount(); ++row) {
@@ -118,7 +118,7 @@ TEST_F(HandicapScreensTest, GameEntryShowsTheCourseHandicapOnceGolferAndCourseAr
         }
     };
     auto chooseGolfer = [&](const QString& name) {
-        QComboBox* list = screen->cboBox[games::kGolferName];
+        QComboBox* list = screen->cboBox[parlow::games::kGolferName];
         const int entry = list->findText(name);
         ASSERT_GE(entry, 0);
         list->setCurrentIndex(entry);
