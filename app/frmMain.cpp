@@ -106,6 +106,7 @@ void frmMain::BuildMenus() {
     AddScreenItem(reports, "Game History", "mnuRptHistory");
     AddScreenItem(reports, "Golfer Stats", "mnuRptGolferStats");
     AddScreenItem(reports, "Stroke Averages", "mnuRptStrokeStats");
+    AddScreenItem(reports, "Handicap Record", "mnuRptHandicap");
     AddScreenItem(reports, "Trends...", "mnuRptTrends");
 
     QMenu* window = AddMenu("&Window", "mnuWindows");

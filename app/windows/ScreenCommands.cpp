@@ -61,6 +61,9 @@ std::vector<ScreenCommand> MakeScreenCommands() {
         {"mnuRptTrends",
          {PlayedGamesExist(kNoGames), GolfersExist(kNoGolfers)},
          [] { return reports::CreateTrendsScreen(); }},
+        {"mnuRptHandicap",
+         {GolfersExist(kNoGolfers)},
+         [] { return reports::CreateReviewScreen("frmHandicapRecord"); }},
     };
 }
 

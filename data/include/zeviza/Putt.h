@@ -70,6 +70,11 @@ class Putt {
     // When that record is gone or differs, the write changes nothing, asks
     // nothing, shows nothing, sets shown->changed and returns false. Without
     // `shown` the write acts on the identifier alone.
+    // What the handicap record is worked from: the golfer's games in play
+    // order (play date, then the order recorded) with each course record's
+    // rating and slope, and every course record's rating, slope and par.
+    RecordSetPtr LoadHandicapRounds(const std::string& strGolferID);
+    RecordSetPtr LoadHandicapCourses();
 
     // --- golfer writes ---
     bool AddGolfer(TextArray& strText, std::int16_t intAge, float sngHandicap);

@@ -10,7 +10,8 @@ using shell_tests::ShellTest;
 const std::vector<std::string> kScreenCommands = {
     "mnuAddGame",     "mnuAddGolfer",  "mnuAddCourse",      "mnuAddScoreCards",  "mnuEditClubs",
     "mnuEditGolfers", "mnuDeleteGame", "mnuDeleteGolfer",   "mnuDeleteClub",     "mnuRptClubs",
-    "mnuRptGames",    "mnuRptHistory", "mnuRptGolferStats", "mnuRptStrokeStats", "mnuRptTrends"};
+    "mnuRptGames",    "mnuRptHistory", "mnuRptGolferStats", "mnuRptStrokeStats", "mnuRptHandicap",
+    "mnuRptTrends"};
 
 const std::string kNoGolfersForGames =
     "No Golfer records were found! \r\n\r\nAdd at least one Golfer before adding games. ";
@@ -58,6 +59,7 @@ TEST_F(RecordChecksTest, OnAnEmptyDatabaseEachCheckingCommandWarnsInItsOwnWordsA
         {"mnuRptHistory", kNoGames},
         {"mnuRptGolferStats", kNoGolfers},
         {"mnuRptStrokeStats", kNoGames},
+        {"mnuRptHandicap", kNoGolfers},
         {"mnuRptTrends", kNoGames},
     };
     for (const auto& [command, message] : expected) {
