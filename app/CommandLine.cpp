@@ -79,6 +79,10 @@ class Parser {
             return TakeReport();
         } else if (argument == "--pdf") {
             return Fail("--pdf belongs after --report <layout> <parameter>...");
+        } else if (argument == "--export") {
+            return TakeExport();
+        } else if (argument == "--csv") {
+            return Fail("--csv belongs after --export handicap <GolferID>");
         } else if (const ToolkitOption* option = FindToolkitOption(argument)) {
             return !option->takesValue || TakeValue(argument).has_value();
         } else if (argument.starts_with("-")) {
@@ -93,6 +97,9 @@ class Parser {
     bool TakeReport() {
         if (result_.report) {
             return Fail("--report given twice");
+        }
+        if (result_.exportCsv) {
+            return Fail("--export goes alone, once");
         }
         const auto layout = TakeValue("--report");
         if (!layout) {
@@ -115,6 +122,34 @@ class Parser {
         }
         report.pdfFile = *file;
         result_.report = std::move(report);
+        return true;
+    }
+
+    // --export handicap <GolferID> --csv <file>
+    bool TakeExport() {
+        if (result_.exportCsv || result_.report) {
+            return Fail("--export goes alone, once");
+        }
+        const auto what = TakeValue("--export");
+        if (!what) {
+            return false;
+        }
+        if (*what != "handicap") {
+            return Fail("unknown export " + *what + " (handicap is the one there is)");
+        }
+        const auto golfer = TakeValue("--export handicap");
+        if (!golfer) {
+            return false;
+        }
+        if (at_ == args_.size() || args_[at_] != "--csv") {
+            return Fail("--export handicap <GolferID> needs --csv <file>");
+        }
+        ++at_;
+        const auto file = TakeValue("--csv");
+        if (!file) {
+            return false;
+        }
+        result_.exportCsv = CommandLine::Export{*what, *golfer, *file};
         return true;
     }
 
@@ -151,6 +186,8 @@ std::string CommandLineHelp() {
         "  --no-splash                                    start without the splash screen\n"
         "  --report <layout> <parameter>... --pdf <file>  write one report to a PDF file, no "
         "window\n"
+        "  --export handicap <GolferID> --csv <file>      write the golfer's scoring record as "
+        "CSV\n"
         "  --recompute-nine-hole-figures                  once, after a backup: work out stored "
         "9-hole games' figures again\n"
         "  --version                                      print the name and version, then end\n"

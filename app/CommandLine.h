@@ -19,6 +19,13 @@ struct CommandLine {
     std::optional<reports::ReportRequest> report;
     // The one-time mending of nine-hole games stored by an earlier version.
     bool recomputeNineHoleFigures = false;
+    // --export handicap <GolferID> --csv <file>
+    struct Export {
+        std::string what;
+        std::string golferId;
+        std::string csvFile;
+    };
+    std::optional<Export> exportCsv;
     // Why the command line was refused, one line for standard error.
     std::string error;
 };

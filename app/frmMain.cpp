@@ -107,6 +107,8 @@ void frmMain::BuildMenus() {
     AddScreenItem(reports, "Game History", "mnuRptHistory");
     AddScreenItem(reports, "Golfer Stats", "mnuRptGolferStats");
     AddScreenItem(reports, "Stroke Averages", "mnuRptStrokeStats");
+    AddScreenItem(reports, "Handicap Record", "mnuRptHandicap");
+    AddScreenItem(reports, "Trends...", "mnuRptTrends");
 
     QMenu* window = AddMenu("&Window", "mnuWindows");
     AddItem(window, "Cascade", "mnuWindowCascade", [this] { screens_.Cascade(); });

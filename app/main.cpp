@@ -10,6 +10,7 @@
 #include "app/modMain.h"
 #include "games/RefigureCommand.h"
 #include "reports/cli/ReportCommandLine.h"
+#include "reports/handicap_record/HandicapExport.h"
 #include "ui/Platform.h"
 #include "ui/QtPrompts.h"
 #include "ui/Terminal.h"
@@ -50,6 +51,10 @@ int main(int argc, char** argv) {
     // A report from the command line opens no window and takes no lock.
     if (command.report) {
         return parlow::reports::RunReportCommandLine(argc, argv, *command.report);
+    }
+    if (command.exportCsv) {
+        return parlow::reports::RunHandicapExport(argc, argv, command.exportCsv->golferId,
+                                                  command.exportCsv->csvFile);
     }
 
     QApplication application(argc, argv);

@@ -155,6 +155,9 @@ void frmAddGame::CreateCourseValues() {
     lblClub = NewShownValue(this, 16);
     lblTees = NewShownValue(this, 6);
     lblTees->setToolTip(" Tees played from on selected course ");
+    lblCourseHandicap = NewShownValue(this, 12);
+    lblCourseHandicap->setObjectName("lblCourseHandicap");
+    lblCourseHandicap->setToolTip(" The golfer's Course Handicap here at the estimated index ");
     for (int hole = 0; hole < kHoles; ++hole) {
         lblPar[hole] = NewCardValue(this, kParBlue);
         lblCap[hole] = NewCardValue(this, kHandicapRed);
@@ -287,6 +290,8 @@ void frmAddGame::LayOut() {
     choice->addWidget(lblTees, 2, 1);
     choice->addWidget(lblDate, 2, 2, Qt::AlignRight | Qt::AlignVCenter);
     choice->addWidget(datBox, 2, 3);
+    choice->addWidget(NewLabel("Course Handicap", this), 3, 0);
+    choice->addWidget(lblCourseHandicap, 3, 1, 1, 3);
     choice->setColumnStretch(1, 1);
 
     auto* left = new QVBoxLayout;

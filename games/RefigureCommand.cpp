@@ -8,6 +8,7 @@
 #include "ui/Platform.h"
 #include "ui/ProgramFiles.h"
 #include "ui/ProgramState.h"
+#include "ui/Terminal.h"
 #include "zeviza/DatabaseFile.h"
 #include "zeviza/Putt.h"
 
@@ -68,7 +69,8 @@ int RunRefigureCommandLine(int argc, char** argv) {
             status = RefigureNineHoleGames(parlow::ProgramFolder(), report);
         }
     }
-    std::fprintf(status == kRefigured ? stdout : stderr, "Parlow: %s\n", report.c_str());
+    std::fprintf(status == kRefigured ? stdout : stderr, "%s%s\n", parlow::kMessagePrefix,
+                 report.c_str());
     return status;
 }
 

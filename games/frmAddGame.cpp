@@ -12,6 +12,7 @@
 
 #include "games/GameLists.h"
 #include "ui/BusyCursor.h"
+#include "ui/HandicapSummary.h"
 #include "ui/RecordNotice.h"
 #include "ui/ScreenSteps.h"
 #include "ui/fields/RecordList.h"
@@ -154,6 +155,8 @@ void frmAddGame::ShowCourse(const QStringList& row) {
     for (int type = 0; type < kParTypes; ++type) {
         lblParCount[type]->setText(row[kCoursePar3sColumn + type]);
     }
+    ShowCourseHandicap();
+    cboBox[kGolferName]->setFocus(Qt::OtherFocusReason);
 }
 
 // The hidden lists follow the shown one, whichever way it changed.
@@ -161,6 +164,13 @@ void frmAddGame::ChooseGolfer(int entry) {
     for (int list = kGolferID; list < kGolferLists; ++list) {
         cboBox[list]->setCurrentIndex(entry);
     }
+    ShowCourseHandicap();
+}
+
+void frmAddGame::ShowCourseHandicap() {
+    parlow::BusyCursor busy;
+    lblCourseHandicap->setText(QString::fromStdString(parlow::CourseHandicapText(
+        cboBox[kGolferID]->currentText().toStdString(), lblID->text().toStdString())));
 }
 
 GameEntry frmAddGame::Entry() const {
@@ -275,7 +285,7 @@ void frmAddGame::ClearCourse() {
             label->clear();
         }
     }
-    for (QLabel* label : {lblOut, lblIn, lblFWays, lblID, lblClub, lblTees}) {
+    for (QLabel* label : {lblOut, lblIn, lblFWays, lblID, lblClub, lblTees, lblCourseHandicap}) {
         label->clear();
     }
     for (QLabel* label : lblParCount) {

@@ -68,6 +68,7 @@ class frmAddGame : public QWidget {
     // The course values, shown and hidden.
     QLabel* lblClub = nullptr;
     QLabel* lblTees = nullptr;
+    QLabel* lblCourseHandicap = nullptr;  // at the golfer's estimated index
     std::array<QLabel*, kHoles> lblPar{};
     QLabel* lblOut = nullptr;
     QLabel* lblIn = nullptr;
@@ -119,6 +120,7 @@ class frmAddGame : public QWidget {
     void ShowLogo();
     void ChooseCourse(const QModelIndex& row);
     void ChooseGolfer(int entry);
+    void ShowCourseHandicap();
     void ShowEntry(const GameEntry& entry);
     QWidget* FieldFor(GameFocus focus) const;
     void Save();

@@ -11,6 +11,7 @@
 #include "golfers/rules/GolferChecks.h"
 #include "golfers/rules/GolferRecord.h"
 #include "ui/BusyCursor.h"
+#include "ui/HandicapSummary.h"
 #include "ui/QtPrompts.h"
 #include "ui/RecordNotice.h"
 #include "ui/ScreenHeading.h"
@@ -40,6 +41,7 @@ frmEditGolfer::frmEditGolfer(QWidget* parent) : QWidget(parent) {
     cboGolferID = new QComboBox(this);
     cboGolferID->hide();
     form = new GolferForm(this);
+    handicap = new parlow::HandicapSummary(this);
     setTabOrder(cboGolfer, form->txtBox[kFirstName]);
 
     auto* layout = new QVBoxLayout(this);
@@ -47,6 +49,7 @@ frmEditGolfer::frmEditGolfer(QWidget* parent) : QWidget(parent) {
     layout->addWidget(cboGolfer, 0, Qt::AlignHCenter);
     layout->addSpacing(6);
     layout->addWidget(form);
+    layout->addWidget(handicap);
 
     FillGolferList();
     parlow::RefillOnWrite(this, parlow::RecordKind::Golfers, [this] { RefillKeepingChoice(); });
@@ -112,6 +115,7 @@ void frmEditGolfer::ShowChosenGolfer(int position) {
         }
     }
     parlow::CloseSharedRecordset();
+    handicap->ShowGolfer(ChosenGolferID());
 }
 
 std::string frmEditGolfer::ChosenGolferID() const {
@@ -165,6 +169,7 @@ void frmEditGolfer::Save() {
 void frmEditGolfer::Clear() {
     form->EmptyFields();
     ForgetChoice();
+    handicap->Clear();
     cboGolfer->setFocus(Qt::OtherFocusReason);
 }
 

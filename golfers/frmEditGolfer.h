@@ -9,6 +9,10 @@
 class QComboBox;
 class QLabel;
 
+namespace parlow {
+class HandicapSummary;
+}
+
 namespace parlow::golfers {
 
 class GolferForm;
@@ -24,6 +28,7 @@ class frmEditGolfer : public QWidget {
     QComboBox* cboGolfer = nullptr;
     QComboBox* cboGolferID = nullptr;
     GolferForm* form = nullptr;
+    parlow::HandicapSummary* handicap = nullptr;  // the estimated index, read-only
 
   private:
     void FillGolferList();

@@ -11,6 +11,7 @@
 #   games    the game entry and removal screens with a sample round, and the
 #            real program correcting a recorded round by keyboard alone
 #   review   the six review screens and the main window with a report open
+#   trends   the trends screen, a chart window, and the charts saved as PNG and PDF
 #   main     the main window with its Window menu open, and the About box
 #   windows  the golfer screens in the running program, tiled, cascaded and
 #            maximised, Alt+R on the removal screen, and the help window
@@ -84,17 +85,18 @@ shoot() {
     courses) draw course_screenshots && drive drive_courses.sh ;;
     games) draw game_screenshots && drive drive_games.sh "$ONE_ROUND" ;;
     review) draw review_screenshots ;;
+    trends) draw trend_screenshots ;;
     main) drive drive_main.sh ;;
     windows) drive drive_windows.sh "$LONG_NAMES" ;;
     *)
-      echo "unknown screenshots: $1 (golfers courses games review main windows all)" >&2
+      echo "unknown screenshots: $1 (golfers courses games review trends main windows all)" >&2
       exit 2
       ;;
   esac
 }
 
 if [ "$which" = all ]; then
-  for one in golfers courses games review main windows; do shoot "$one"; done
+  for one in golfers courses games review trends main windows; do shoot "$one"; done
 else
   shoot "$which"
 fi

@@ -4,6 +4,7 @@
 #include "games/GameScreens.h"
 #include "golfers/GolferScreens.h"
 #include "reports/review/ReviewScreens.h"
+#include "reports/trends/TrendScreens.h"
 
 namespace parlow {
 
@@ -62,6 +63,12 @@ std::vector<ScreenCommand> MakeScreenCommands() {
         {"mnuRptStrokeStats",
          {PlayedGamesExist(kNoGames), GolfersExist(kNoGolfers)},
          [] { return reports::CreateReviewScreen("frmGolferStrokeStats"); }},
+        {"mnuRptTrends",
+         {PlayedGamesExist(kNoGames), GolfersExist(kNoGolfers)},
+         [] { return reports::CreateTrendsScreen(); }},
+        {"mnuRptHandicap",
+         {GolfersExist(kNoGolfers)},
+         [] { return reports::CreateReviewScreen("frmHandicapRecord"); }},
     };
 }
 

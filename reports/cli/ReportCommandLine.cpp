@@ -7,6 +7,7 @@
 
 #include "reports/Reports.h"
 #include "reports/data/DataReport.h"
+#include "reports/handicap_record/HandicapRecordCommandLine.h"
 #include "ui/ExportTarget.h"
 #include "ui/ProgramState.h"
 
@@ -59,6 +60,15 @@ int RenderReport(const ReportRequest& request, const std::filesystem::path& prog
         }
         return status;
     };
+    if (IsHandicapRecordRequest(request)) {
+        try {
+            QString reason;
+            const int status = RenderHandicapRecord(request, programFolder, reason);
+            return status == kReportWritten ? status : fail(status, reason);
+        } catch (const std::exception& e) {
+            return fail(kReportFailed, e.what());
+        }
+    }
     const QString layout = QString::fromStdString(request.layout);
     const ReportCommand* command = CommandForLayout(request.layout);
     if (command == nullptr || !IsKnownLayout(request.layout)) {

@@ -10,5 +10,6 @@ Layout ScoreCardLayout(const LayoutSettings& settings);
 Layout GamesHistoryLayout(const LayoutSettings& settings, int holes);
 Layout GolferStatsLayout(const LayoutSettings& settings, int holes);
 Layout ScoringStatsLayout(const LayoutSettings& settings, int holes);
+Layout HandicapRecordLayout(const LayoutSettings& settings);
 
 }  // namespace parlow::reports

@@ -49,6 +49,9 @@ const std::vector<Entry>& Catalog() {
         {{"rptScore9Stats", "Scoring Stats", "The Parlow's Log - 9 Hole Games", portrait, 10620,
           "9 Hole Scoring", "GolferID"},
          [](const LayoutSettings& s) { return ScoringStatsLayout(s, 9); }},
+        {{"rptHandicapRecord", "Handicap Record", "The Parlow's Log - Handicap Record", landscape,
+          14595, "Handicap Record", "GolferID"},
+         HandicapRecordLayout},
     };
     return entries;
 }

@@ -8,23 +8,13 @@
 #include "reports/Reports.h"
 #include "reports/engine/Report.h"
 #include "reports/layouts/LayoutCatalog.h"
+#include "reports/preview/MainWindowArea.h"
 #include "reports/preview/ReportPreview.h"
 #include "ui/BusyCursor.h"
 
 namespace parlow::reports {
 
 namespace {
-
-QMdiArea* MainWindowArea() {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (auto* main = qobject_cast<QMainWindow*>(window)) {
-            if (auto* area = qobject_cast<QMdiArea*>(main->centralWidget())) {
-                return area;
-            }
-        }
-    }
-    return nullptr;
-}
 
 // A layout exists once: a new result replaces the preview of the last one.
 void CloseOpenPreview(QMdiArea* area, const QString& name) {

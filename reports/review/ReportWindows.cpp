@@ -33,6 +33,30 @@ QMdiSubWindow* ReportWindow(const std::string& command) {
     return at == Windows().end() ? nullptr : at->second.data();
 }
 
+namespace {
+
+QMdiSubWindow* ShowInItsWindow(const std::string& key, const std::string& layout,
+                               const std::vector<std::string>& values, const ReportData& data) {
+    QMdiSubWindow* window = ShowReportPreview(layout, data);
+    if (window == nullptr) {
+        return nullptr;
+    }
+    QStringList shown;
+    for (const std::string& value : values) {
+        shown << QString::fromStdString(value);
+    }
+    window->setProperty(kLayoutProperty, QString::fromStdString(layout));
+    window->setProperty(kValuesProperty, shown);
+    SetWindowDetail(window, shown.join(", "));
+    Windows()[key] = window;
+    if (QMdiArea* area = window->mdiArea()) {
+        CascadeWindows(area);
+    }
+    return window;
+}
+
+}  // namespace
+
 QMdiSubWindow* OpenReport(const std::string& command, const std::string& layout,
                           const std::vector<std::string>& values) {
     DataReport& environment = ReportEnvironment();
@@ -47,22 +71,19 @@ QMdiSubWindow* OpenReport(const std::string& command, const std::string& layout,
     } catch (...) {
         return nullptr;
     }
-    QMdiSubWindow* window = ShowReportPreview(layout, *data);
-    if (window == nullptr) {
+    return ShowInItsWindow(command, layout, values, *data);
+}
+
+QMdiSubWindow* OpenMadeReport(const std::string& key, const std::string& layout,
+                              const std::vector<std::string>& values, const ReportMaker& make) {
+    CloseWindowOf(key);
+    std::shared_ptr<const ReportData> data;
+    try {
+        data = make(values);
+    } catch (...) {
         return nullptr;
     }
-    QStringList shown;
-    for (const std::string& value : values) {
-        shown << QString::fromStdString(value);
-    }
-    window->setProperty(kLayoutProperty, QString::fromStdString(layout));
-    window->setProperty(kValuesProperty, shown);
-    SetWindowDetail(window, shown.join(", "));
-    Windows()[command] = window;
-    if (QMdiArea* area = window->mdiArea()) {
-        CascadeWindows(area);
-    }
-    return window;
+    return data ? ShowInItsWindow(key, layout, values, *data) : nullptr;
 }
 
 }  // namespace parlow::reports

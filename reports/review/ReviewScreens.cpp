@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "reports/handicap_record/HandicapReport.h"
 #include "reports/review/frmReview.h"
+#include "ui/ScreenSteps.h"
 
 namespace parlow::reports {
 
@@ -38,6 +40,19 @@ ReviewScreen GolferScreen(const char* name, const char* caption, const char* hea
             eighteen,
             nine,
             {"GolferID"}};
+}
+
+std::shared_ptr<const ReportData> MakeHandicapRecord(const std::vector<std::string>& values) {
+    return PuttStep([&values](zeviza::Putt& putt) {
+        return values.empty() ? nullptr : ReadHandicapRecord(putt, values.front());
+    });
+}
+
+// The golfer's statistics and the golfer's handicap record show the
+// estimated index of the golfer chosen.
+ReviewScreen WithHandicap(ReviewScreen screen) {
+    screen.showsHandicap = true;
+    return screen;
 }
 
 std::vector<ReviewScreen> MakeScreens() {
@@ -90,8 +105,12 @@ std::vector<ReviewScreen> MakeScreens() {
         GolferScreen("frmGolferData", "Review Game Records", "Golfer's Game History Reports",
                      {"cmdGames18Hist_Grouping", "rptGames18Hist"},
                      {"cmdGames9Hist_Grouping", "rptGames9Hist"}),
-        GolferScreen("frmStats", "Review Game Records", "Golfer's Game Stats",
-                     {"cmdStats18", "rptGolfer18Stats"}, {"cmdStats9", "rptGolfer9Stats"}),
+        WithHandicap(GolferScreen("frmStats", "Review Game Records", "Golfer's Game Stats",
+                                  {"cmdStats18", "rptGolfer18Stats"},
+                                  {"cmdStats9", "rptGolfer9Stats"})),
+        WithHandicap(GolferScreen("frmHandicapRecord", "Handicap Record",
+                                  "Golfer's Handicap Record",
+                                  {kHandicapReportName, kHandicapLayout, MakeHandicapRecord}, {})),
         GolferScreen("frmGolferStrokeStats", "Review Golfer Stroke Averages",
                      "Golfer's Stroke Averages", {"cmd18ScoreStats", "rptScore18Stats"},
                      {"cmd9ScoreStats", "rptScore9Stats"}),

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "reports/review/ReportWindows.h"
 #include "zeviza/Putt.h"
 
 class QWidget;
@@ -28,8 +29,9 @@ struct ReviewField {
 };
 
 struct ReviewReport {
-    const char* command = nullptr;
+    const char* command = nullptr;  // for a made report, the key of its window
     const char* layout = nullptr;
+    ReportMaker make = nullptr;  // rows worked out rather than read by the command
 };
 
 struct ReviewScreen {
@@ -46,6 +48,7 @@ struct ReviewScreen {
     std::vector<const char*> values;   // the columns the command takes, in order
     const char* reportButton = "&Report";
     bool characterKeyChooses = false;  // any character key copies the row
+    bool showsHandicap = false;        // the chosen golfer's estimated index under the fields
 
     bool HasHoleOptions() const { return nineHoleReport.command != nullptr; }
 };

@@ -16,6 +16,7 @@
 #include "reports/review/ReportWindows.h"
 #include "reports/review/ReviewList.h"
 #include "ui/BusyCursor.h"
+#include "ui/HandicapSummary.h"
 #include "ui/QtPrompts.h"
 #include "ui/RecordNotice.h"
 #include "ui/ScreenSteps.h"
@@ -156,6 +157,9 @@ void frmReview::CreateControls() {
         opt9 = new QRadioButton("9 Hole Games", this);
         opt18->setChecked(true);
     }
+    if (screen_.showsHandicap) {
+        handicap = new parlow::HandicapSummary(this);
+    }
     cmdReport = new QPushButton(screen_.reportButton, this);
     cmdClear = new QPushButton("&Clear", this);
     cmdExit = new QPushButton("e&Xit", this);
@@ -188,6 +192,9 @@ void frmReview::LayOut() {
     layout->addLayout(top);
     layout->addWidget(lvList, 1);
     layout->addLayout(chosen);
+    if (handicap != nullptr) {
+        layout->addWidget(handicap);
+    }
     layout->addLayout(bottom);
 }
 
@@ -229,6 +236,9 @@ void frmReview::ShowRow(QTreeWidgetItem* row) {
             }
         }
     }
+    if (handicap != nullptr) {
+        handicap->ShowGolfer(txtField.front()->text().toStdString());
+    }
 }
 
 void frmReview::RefillKeepingChoice() {
@@ -248,6 +258,9 @@ void frmReview::Clear() {
     ClearFields();
     if (opt18 != nullptr) {
         opt18->setChecked(true);
+    }
+    if (handicap != nullptr) {
+        handicap->Clear();
     }
 }
 
@@ -278,7 +291,11 @@ std::string frmReview::OpenChosenReport() {
             report = screen_.nineHoleReport;
         }
     }
-    OpenReport(report.command, report.layout, CommandValues());
+    if (report.make) {
+        OpenMadeReport(report.command, report.layout, CommandValues(), report.make);
+    } else {
+        OpenReport(report.command, report.layout, CommandValues());
+    }
     return {};
 }
 

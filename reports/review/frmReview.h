@@ -15,6 +15,10 @@ class QRadioButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 
+namespace parlow {
+class HandicapSummary;
+}
+
 namespace parlow::reports {
 
 class frmReview : public QWidget {
@@ -36,6 +40,7 @@ class frmReview : public QWidget {
     QPushButton* cmdReport = nullptr;
     QPushButton* cmdClear = nullptr;
     QPushButton* cmdExit = nullptr;
+    parlow::HandicapSummary* handicap = nullptr;  // screens that show the estimated index
 
   private:
     void CreateControls();

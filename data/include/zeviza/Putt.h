@@ -64,12 +64,19 @@ class Putt {
     RecordSetPtr LoadGolfer();
     // Every column of one stored game, for the game edit screen.
     RecordSetPtr LoadGameEdit(const std::string& strGameID);
+    // Every game of the golfer in play order; a failed read throws.
+    RecordSetPtr LoadTrendGames(const std::string& strGolferID);
 
     // A change or removal handed `shown` (what the screen showed of the
     // record) first reads the stored record again in its own transaction.
     // When that record is gone or differs, the write changes nothing, asks
     // nothing, shows nothing, sets shown->changed and returns false. Without
     // `shown` the write acts on the identifier alone.
+    // What the handicap record is worked from: the golfer's games in play
+    // order (play date, then the order recorded) with each course record's
+    // rating and slope, and every course record's rating, slope and par.
+    RecordSetPtr LoadHandicapRounds(const std::string& strGolferID);
+    RecordSetPtr LoadHandicapCourses();
 
     // --- golfer writes ---
     bool AddGolfer(TextArray& strText, std::int16_t intAge, float sngHandicap);

@@ -8,9 +8,10 @@ namespace {
 using shell_tests::ShellTest;
 
 const std::vector<std::string> kScreenCommands = {
-    "mnuAddGame",   "mnuAddGolfer",   "mnuAddCourse",  "mnuAddScoreCards",  "mnuEditGame",
-    "mnuEditClubs", "mnuEditGolfers", "mnuDeleteGame", "mnuDeleteGolfer",   "mnuDeleteClub",
-    "mnuRptClubs",  "mnuRptGames",    "mnuRptHistory", "mnuRptGolferStats", "mnuRptStrokeStats"};
+    "mnuAddGame",     "mnuAddGolfer",   "mnuAddCourse",  "mnuAddScoreCards",  "mnuEditGame",
+    "mnuEditClubs",   "mnuEditGolfers", "mnuDeleteGame", "mnuDeleteGolfer",   "mnuDeleteClub",
+    "mnuRptClubs",    "mnuRptGames",    "mnuRptHistory", "mnuRptGolferStats", "mnuRptStrokeStats",
+    "mnuRptHandicap", "mnuRptTrends"};
 
 const std::string kNoGolfersForGames =
     "No Golfer records were found! \r\n\r\nAdd at least one Golfer before adding games. ";
@@ -59,6 +60,8 @@ TEST_F(RecordChecksTest, OnAnEmptyDatabaseEachCheckingCommandWarnsInItsOwnWordsA
         {"mnuRptHistory", kNoGames},
         {"mnuRptGolferStats", kNoGolfers},
         {"mnuRptStrokeStats", kNoGames},
+        {"mnuRptHandicap", kNoGolfers},
+        {"mnuRptTrends", kNoGames},
     };
     for (const auto& [command, message] : expected) {
         EXPECT_EQ(WarningOf(command), message) << command;

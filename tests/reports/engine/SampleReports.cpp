@@ -5,6 +5,9 @@
 #include <stdexcept>
 #include <vector>
 
+#include "reports/handicap_record/HandicapReport.h"
+#include "tests/handicap/RoundSample.h"
+
 namespace report_samples {
 
 namespace {
@@ -376,13 +379,35 @@ ReportData LongHistory(int games) {
     return History("FullName", {{"FullName", "Margaret O'Brien-Núñez"}}, rows);
 }
 
+// Twenty-four rounds on two courses, a pair of nines among them, and a long
+// name: more differentials than the record shows.
+ReportData HandicapRecord() {
+    const handicap_test::Course hills{"C2", 704, 130};
+    const handicap_test::Course lakes{"C4", 723, 124};
+    std::vector<handicap::Round> rounds;
+    for (int n = 0; n < 24; ++n) {
+        const auto& course = n % 3 == 0 ? lakes : hills;
+        auto round = n == 7 || n == 8
+                         ? handicap_test::Round9(n == 7, 44, handicap_test::Day(n * 9), course)
+                         : handicap_test::Round18(84 + n % 11, handicap_test::Day(n * 9), course);
+        round.club = n % 3 == 0 ? "Lakeside, North" : "Cedar Ridge Golf Club";
+        round.tees = n % 3 == 0 ? "Blue" : "White";
+        rounds.push_back(round);
+    }
+    const std::vector<handicap::CourseRecord> courses = {
+        {"C4", "Lakeside, North", "Blue", 723, 124, 72},
+        {"C2", "Cedar Ridge Golf Club", "White", 704, 130, 72}};
+    return parlow::reports::HandicapRecordData("Margaret O'Brien-Núñez", "D2",
+                                               handicap::BuildScoringRecord(rounds), courses);
+}
+
 ReportData ForLayout(const std::string& layout) {
     static const std::map<std::string, ReportData (*)()> makers = {
         {"rptGameStats", GameStats},      {"rptClubData", ClubStats},
         {"rptScoreCard", ScoreCard},      {"rptGames18Hist", Games18History},
         {"rptGames9Hist", Games9History}, {"rptGolfer18Stats", Stats18},
         {"rptGolfer9Stats", Stats9},      {"rptScore18Stats", Score18Stats},
-        {"rptScore9Stats", Score9Stats}};
+        {"rptScore9Stats", Score9Stats},  {"rptHandicapRecord", HandicapRecord}};
     auto found = makers.find(layout);
     if (found == makers.end()) {
         throw std::invalid_argument("no sample data for " + layout);
