@@ -29,6 +29,10 @@ std::filesystem::path ProgramFolder() {
     return ProgramFolderFor(ExecutableFolder());
 }
 
+std::filesystem::path InstalledTemplateFolder() {
+    return IsInstalledCopy(ExecutableFolder()) ? ExecutableFolder() : std::filesystem::path();
+}
+
 std::string PrepareProgramFolder() {
     if (!FolderSetting().empty() || !IsInstalledCopy(ExecutableFolder())) {
         return {};

@@ -21,6 +21,10 @@ inline constexpr int kVersionRevision = 0;
 std::filesystem::path ProgramFolder();
 void SetProgramFolder(const std::filesystem::path& folder);
 
+// The installed program's folder, which the user's folder is made from;
+// empty for a copy that runs from its own folder.
+std::filesystem::path InstalledTemplateFolder();
+
 // An installed copy makes the user's folder from its templates on the first
 // start. Returns why that failed, or an empty text (also when there is
 // nothing to make).

@@ -1,10 +1,14 @@
 #include "UserFolder.h"
 
+#include <fcntl.h>
 #include <pwd.h>
+#include <stdio.h>
 #include <unistd.h>
 
 #include <cstdlib>
 #include <system_error>
+
+#include "zeviza/DatabaseFile.h"
 
 namespace parlow {
 
@@ -123,6 +127,34 @@ std::string MakeUserFolder(const fs::path& installedFolder, const fs::path& fold
     if (!closing.empty()) {
         fs::remove_all(making, ignored);
         return closing;
+    }
+    return {};
+}
+
+std::string MakeFreshDatabase(const fs::path& installedFolder, const fs::path& folder) {
+    const fs::path database = zeviza::DatabaseFile(folder);
+    fs::path making = database;
+    making += ".new-" + std::to_string(::getpid());
+    std::error_code ec;
+    fs::create_directories(database.parent_path(), ec);
+    if (!ec) {
+        SetMode(database.parent_path(), fs::perms::owner_all, ec);
+    }
+    if (!ec) {
+        fs::copy_file(zeviza::DatabaseFile(installedFolder), making,
+                      fs::copy_options::overwrite_existing, ec);
+    }
+    if (!ec) {
+        SetMode(making, fs::perms::owner_read | fs::perms::owner_write, ec);
+    }
+    if (!ec &&
+        ::renameat2(AT_FDCWD, making.c_str(), AT_FDCWD, database.c_str(), RENAME_NOREPLACE) != 0) {
+        ec = std::error_code(errno, std::generic_category());
+    }
+    if (ec) {
+        std::error_code ignored;
+        fs::remove(making, ignored);
+        return Failure(database, ec);
     }
     return {};
 }
