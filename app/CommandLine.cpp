@@ -1,10 +1,10 @@
-#include "CommandLine.h"
+#include "app/CommandLine.h"
 
 #include <algorithm>
 #include <array>
 #include <string_view>
 
-#include "ProgramState.h"
+#include "ui/ProgramState.h"
 
 namespace parlow {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/ReportRequest.h"
+#include "reports/cli/ReportRequest.h"
 
 namespace parlow {
 

@@ -1,11 +1,11 @@
-#include "DatabaseProblems.h"
+#include "app/DatabaseProblems.h"
 
 #include <optional>
 #include <string>
 #include <system_error>
 
-#include "QtPrompts.h"
-#include "UserFolder.h"
+#include "ui/QtPrompts.h"
+#include "ui/UserFolder.h"
 #include "zeviza/ErrorLog.h"
 
 namespace parlow {

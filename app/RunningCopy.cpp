@@ -1,4 +1,4 @@
-#include "RunningCopy.h"
+#include "app/RunningCopy.h"
 
 #include <unistd.h>
 
@@ -11,7 +11,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "ProgramFiles.h"
+#include "ui/ProgramFiles.h"
 
 namespace parlow {
 

@@ -1,12 +1,12 @@
-#include "StartupCheck.h"
+#include "app/StartupCheck.h"
 
 #include <QApplication>
 #include <QMetaObject>
 #include <future>
 #include <memory>
 
-#include "BusyCursor.h"
-#include "ShutDownHooks.h"
+#include "ui/BusyCursor.h"
+#include "ui/ShutDownHooks.h"
 
 namespace parlow {
 

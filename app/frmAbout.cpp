@@ -1,4 +1,4 @@
-#include "frmAbout.h"
+#include "app/frmAbout.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -8,13 +8,13 @@
 #include <filesystem>
 #include <optional>
 
-#include "Platform.h"
-#include "ProgramState.h"
-#include "QtPrompts.h"
-#include "modGlobal.h"
-#include "rtf/RtfReader.h"
-#include "windows/ProgramIcon.h"
-#include "windows/WebLinks.h"
+#include "app/rtf/RtfReader.h"
+#include "app/windows/ProgramIcon.h"
+#include "app/windows/WebLinks.h"
+#include "ui/Platform.h"
+#include "ui/ProgramState.h"
+#include "ui/QtPrompts.h"
+#include "ui/modGlobal.h"
 
 namespace parlow {
 

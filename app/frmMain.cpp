@@ -1,4 +1,4 @@
-#include "frmMain.h"
+#include "app/frmMain.h"
 
 #include <QAction>
 #include <QApplication>
@@ -9,19 +9,19 @@
 #include <QMenuBar>
 #include <QScreen>
 
-#include "ProgramState.h"
-#include "QtPrompts.h"
-#include "StartupCheck.h"
-#include "frmAbout.h"
-#include "help/HelpViewer.h"
-#include "modGlobal.h"
-#include "windows/ProgramIcon.h"
-#include "windows/ScreenAccessKeys.h"
-#include "windows/ScreenClosingKeys.h"
-#include "windows/ScreenCommands.h"
-#include "windows/TypedText.h"
-#include "windows/WebLinks.h"
-#include "windows/WindowMenu.h"
+#include "app/StartupCheck.h"
+#include "app/frmAbout.h"
+#include "app/help/HelpViewer.h"
+#include "app/windows/ProgramIcon.h"
+#include "app/windows/ScreenAccessKeys.h"
+#include "app/windows/ScreenClosingKeys.h"
+#include "app/windows/ScreenCommands.h"
+#include "app/windows/TypedText.h"
+#include "app/windows/WebLinks.h"
+#include "app/windows/WindowMenu.h"
+#include "ui/ProgramState.h"
+#include "ui/QtPrompts.h"
+#include "ui/modGlobal.h"
 
 namespace parlow {
 

@@ -5,7 +5,7 @@
 #include <map>
 #include <string>
 
-#include "windows/MdiScreens.h"
+#include "app/windows/MdiScreens.h"
 
 class QMdiArea;
 class QMenu;

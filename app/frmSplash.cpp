@@ -1,4 +1,4 @@
-#include "frmSplash.h"
+#include "app/frmSplash.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -10,10 +10,10 @@
 #include <QVBoxLayout>
 #include <filesystem>
 
-#include "BusyCursor.h"
-#include "ProgramState.h"
-#include "frmAbout.h"
-#include "modGlobal.h"
+#include "app/frmAbout.h"
+#include "ui/BusyCursor.h"
+#include "ui/ProgramState.h"
+#include "ui/modGlobal.h"
 
 namespace parlow {
 

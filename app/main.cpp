@@ -5,12 +5,12 @@
 #include <QWindow>
 #include <iostream>
 
-#include "CommandLine.h"
-#include "Platform.h"
-#include "QtPrompts.h"
-#include "StartupCheck.h"
-#include "cli/ReportCommandLine.h"
-#include "modMain.h"
+#include "app/CommandLine.h"
+#include "app/StartupCheck.h"
+#include "app/modMain.h"
+#include "reports/cli/ReportCommandLine.h"
+#include "ui/Platform.h"
+#include "ui/QtPrompts.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "modMain.h"
+#include "app/modMain.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -8,16 +8,16 @@
 #include <filesystem>
 #include <system_error>
 
-#include "DatabaseProblems.h"
-#include "Platform.h"
-#include "ProgramFiles.h"
-#include "ProgramState.h"
-#include "QtPrompts.h"
-#include "RunningCopy.h"
-#include "StartupCheck.h"
-#include "frmMain.h"
-#include "frmSplash.h"
-#include "modGlobal.h"
+#include "app/DatabaseProblems.h"
+#include "app/RunningCopy.h"
+#include "app/StartupCheck.h"
+#include "app/frmMain.h"
+#include "app/frmSplash.h"
+#include "ui/Platform.h"
+#include "ui/ProgramFiles.h"
+#include "ui/ProgramState.h"
+#include "ui/QtPrompts.h"
+#include "ui/modGlobal.h"
 #include "zeviza/DatabaseFile.h"
 #include "zeviza/Error.h"
 #include "zeviza/ErrorLog.h"

@@ -8,7 +8,7 @@
 #include <functional>
 #include <memory>
 
-#include "RunningCopy.h"
+#include "app/RunningCopy.h"
 
 class QMainWindow;
 

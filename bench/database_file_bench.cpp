@@ -11,8 +11,8 @@
 #include <chrono>
 #include <memory>
 
-#include "../tests/data/WritesSupport.h"
-#include "ProgramFolder.h"
+#include "tests/support/ProgramFolder.h"
+#include "tests/support/WritesSupport.h"
 #include "zeviza/DatabaseFile.h"
 #include "zeviza/Putt.h"
 

@@ -12,8 +12,8 @@
 #include <map>
 #include <memory>
 
-#include "../tests/data/WritesSupport.h"
-#include "ProgramFolder.h"
+#include "tests/support/ProgramFolder.h"
+#include "tests/support/WritesSupport.h"
 #include "zeviza/Prompts.h"
 #include "zeviza/Putt.h"
 

@@ -4,8 +4,8 @@
 #include <SQLiteCpp/SQLiteCpp.h>
 #include <benchmark/benchmark.h>
 
-#include "ProgramFolder.h"
-#include "ScriptedPrompts.h"
+#include "tests/support/ProgramFolder.h"
+#include "tests/support/ScriptedPrompts.h"
 #include "zeviza/Putt.h"
 
 namespace {

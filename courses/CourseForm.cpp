@@ -1,4 +1,4 @@
-#include "CourseForm.h"
+#include "courses/CourseForm.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -7,13 +7,13 @@
 #include <QRadioButton>
 #include <optional>
 
-#include "CheckPrompt.h"
-#include "FieldBehaviour.h"
-#include "QtPrompts.h"
-#include "ScreenSteps.h"
-#include "StateList.h"
+#include "ui/QtPrompts.h"
+#include "ui/ScreenSteps.h"
+#include "ui/fields/CheckPrompt.h"
+#include "ui/fields/FieldBehaviour.h"
+#include "ui/fields/StateList.h"
 
-namespace courses {
+namespace parlow::courses {
 namespace {
 
 // A handicap field marks the hole label of its column in red.
@@ -304,4 +304,4 @@ bool Passes(const CourseCheckResult& result, QWidget* field) {
     return parlow::PassesCheck(result.pass, result.message, result.icon, field);
 }
 
-}  // namespace courses
+}  // namespace parlow::courses

@@ -7,8 +7,8 @@
 #include <QWidget>
 #include <array>
 
-#include "CourseEntry.h"
-#include "CourseFormText.h"
+#include "courses/CourseFormText.h"
+#include "courses/rules/CourseEntry.h"
 #include "zeviza/RecordSet.h"
 
 class QComboBox;
@@ -17,7 +17,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
-namespace courses {
+namespace parlow::courses {
 
 class CourseForm : public QWidget {
     Q_OBJECT
@@ -69,4 +69,4 @@ class CourseForm : public QWidget {
 // puts the focus on `field`; false then, true when the check passed.
 bool Passes(const CourseCheckResult& result, QWidget* field);
 
-}  // namespace courses
+}  // namespace parlow::courses

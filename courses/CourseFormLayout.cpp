@@ -8,9 +8,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "CourseForm.h"
+#include "courses/CourseForm.h"
 
-namespace courses {
+namespace parlow::courses {
 namespace {
 
 void AddCaptioned(QHBoxLayout* row, QLabel* caption, QWidget* field) {
@@ -141,4 +141,4 @@ QLayout* CourseForm::LayOutFigures() {
     return rows;
 }
 
-}  // namespace courses
+}  // namespace parlow::courses

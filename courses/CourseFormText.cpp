@@ -1,6 +1,6 @@
-#include "CourseFormText.h"
+#include "courses/CourseFormText.h"
 
-namespace courses {
+namespace parlow::courses {
 namespace {
 
 const char* const kTeesTooltip =
@@ -169,4 +169,4 @@ QString TeesCaptionTooltip(CourseScreen screen) {
     return screen == CourseScreen::Entry ? kTeesTooltip : kEditTeesTooltip;
 }
 
-}  // namespace courses
+}  // namespace parlow::courses

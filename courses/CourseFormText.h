@@ -4,9 +4,9 @@
 #include <QString>
 #include <array>
 
-#include "CourseEntry.h"
+#include "courses/rules/CourseEntry.h"
 
-namespace courses {
+namespace parlow::courses {
 
 inline constexpr int kTextBoxCount = 9;  // txtBox(0..8)
 inline constexpr int kNumBoxCount = 23;  // numBox(0..22)
@@ -62,4 +62,4 @@ QString StatsCaptionTooltip(CourseScreen screen, int label);
 QString TeeTooltip(CourseScreen screen, int tee);
 QString TeesCaptionTooltip(CourseScreen screen);
 
-}  // namespace courses
+}  // namespace parlow::courses

@@ -1,13 +1,13 @@
-#include "CourseSave.h"
+#include "courses/CourseSave.h"
 
 #include <QComboBox>
 
-#include "CourseChecks.h"
-#include "CourseForm.h"
-#include "QtPrompts.h"
-#include "modGlobal.h"
+#include "courses/CourseForm.h"
+#include "courses/rules/CourseChecks.h"
+#include "ui/QtPrompts.h"
+#include "ui/modGlobal.h"
 
-namespace courses {
+namespace parlow::courses {
 
 std::optional<CourseEntry> CheckedCourse(QWidget* screen, CourseForm* form, CourseScreen kind,
                                          QComboBox* selection) {
@@ -35,4 +35,4 @@ bool TeesChosen(const CourseEntry& entry) {
     return false;
 }
 
-}  // namespace courses
+}  // namespace parlow::courses

@@ -2,12 +2,12 @@
 // The steps the entry and edit screens' Save share once the checks passed.
 #include <optional>
 
-#include "ClubRecordArgs.h"
+#include "courses/rules/ClubRecordArgs.h"
 
 class QComboBox;
 class QWidget;
 
-namespace courses {
+namespace parlow::courses {
 
 class CourseForm;
 
@@ -21,4 +21,4 @@ std::optional<CourseEntry> CheckedCourse(QWidget* screen, CourseForm* form, Cour
 // this says. True when a tee option is chosen.
 bool TeesChosen(const CourseEntry& entry);
 
-}  // namespace courses
+}  // namespace parlow::courses

@@ -1,10 +1,10 @@
-#include "CourseScreens.h"
+#include "courses/CourseScreens.h"
 
-#include "frmAddClub.h"
-#include "frmDeleteClub.h"
-#include "frmEditClub.h"
+#include "courses/frmAddClub.h"
+#include "courses/frmDeleteClub.h"
+#include "courses/frmEditClub.h"
 
-namespace courses {
+namespace parlow::courses {
 
 QWidget* CreateAddCourseScreen(QWidget* parent) {
     return new frmAddClub(parent);
@@ -18,4 +18,4 @@ QWidget* CreateRemoveCourseScreen(QWidget* parent) {
     return new frmDeleteClub(parent);
 }
 
-}  // namespace courses
+}  // namespace parlow::courses

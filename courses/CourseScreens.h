@@ -4,10 +4,10 @@
 // in (the enclosing sub-window inside the main window).
 class QWidget;
 
-namespace courses {
+namespace parlow::courses {
 
 QWidget* CreateAddCourseScreen(QWidget* parent = nullptr);
 QWidget* CreateEditCourseScreen(QWidget* parent = nullptr);
 QWidget* CreateRemoveCourseScreen(QWidget* parent = nullptr);
 
-}  // namespace courses
+}  // namespace parlow::courses

@@ -1,17 +1,17 @@
-#include "frmAddClub.h"
+#include "courses/frmAddClub.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "BusyCursor.h"
-#include "CourseForm.h"
-#include "CourseSave.h"
-#include "QtPrompts.h"
-#include "ScreenHeading.h"
-#include "ScreenSteps.h"
+#include "courses/CourseForm.h"
+#include "courses/CourseSave.h"
+#include "ui/BusyCursor.h"
+#include "ui/QtPrompts.h"
+#include "ui/ScreenHeading.h"
+#include "ui/ScreenSteps.h"
 
-namespace courses {
+namespace parlow::courses {
 namespace {
 
 constexpr const char* kCaption = "Add New Club / Course Record";
@@ -88,4 +88,4 @@ void frmAddClub::Clear() {
     form->txtBox[0]->setFocus(Qt::OtherFocusReason);
 }
 
-}  // namespace courses
+}  // namespace parlow::courses

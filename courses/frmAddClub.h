@@ -4,7 +4,7 @@
 
 class QLabel;
 
-namespace courses {
+namespace parlow::courses {
 
 class CourseForm;
 
@@ -21,4 +21,4 @@ class frmAddClub : public QWidget {
     void Clear();
 };
 
-}  // namespace courses
+}  // namespace parlow::courses

@@ -1,4 +1,4 @@
-#include "frmDeleteClub.h"
+#include "courses/frmDeleteClub.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -7,15 +7,15 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "BusyCursor.h"
-#include "FieldBehaviour.h"
-#include "RecordList.h"
-#include "RemovalScreen.h"
-#include "ScreenHeading.h"
-#include "ScreenSteps.h"
-#include "ValueLabel.h"
+#include "ui/BusyCursor.h"
+#include "ui/RemovalScreen.h"
+#include "ui/ScreenHeading.h"
+#include "ui/ScreenSteps.h"
+#include "ui/fields/FieldBehaviour.h"
+#include "ui/fields/RecordList.h"
+#include "ui/fields/ValueLabel.h"
 
-namespace courses {
+namespace parlow::courses {
 namespace {
 
 constexpr const char* kCaption = "Remove Club Records";
@@ -94,4 +94,4 @@ void frmDeleteClub::Clear() {
     parlow::ClearValues({lblID, lblClub, lblCity, lblTees});
 }
 
-}  // namespace courses
+}  // namespace parlow::courses

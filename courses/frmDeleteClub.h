@@ -8,7 +8,7 @@ class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 
-namespace courses {
+namespace parlow::courses {
 
 class frmDeleteClub : public QWidget {
     Q_OBJECT
@@ -34,4 +34,4 @@ class frmDeleteClub : public QWidget {
     void Clear();
 };
 
-}  // namespace courses
+}  // namespace parlow::courses

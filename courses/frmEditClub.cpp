@@ -1,4 +1,4 @@
-#include "frmEditClub.h"
+#include "courses/frmEditClub.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -9,15 +9,15 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "BusyCursor.h"
-#include "CourseForm.h"
-#include "CourseSave.h"
-#include "FieldBehaviour.h"
-#include "QtPrompts.h"
-#include "ScreenHeading.h"
-#include "ScreenSteps.h"
+#include "courses/CourseForm.h"
+#include "courses/CourseSave.h"
+#include "ui/BusyCursor.h"
+#include "ui/QtPrompts.h"
+#include "ui/ScreenHeading.h"
+#include "ui/ScreenSteps.h"
+#include "ui/fields/FieldBehaviour.h"
 
-namespace courses {
+namespace parlow::courses {
 namespace {
 
 constexpr const char* kCaption = "Edit Club / Course Record";
@@ -164,4 +164,4 @@ void frmEditClub::Clear() {
     cboClub[0]->setFocus(Qt::OtherFocusReason);
 }
 
-}  // namespace courses
+}  // namespace parlow::courses

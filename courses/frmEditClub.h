@@ -8,7 +8,7 @@
 class QComboBox;
 class QLabel;
 
-namespace courses {
+namespace parlow::courses {
 
 class CourseForm;
 
@@ -36,4 +36,4 @@ class frmEditClub : public QWidget {
     void Clear();
 };
 
-}  // namespace courses
+}  // namespace parlow::courses

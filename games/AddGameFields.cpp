@@ -7,10 +7,10 @@
 #include <QPushButton>
 #include <QTreeView>
 
-#include "FieldBehaviour.h"
-#include "frmAddGame.h"
+#include "games/frmAddGame.h"
+#include "ui/fields/FieldBehaviour.h"
 
-namespace games {
+namespace parlow::games {
 namespace {
 
 const QColor kNetRed(255, 0, 0);
@@ -66,4 +66,4 @@ void frmAddGame::ApplyFieldBehaviour() {
     behaviour_->AddRecordView(lvClub, [this](const QModelIndex& row) { ChooseCourse(row); });
 }
 
-}  // namespace games
+}  // namespace parlow::games

@@ -12,13 +12,13 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
-#include "GameLists.h"
-#include "RecordTableModel.h"
-#include "ScreenHeading.h"
-#include "TypedDateEdit.h"
-#include "frmAddGame.h"
+#include "games/GameLists.h"
+#include "games/frmAddGame.h"
+#include "ui/ScreenHeading.h"
+#include "ui/fields/RecordTableModel.h"
+#include "ui/fields/TypedDateEdit.h"
 
-namespace games {
+namespace parlow::games {
 namespace {
 
 struct DetailLook {
@@ -335,4 +335,4 @@ void frmAddGame::LayOut() {
     layout->addLayout(bottom);
 }
 
-}  // namespace games
+}  // namespace parlow::games

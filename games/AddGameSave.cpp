@@ -8,15 +8,15 @@
 #include <optional>
 #include <variant>
 
-#include "BusyCursor.h"
-#include "GameFigures.h"
-#include "GameValidation.h"
-#include "QtPrompts.h"
-#include "ScreenSteps.h"
-#include "frmAddGame.h"
-#include "modGlobal.h"
+#include "games/frmAddGame.h"
+#include "games/rules/GameFigures.h"
+#include "games/rules/GameValidation.h"
+#include "ui/BusyCursor.h"
+#include "ui/QtPrompts.h"
+#include "ui/ScreenSteps.h"
+#include "ui/modGlobal.h"
 
-namespace games {
+namespace parlow::games {
 namespace {
 
 enum ParTotalSlot : int { kPar3ScoreSlot = 29 };
@@ -154,4 +154,4 @@ bool frmAddGame::Store(GameEntry entry) {
     return AddGame(figures);
 }
 
-}  // namespace games
+}  // namespace parlow::games

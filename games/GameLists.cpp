@@ -1,14 +1,14 @@
-#include "GameLists.h"
+#include "games/GameLists.h"
 
 #include <QHeaderView>
 #include <QTreeView>
 #include <array>
 
-#include "GameRemoval.h"
-#include "RecordTableModel.h"
-#include "ScreenSteps.h"
+#include "games/rules/GameRemoval.h"
+#include "ui/ScreenSteps.h"
+#include "ui/fields/RecordTableModel.h"
 
-namespace games {
+namespace parlow::games {
 namespace {
 
 const std::array<const char*, kCourseListColumnCount> kCourseListFields = {
@@ -137,4 +137,4 @@ std::vector<QStringList> ReadRows(const std::function<zeviza::RecordSetPtr(zeviz
     return rows;
 }
 
-}  // namespace games
+}  // namespace parlow::games

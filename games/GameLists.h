@@ -16,7 +16,7 @@ namespace parlow {
 class RecordTableModel;
 }
 
-namespace games {
+namespace parlow::games {
 
 enum CourseListColumn : int {
     kCourseIdColumn = 0,
@@ -47,4 +47,4 @@ QTreeView* NewRecordView(parlow::RecordTableModel* rows, const std::vector<int>&
 std::vector<QStringList> ReadRows(const std::function<zeviza::RecordSetPtr(zeviza::Putt&)>& read,
                                   std::span<const char* const> fields);
 
-}  // namespace games
+}  // namespace parlow::games

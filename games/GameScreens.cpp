@@ -1,9 +1,9 @@
-#include "GameScreens.h"
+#include "games/GameScreens.h"
 
-#include "frmAddGame.h"
-#include "frmDeleteGame.h"
+#include "games/frmAddGame.h"
+#include "games/frmDeleteGame.h"
 
-namespace games {
+namespace parlow::games {
 
 QWidget* CreateAddGameScreen(QWidget* parent) {
     return new frmAddGame(parent);
@@ -13,4 +13,4 @@ QWidget* CreateRemoveGameScreen(QWidget* parent) {
     return new frmDeleteGame(parent);
 }
 
-}  // namespace games
+}  // namespace parlow::games

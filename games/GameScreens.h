@@ -4,9 +4,9 @@
 // in (the enclosing sub-window inside the main window).
 class QWidget;
 
-namespace games {
+namespace parlow::games {
 
 QWidget* CreateAddGameScreen(QWidget* parent = nullptr);
 QWidget* CreateRemoveGameScreen(QWidget* parent = nullptr);
 
-}  // namespace games
+}  // namespace parlow::games

@@ -1,4 +1,4 @@
-#include "frmAddGame.h"
+#include "games/frmAddGame.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>
@@ -10,12 +10,12 @@
 #include <QPushButton>
 #include <QTreeView>
 
-#include "BusyCursor.h"
-#include "GameLists.h"
-#include "RecordTableModel.h"
-#include "ScreenSteps.h"
+#include "games/GameLists.h"
+#include "ui/BusyCursor.h"
+#include "ui/ScreenSteps.h"
+#include "ui/fields/RecordTableModel.h"
 
-namespace games {
+namespace parlow::games {
 namespace {
 
 std::string Text(const QLineEdit* field) {
@@ -234,4 +234,4 @@ void frmAddGame::Clear() {
     lvClub->setFocus(Qt::OtherFocusReason);
 }
 
-}  // namespace games
+}  // namespace parlow::games

@@ -6,7 +6,7 @@
 #include <array>
 #include <chrono>
 
-#include "GameEntry.h"
+#include "games/rules/GameEntry.h"
 
 class QComboBox;
 class QDateEdit;
@@ -21,7 +21,7 @@ class FieldBehaviour;
 class RecordTableModel;
 }  // namespace parlow
 
-namespace games {
+namespace parlow::games {
 
 inline constexpr int kHoles = 18;
 inline constexpr int kPartners = 3;
@@ -111,4 +111,4 @@ class frmAddGame : public QWidget {
     bool golferKeyed_ = false;  // the golfer list changed by a key on it
 };
 
-}  // namespace games
+}  // namespace parlow::games

@@ -1,4 +1,4 @@
-#include "frmDeleteGame.h"
+#include "games/frmDeleteGame.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -7,18 +7,18 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
-#include "BusyCursor.h"
-#include "FieldBehaviour.h"
-#include "GameLists.h"
-#include "GameRemoval.h"
-#include "QtPrompts.h"
-#include "RecordTableModel.h"
-#include "RemovalScreen.h"
-#include "ScreenHeading.h"
-#include "ScreenSteps.h"
-#include "ValueLabel.h"
+#include "games/GameLists.h"
+#include "games/rules/GameRemoval.h"
+#include "ui/BusyCursor.h"
+#include "ui/QtPrompts.h"
+#include "ui/RemovalScreen.h"
+#include "ui/ScreenHeading.h"
+#include "ui/ScreenSteps.h"
+#include "ui/fields/FieldBehaviour.h"
+#include "ui/fields/RecordTableModel.h"
+#include "ui/fields/ValueLabel.h"
 
-namespace games {
+namespace parlow::games {
 namespace {
 
 constexpr const char* kCaption = "Remove Game Records";
@@ -161,4 +161,4 @@ void frmDeleteGame::Clear() {
     lvGame->setFocus(Qt::OtherFocusReason);
 }
 
-}  // namespace games
+}  // namespace parlow::games

@@ -14,7 +14,7 @@ namespace parlow {
 class RecordTableModel;
 }
 
-namespace games {
+namespace parlow::games {
 
 class frmDeleteGame : public QWidget {
     Q_OBJECT
@@ -50,4 +50,4 @@ class frmDeleteGame : public QWidget {
     QStringList shown_;
 };
 
-}  // namespace games
+}  // namespace parlow::games

@@ -1,4 +1,4 @@
-#include "GolferForm.h"
+#include "golfers/GolferForm.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -8,17 +8,17 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "CheckPrompt.h"
-#include "FieldBehaviour.h"
-#include "GolferChecks.h"
-#include "GolferRecord.h"
-#include "MoveOnAnyKey.h"
-#include "NotesBox.h"
-#include "QtPrompts.h"
-#include "ScreenSteps.h"
-#include "StateList.h"
+#include "golfers/MoveOnAnyKey.h"
+#include "golfers/NotesBox.h"
+#include "golfers/rules/GolferChecks.h"
+#include "golfers/rules/GolferRecord.h"
+#include "ui/QtPrompts.h"
+#include "ui/ScreenSteps.h"
+#include "ui/fields/CheckPrompt.h"
+#include "ui/fields/FieldBehaviour.h"
+#include "ui/fields/StateList.h"
 
-namespace golfers {
+namespace parlow::golfers {
 namespace {
 
 struct TextBoxLook {
@@ -302,4 +302,4 @@ bool Passes(const GolferCheckResult& result, QWidget* field) {
     return parlow::PassesCheck(result.pass, result.message, zeviza::Icon::Warning, field);
 }
 
-}  // namespace golfers
+}  // namespace parlow::golfers

@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <array>
 
-#include "GolferEntry.h"
+#include "golfers/rules/GolferEntry.h"
 #include "zeviza/RecordSet.h"
 
 class QComboBox;
@@ -19,7 +19,7 @@ namespace parlow {
 class FieldBehaviour;
 }
 
-namespace golfers {
+namespace parlow::golfers {
 
 class NotesBox;
 
@@ -69,4 +69,4 @@ class GolferForm : public QWidget {
 // focus on `field`; false then, true when the check passed.
 bool Passes(const GolferCheckResult& result, QWidget* field);
 
-}  // namespace golfers
+}  // namespace parlow::golfers

@@ -1,10 +1,10 @@
-#include "GolferScreens.h"
+#include "golfers/GolferScreens.h"
 
-#include "frmAddGolfer.h"
-#include "frmDeleteGolfer.h"
-#include "frmEditGolfer.h"
+#include "golfers/frmAddGolfer.h"
+#include "golfers/frmDeleteGolfer.h"
+#include "golfers/frmEditGolfer.h"
 
-namespace golfers {
+namespace parlow::golfers {
 
 QWidget* CreateAddGolferScreen(QWidget* parent) {
     return new frmAddGolfer(parent);
@@ -18,4 +18,4 @@ QWidget* CreateRemoveGolferScreen(QWidget* parent) {
     return new frmDeleteGolfer(parent);
 }
 
-}  // namespace golfers
+}  // namespace parlow::golfers

@@ -4,10 +4,10 @@
 // in (the enclosing sub-window inside the main window).
 class QWidget;
 
-namespace golfers {
+namespace parlow::golfers {
 
 QWidget* CreateAddGolferScreen(QWidget* parent = nullptr);
 QWidget* CreateEditGolferScreen(QWidget* parent = nullptr);
 QWidget* CreateRemoveGolferScreen(QWidget* parent = nullptr);
 
-}  // namespace golfers
+}  // namespace parlow::golfers

@@ -1,10 +1,10 @@
-#include "MoveOnAnyKey.h"
+#include "golfers/MoveOnAnyKey.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>
 #include <QWidget>
 
-namespace golfers {
+namespace parlow::golfers {
 namespace {
 
 bool KeepsItsRole(int key) {
@@ -54,4 +54,4 @@ bool MoveOnAnyKey::eventFilter(QObject* watched, QEvent* event) {
     return true;
 }
 
-}  // namespace golfers
+}  // namespace parlow::golfers

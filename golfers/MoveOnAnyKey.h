@@ -8,7 +8,7 @@
 class QAbstractButton;
 class QWidget;
 
-namespace golfers {
+namespace parlow::golfers {
 
 class MoveOnAnyKey : public QObject {
     Q_OBJECT
@@ -23,4 +23,4 @@ class MoveOnAnyKey : public QObject {
     QWidget* next_;
 };
 
-}  // namespace golfers
+}  // namespace parlow::golfers

@@ -1,8 +1,8 @@
-#include "NotesBox.h"
+#include "golfers/NotesBox.h"
 
 #include <QTextCursor>
 
-namespace golfers {
+namespace parlow::golfers {
 
 NotesBox::NotesBox(int maxLength, QWidget* parent) : QPlainTextEdit(parent), maxLength_(maxLength) {
     setTabChangesFocus(true);
@@ -26,4 +26,4 @@ void NotesBox::CutOverflow() {
     setTextCursor(cursor);
 }
 
-}  // namespace golfers
+}  // namespace parlow::golfers

@@ -4,7 +4,7 @@
 // arrives (typed or pasted).
 #include <QPlainTextEdit>
 
-namespace golfers {
+namespace parlow::golfers {
 
 class NotesBox : public QPlainTextEdit {
     Q_OBJECT
@@ -18,4 +18,4 @@ class NotesBox : public QPlainTextEdit {
     int maxLength_;
 };
 
-}  // namespace golfers
+}  // namespace parlow::golfers

@@ -1,19 +1,19 @@
-#include "frmAddGolfer.h"
+#include "golfers/frmAddGolfer.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "BusyCursor.h"
-#include "GolferChecks.h"
-#include "GolferForm.h"
-#include "GolferRecord.h"
-#include "QtPrompts.h"
-#include "ScreenSteps.h"
-#include "modGlobal.h"
+#include "golfers/GolferForm.h"
+#include "golfers/rules/GolferChecks.h"
+#include "golfers/rules/GolferRecord.h"
+#include "ui/BusyCursor.h"
+#include "ui/QtPrompts.h"
+#include "ui/ScreenSteps.h"
+#include "ui/modGlobal.h"
 #include "zeviza/Identifiers.h"
 
-namespace golfers {
+namespace parlow::golfers {
 namespace {
 
 // From the largest row number; with none read the first identifier is formed
@@ -78,4 +78,4 @@ void frmAddGolfer::Clear() {
     form->txtBox[kFirstName]->setFocus(Qt::OtherFocusReason);
 }
 
-}  // namespace golfers
+}  // namespace parlow::golfers

@@ -2,7 +2,7 @@
 // The golfer entry screen: records a new golfer through AddGolfer.
 #include <QWidget>
 
-namespace golfers {
+namespace parlow::golfers {
 
 class GolferForm;
 
@@ -18,4 +18,4 @@ class frmAddGolfer : public QWidget {
     void Clear();
 };
 
-}  // namespace golfers
+}  // namespace parlow::golfers

@@ -1,4 +1,4 @@
-#include "frmDeleteGolfer.h"
+#include "golfers/frmDeleteGolfer.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -8,15 +8,15 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "BusyCursor.h"
-#include "FieldBehaviour.h"
-#include "RecordList.h"
-#include "RemovalScreen.h"
-#include "ScreenHeading.h"
-#include "ScreenSteps.h"
-#include "ValueLabel.h"
+#include "ui/BusyCursor.h"
+#include "ui/RemovalScreen.h"
+#include "ui/ScreenHeading.h"
+#include "ui/ScreenSteps.h"
+#include "ui/fields/FieldBehaviour.h"
+#include "ui/fields/RecordList.h"
+#include "ui/fields/ValueLabel.h"
 
-namespace golfers {
+namespace parlow::golfers {
 namespace {
 
 constexpr const char* kCaption = "Remove Golfer Records";
@@ -99,4 +99,4 @@ void frmDeleteGolfer::Clear() {
     parlow::ClearValues({lblGolferID, lblFullName, lblAddress, lblClub});
 }
 
-}  // namespace golfers
+}  // namespace parlow::golfers

@@ -8,7 +8,7 @@ class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 
-namespace golfers {
+namespace parlow::golfers {
 
 class frmDeleteGolfer : public QWidget {
     Q_OBJECT
@@ -34,4 +34,4 @@ class frmDeleteGolfer : public QWidget {
     void Clear();
 };
 
-}  // namespace golfers
+}  // namespace parlow::golfers

@@ -1,4 +1,4 @@
-#include "frmEditGolfer.h"
+#include "golfers/frmEditGolfer.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -7,16 +7,16 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "BusyCursor.h"
-#include "GolferChecks.h"
-#include "GolferForm.h"
-#include "GolferRecord.h"
-#include "QtPrompts.h"
-#include "ScreenHeading.h"
-#include "ScreenSteps.h"
-#include "modGlobal.h"
+#include "golfers/GolferForm.h"
+#include "golfers/rules/GolferChecks.h"
+#include "golfers/rules/GolferRecord.h"
+#include "ui/BusyCursor.h"
+#include "ui/QtPrompts.h"
+#include "ui/ScreenHeading.h"
+#include "ui/ScreenSteps.h"
+#include "ui/modGlobal.h"
 
-namespace golfers {
+namespace parlow::golfers {
 namespace {
 
 constexpr const char* kCaption = "Edit Golfer Records";
@@ -134,4 +134,4 @@ void frmEditGolfer::Clear() {
     cboGolfer->setFocus(Qt::OtherFocusReason);
 }
 
-}  // namespace golfers
+}  // namespace parlow::golfers

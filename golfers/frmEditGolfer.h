@@ -7,7 +7,7 @@
 class QComboBox;
 class QLabel;
 
-namespace golfers {
+namespace parlow::golfers {
 
 class GolferForm;
 
@@ -31,4 +31,4 @@ class frmEditGolfer : public QWidget {
     void Clear();
 };
 
-}  // namespace golfers
+}  // namespace parlow::golfers

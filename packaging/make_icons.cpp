@@ -4,7 +4,7 @@
 #include <QImage>
 #include <cstdio>
 
-#include "ProgramIcon.h"
+#include "app/windows/ProgramIcon.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {

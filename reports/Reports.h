@@ -5,7 +5,7 @@
 #include <QString>
 #include <string>
 
-#include "ReportData.h"
+#include "reports/ReportData.h"
 
 class QMdiSubWindow;
 

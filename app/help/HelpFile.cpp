@@ -1,4 +1,4 @@
-#include "HelpFile.h"
+#include "app/help/HelpFile.h"
 
 #include <QFile>
 

@@ -1,4 +1,4 @@
-#include "HelpSearch.h"
+#include "app/help/HelpSearch.h"
 
 #include <algorithm>
 

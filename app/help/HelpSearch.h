@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "HelpFile.h"
+#include "app/help/HelpFile.h"
 
 namespace parlow {
 

@@ -1,4 +1,4 @@
-#include "HelpTopicHtml.h"
+#include "app/help/HelpTopicHtml.h"
 
 namespace parlow {
 namespace {

@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <optional>
 
-#include "HelpFile.h"
+#include "app/help/HelpFile.h"
 
 namespace parlow {
 

@@ -1,11 +1,11 @@
-#include "HelpViewer.h"
+#include "app/help/HelpViewer.h"
 
 #include <QPointer>
 #include <QScreen>
 #include <algorithm>
 
-#include "HelpWindow.h"
-#include "ProgramState.h"
+#include "app/help/HelpWindow.h"
+#include "ui/ProgramState.h"
 
 namespace parlow {
 namespace {

@@ -1,4 +1,4 @@
-#include "HelpWindow.h"
+#include "app/help/HelpWindow.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -20,7 +20,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "HelpTopicHtml.h"
+#include "app/help/HelpTopicHtml.h"
 
 namespace parlow {
 namespace {

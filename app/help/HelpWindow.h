@@ -6,8 +6,8 @@
 #include <cstddef>
 #include <optional>
 
-#include "HelpFile.h"
-#include "HelpSearch.h"
+#include "app/help/HelpFile.h"
+#include "app/help/HelpSearch.h"
 
 class QLabel;
 class QLineEdit;

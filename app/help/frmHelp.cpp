@@ -1,4 +1,4 @@
-#include "frmHelp.h"
+#include "app/help/frmHelp.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -7,9 +7,9 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
-#include "ProgramState.h"
-#include "ScreenSteps.h"
-#include "rtf/RtfReader.h"
+#include "app/rtf/RtfReader.h"
+#include "ui/ProgramState.h"
+#include "ui/ScreenSteps.h"
 
 namespace parlow {
 namespace {

@@ -1,4 +1,4 @@
-#include "Cp1252.h"
+#include "app/rtf/Cp1252.h"
 
 #include <array>
 #include <cstdint>

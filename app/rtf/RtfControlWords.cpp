@@ -1,4 +1,4 @@
-#include "RtfControlWords.h"
+#include "app/rtf/RtfControlWords.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "RtfDocumentBuilder.h"
+#include "app/rtf/RtfDocumentBuilder.h"
 
 #include <QTextBlockFormat>
 #include <QTextDocument>

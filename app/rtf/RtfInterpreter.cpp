@@ -1,11 +1,11 @@
-#include "RtfInterpreter.h"
+#include "app/rtf/RtfInterpreter.h"
 
 #include <algorithm>
 #include <optional>
 #include <utility>
 
-#include "Cp1252.h"
-#include "RtfControlWords.h"
+#include "app/rtf/Cp1252.h"
+#include "app/rtf/RtfControlWords.h"
 
 namespace parlow::rtf {
 namespace {

@@ -5,9 +5,9 @@
 #include <QTextCharFormat>
 #include <vector>
 
-#include "RtfDocumentBuilder.h"
-#include "RtfTables.h"
-#include "RtfTokenizer.h"
+#include "app/rtf/RtfDocumentBuilder.h"
+#include "app/rtf/RtfTables.h"
+#include "app/rtf/RtfTokenizer.h"
 
 class QTextDocument;
 

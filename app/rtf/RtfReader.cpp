@@ -1,10 +1,10 @@
-#include "RtfReader.h"
+#include "app/rtf/RtfReader.h"
 
 #include <QFile>
 #include <QTextEdit>
 #include <optional>
 
-#include "RtfInterpreter.h"
+#include "app/rtf/RtfInterpreter.h"
 
 namespace parlow {
 namespace {

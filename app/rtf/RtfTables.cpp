@@ -1,4 +1,4 @@
-#include "RtfTables.h"
+#include "app/rtf/RtfTables.h"
 
 #include <algorithm>
 

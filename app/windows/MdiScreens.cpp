@@ -1,12 +1,12 @@
-#include "MdiScreens.h"
+#include "app/windows/MdiScreens.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QWidget>
 
-#include "ScrollingScreen.h"
-#include "TypedText.h"
-#include "WindowArrangement.h"
+#include "app/windows/ScrollingScreen.h"
+#include "app/windows/TypedText.h"
+#include "ui/WindowArrangement.h"
 
 namespace parlow {
 

@@ -1,4 +1,4 @@
-#include "ProgramIcon.h"
+#include "app/windows/ProgramIcon.h"
 
 #include <QPainter>
 #include <QPainterPath>

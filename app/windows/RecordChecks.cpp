@@ -1,12 +1,12 @@
-#include "RecordChecks.h"
+#include "app/windows/RecordChecks.h"
 
 #include <optional>
 
-#include "BusyCursor.h"
-#include "ProgramState.h"
-#include "QtPrompts.h"
-#include "ScreenSteps.h"
-#include "modGlobal.h"
+#include "ui/BusyCursor.h"
+#include "ui/ProgramState.h"
+#include "ui/QtPrompts.h"
+#include "ui/ScreenSteps.h"
+#include "ui/modGlobal.h"
 
 namespace parlow {
 

@@ -1,4 +1,4 @@
-#include "ScreenAccessKeys.h"
+#include "app/windows/ScreenAccessKeys.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "ScreenClosingKeys.h"
+#include "app/windows/ScreenClosingKeys.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,9 +1,9 @@
-#include "ScreenCommands.h"
+#include "app/windows/ScreenCommands.h"
 
-#include "CourseScreens.h"
-#include "GameScreens.h"
-#include "GolferScreens.h"
-#include "review/ReviewScreens.h"
+#include "courses/CourseScreens.h"
+#include "games/GameScreens.h"
+#include "golfers/GolferScreens.h"
+#include "reports/review/ReviewScreens.h"
 
 namespace parlow {
 
@@ -23,28 +23,28 @@ std::vector<ScreenCommand> MakeScreenCommands() {
                        "Add at least one Golfer before adding games. "),
           CoursesExist("No Course records were found! \r\n\r\n"
                        "Add at least one Course before adding games. ")},
-         [] { return games::CreateAddGameScreen(); }},
-        {"mnuAddGolfer", {}, [] { return golfers::CreateAddGolferScreen(); }},
-        {"mnuAddCourse", {}, [] { return courses::CreateAddCourseScreen(); }},
+         [] { return parlow::games::CreateAddGameScreen(); }},
+        {"mnuAddGolfer", {}, [] { return parlow::golfers::CreateAddGolferScreen(); }},
+        {"mnuAddCourse", {}, [] { return parlow::courses::CreateAddCourseScreen(); }},
         {"mnuAddScoreCards",
          {CoursesExist("No Course records were found!\r\n\r\n"
                        "Add at least one Course before printing score sheets. ")},
          [] { return reports::CreateReviewScreen("frmScoreCard"); }},
         {"mnuEditClubs",
          {CoursesExist("No Course records were found to edit! ")},
-         [] { return courses::CreateEditCourseScreen(); }},
+         [] { return parlow::courses::CreateEditCourseScreen(); }},
         {"mnuEditGolfers",
          {GolfersExist("No Golfer records were found to edit! ")},
-         [] { return golfers::CreateEditGolferScreen(); }},
+         [] { return parlow::golfers::CreateEditGolferScreen(); }},
         {"mnuDeleteGame",
          {GamesExist("No Game records were found to remove! ")},
-         [] { return games::CreateRemoveGameScreen(); }},
+         [] { return parlow::games::CreateRemoveGameScreen(); }},
         {"mnuDeleteGolfer",
          {GolfersExist("No Golfer records were found to remove! ")},
-         [] { return golfers::CreateRemoveGolferScreen(); }},
+         [] { return parlow::golfers::CreateRemoveGolferScreen(); }},
         {"mnuDeleteClub",
          {CoursesExist("No Course records were found to remove! ")},
-         [] { return courses::CreateRemoveCourseScreen(); }},
+         [] { return parlow::courses::CreateRemoveCourseScreen(); }},
         {"mnuRptClubs",
          {CoursesExist(kNoCourses)},
          [] { return reports::CreateReviewScreen("frmClubData"); }},

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "MdiScreens.h"
-#include "RecordChecks.h"
+#include "app/windows/MdiScreens.h"
+#include "app/windows/RecordChecks.h"
 
 namespace parlow {
 

@@ -1,4 +1,4 @@
-#include "ScrollingScreen.h"
+#include "app/windows/ScrollingScreen.h"
 
 #include <QApplication>
 #include <QLayout>

@@ -1,4 +1,4 @@
-#include "TypedText.h"
+#include "app/windows/TypedText.h"
 
 #include <QAbstractSpinBox>
 #include <QEvent>

@@ -1,7 +1,7 @@
-#include "WebLinks.h"
+#include "app/windows/WebLinks.h"
 
-#include "Platform.h"
-#include "modGlobal.h"
+#include "ui/Platform.h"
+#include "ui/modGlobal.h"
 
 namespace parlow {
 

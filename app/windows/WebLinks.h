@@ -2,7 +2,7 @@
 // Pages opened in the desktop's web browser.
 #include <string>
 
-#include "MakerSite.h"
+#include "ui/MakerSite.h"
 
 namespace parlow {
 

@@ -1,4 +1,4 @@
-#include "WindowMenu.h"
+#include "app/windows/WindowMenu.h"
 
 #include <QAction>
 #include <QMdiArea>
@@ -7,7 +7,7 @@
 #include <QPointer>
 #include <map>
 
-#include "WindowDetail.h"
+#include "ui/WindowDetail.h"
 
 namespace parlow {
 

@@ -23,13 +23,13 @@
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
 
-#include "GameLists.h"
-#include "GameRemoval.h"
-#include "ProgramFolder.h"
-#include "ProgramState.h"
-#include "RecordTableModel.h"
-#include "frmAddGame.h"
-#include "frmDeleteGame.h"
+#include "games/GameLists.h"
+#include "games/frmAddGame.h"
+#include "games/frmDeleteGame.h"
+#include "games/rules/GameRemoval.h"
+#include "tests/support/ProgramFolder.h"
+#include "ui/ProgramState.h"
+#include "ui/fields/RecordTableModel.h"
 
 namespace {
 
@@ -108,7 +108,7 @@ void StoreRecords() {
 
 void BM_RemovalScreenOpen(benchmark::State& state) {
     for (auto _ : state) {
-        games::frmDeleteGame screen;
+        parlow::games::frmDeleteGame screen;
         Draw(&screen);
         benchmark::DoNotOptimize(screen.gameRows->rowCount());
     }
@@ -129,7 +129,7 @@ void ShowBareView(std::vector<QStringList> rows, int columns) {
 
 void BM_BareGameViewOpen(benchmark::State& state) {
     for (auto _ : state) {
-        ShowBareView(gameRows, games::kGameListColumnCount);
+        ShowBareView(gameRows, parlow::games::kGameListColumnCount);
     }
 }
 BENCHMARK(BM_BareGameViewOpen)->Unit(benchmark::kMillisecond);
@@ -138,7 +138,7 @@ BENCHMARK(BM_BareGameViewOpen)->Unit(benchmark::kMillisecond);
 // baseline for everything the screen does, its read included.
 void BM_BareReadAndGameViewOpen(benchmark::State& state) {
     std::string columns;
-    for (const char* field : games::kGameListFields) {
+    for (const char* field : parlow::games::kGameListFields) {
         const std::string name = field;
         const bool golfers = name == "Holes9" || name == "Holes18";
         columns +=
@@ -153,20 +153,20 @@ void BM_BareReadAndGameViewOpen(benchmark::State& state) {
         std::vector<QStringList> rows;
         while (query.executeStep()) {
             QStringList row;
-            row.reserve(games::kGameListColumnCount);
-            for (int column = 0; column < games::kGameListColumnCount; ++column) {
+            row.reserve(parlow::games::kGameListColumnCount);
+            for (int column = 0; column < parlow::games::kGameListColumnCount; ++column) {
                 row << QString::fromUtf8(query.getColumn(column).getText());
             }
             rows.push_back(std::move(row));
         }
-        ShowBareView(std::move(rows), games::kGameListColumnCount);
+        ShowBareView(std::move(rows), parlow::games::kGameListColumnCount);
     }
 }
 BENCHMARK(BM_BareReadAndGameViewOpen)->Unit(benchmark::kMillisecond);
 
 // Each click sorts the other way, as the screen's header does.
 void BM_RemovalScreenSort(benchmark::State& state) {
-    games::frmDeleteGame screen;
+    parlow::games::frmDeleteGame screen;
     Draw(&screen);
     for (auto _ : state) {
         emit screen.lvGame->header()->sectionClicked(static_cast<int>(state.range(0)));
@@ -174,13 +174,13 @@ void BM_RemovalScreenSort(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RemovalScreenSort)
-    ->Arg(games::kGolferNameColumn)
-    ->Arg(games::kGameIdColumn)
-    ->Arg(games::kGrossColumn)
+    ->Arg(parlow::games::kGolferNameColumn)
+    ->Arg(parlow::games::kGameIdColumn)
+    ->Arg(parlow::games::kGrossColumn)
     ->Unit(benchmark::kMillisecond);
 
 void BM_BareGameViewSort(benchmark::State& state) {
-    BareModel model(gameRows, games::kGameListColumnCount);
+    BareModel model(gameRows, parlow::games::kGameListColumnCount);
     QTreeView view;
     view.setUniformRowHeights(true);
     view.setRootIsDecorated(false);
@@ -195,15 +195,15 @@ void BM_BareGameViewSort(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_BareGameViewSort)
-    ->Arg(games::kGolferNameColumn)
-    ->Arg(games::kGameIdColumn)
-    ->Arg(games::kGrossColumn)
+    ->Arg(parlow::games::kGolferNameColumn)
+    ->Arg(parlow::games::kGameIdColumn)
+    ->Arg(parlow::games::kGrossColumn)
     ->Unit(benchmark::kMillisecond);
 
 // The whole entry screen: its golfer list, course list, scorecard and logo.
 void BM_EntryScreenOpen(benchmark::State& state) {
     for (auto _ : state) {
-        games::frmAddGame screen;
+        parlow::games::frmAddGame screen;
         Draw(&screen);
         benchmark::DoNotOptimize(screen.clubRows->rowCount());
     }
@@ -212,7 +212,7 @@ BENCHMARK(BM_EntryScreenOpen)->Unit(benchmark::kMillisecond);
 
 void BM_BareCourseViewOpen(benchmark::State& state) {
     for (auto _ : state) {
-        ShowBareView(courseRows, games::kCourseListColumnCount);
+        ShowBareView(courseRows, parlow::games::kCourseListColumnCount);
     }
 }
 BENCHMARK(BM_BareCourseViewOpen)->Unit(benchmark::kMillisecond);
@@ -229,10 +229,10 @@ int main(int argc, char** argv) {
     parlow::SetProgramFolder(programFolder.Path());
     StoreRecords();
     parlow::NewPutt();
-    gameRows = games::ReadRows([](zeviza::Putt& putt) { return putt.LoadDeleteGame(); },
-                               games::kGameListFields);
-    courseRows = games::ReadRows([](zeviza::Putt& putt) { return putt.LoadClubList(); },
-                                 games::CourseListFields());
+    gameRows = parlow::games::ReadRows([](zeviza::Putt& putt) { return putt.LoadDeleteGame(); },
+                                       parlow::games::kGameListFields);
+    courseRows = parlow::games::ReadRows([](zeviza::Putt& putt) { return putt.LoadClubList(); },
+                                         parlow::games::CourseListFields());
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

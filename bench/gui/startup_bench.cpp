@@ -9,8 +9,8 @@
 //
 //   xvfb-run -a build/bin/startup_bench
 // The writes' helpers name a variable `slots`: they come before Qt's macros.
-#include "../../tests/data/WritesSupport.h"
-#include "ProgramFolder.h"
+#include "tests/support/ProgramFolder.h"
+#include "tests/support/WritesSupport.h"
 
 #include <SQLiteCpp/SQLiteCpp.h>
 #include <benchmark/benchmark.h>

@@ -15,10 +15,10 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 
-#include "Reports.h"
-#include "SampleReports.h"
-#include "engine/Report.h"
-#include "layouts/LayoutCatalog.h"
+#include "reports/Reports.h"
+#include "reports/engine/Report.h"
+#include "reports/layouts/LayoutCatalog.h"
+#include "tests/reports/engine/SampleReports.h"
 
 namespace {
 

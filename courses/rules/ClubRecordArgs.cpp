@@ -1,9 +1,9 @@
-#include "ClubRecordArgs.h"
+#include "courses/rules/ClubRecordArgs.h"
 
 #include "zeviza/Identifiers.h"
 #include "zeviza/TextNumber.h"
 
-namespace courses {
+namespace parlow::courses {
 namespace {
 
 // Fairways to hit when the entry screen is left without a count: one per
@@ -88,4 +88,4 @@ std::optional<std::string> MakeNewClubID(const zeviza::RecordSet* newClubIdRows)
     return zeviza::FormIdentifierFromRows(zeviza::kClubIdentifiers, newClubIdRows);
 }
 
-}  // namespace courses
+}  // namespace parlow::courses

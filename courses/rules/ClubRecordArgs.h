@@ -4,11 +4,11 @@
 #include <optional>
 #include <string>
 
-#include "CourseEntry.h"
+#include "courses/rules/CourseEntry.h"
 #include "zeviza/Putt.h"
 #include "zeviza/RecordSet.h"
 
-namespace courses {
+namespace parlow::courses {
 
 // Each array is one slot longer than used; the spare slot stays empty or 0.
 struct ClubRecordArgs {
@@ -28,4 +28,4 @@ ClubRecordArgs BuildClubRecordArgs(const CourseEntry& entry, CourseScreen screen
 // such row (the read failed and has said so): the save cannot go on.
 std::optional<std::string> MakeNewClubID(const zeviza::RecordSet* newClubIdRows);
 
-}  // namespace courses
+}  // namespace parlow::courses

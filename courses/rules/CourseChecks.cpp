@@ -1,8 +1,8 @@
-#include "CourseChecks.h"
+#include "courses/rules/CourseChecks.h"
 
 #include "zeviza/TextNumber.h"
 
-namespace courses {
+namespace parlow::courses {
 namespace {
 
 using zeviza::Icon;
@@ -203,4 +203,4 @@ CourseCheckResult CheckParTotals(const CourseEntry& entry, CourseScreen screen) 
     return CheckCoursePar(entry);
 }
 
-}  // namespace courses
+}  // namespace parlow::courses

@@ -9,7 +9,7 @@
 
 #include "zeviza/Prompts.h"
 
-namespace courses {
+namespace parlow::courses {
 
 enum class CourseScreen { Entry, Edit };
 
@@ -74,4 +74,4 @@ struct CourseCheckResult {
     }
 };
 
-}  // namespace courses
+}  // namespace parlow::courses

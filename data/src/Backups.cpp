@@ -13,8 +13,8 @@
 #include <system_error>
 #include <vector>
 
-#include "OwnerOnly.h"
-#include "SqliteHandle.h"
+#include "src/OwnerOnly.h"
+#include "src/SqliteHandle.h"
 #include "zeviza/DatabaseFile.h"
 
 // Automatic backups: a copy of the database in green/backup whenever it has

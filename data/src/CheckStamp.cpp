@@ -3,7 +3,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "OwnerOnly.h"
+#include "src/OwnerOnly.h"
 #include "zeviza/DatabaseFile.h"
 
 namespace zeviza {

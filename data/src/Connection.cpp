@@ -6,8 +6,8 @@
 #include <SQLiteCpp/Exception.h>
 #include <SQLiteCpp/Statement.h>
 
-#include "HandleCache.h"
-#include "zeviza/ReaderOrder.h"
+#include "src/HandleCache.h"
+#include "zeviza/ReaderCollation.h"
 
 namespace zeviza {
 

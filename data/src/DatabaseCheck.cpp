@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "SqliteHandle.h"
+#include "src/SqliteHandle.h"
 #include "zeviza/DatabaseFile.h"
 
 // The start-up check. A file SQLite cannot read as a database, one whose

@@ -1,4 +1,4 @@
-#include "DateTimeText.h"
+#include "src/DateTimeText.h"
 
 #include <chrono>
 

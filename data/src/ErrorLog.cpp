@@ -4,7 +4,7 @@
 #include <ctime>
 #include <fstream>
 
-#include "OwnerOnly.h"
+#include "src/OwnerOnly.h"
 
 namespace zeviza {
 

@@ -1,4 +1,4 @@
-#include "HandleCache.h"
+#include "src/HandleCache.h"
 
 #include <sqlite3.h>
 #include <sys/stat.h>

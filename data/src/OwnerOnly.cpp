@@ -1,4 +1,4 @@
-#include "OwnerOnly.h"
+#include "src/OwnerOnly.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

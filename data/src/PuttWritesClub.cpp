@@ -1,8 +1,8 @@
 #include <array>
 #include <string>
 
-#include "GolferStatistics.h"
-#include "WriteHelpers.h"
+#include "src/GolferStatistics.h"
+#include "src/WriteHelpers.h"
 
 // Courses: add, change (the games on the course take its new name, tees,
 // pars and hole handicaps) and remove (with the games on it, after the user

@@ -1,10 +1,10 @@
 #include <cmath>
 #include <string>
 
-#include "DateTimeText.h"
+#include "src/DateTimeText.h"
 
-#include "GolferStatistics.h"
-#include "WriteHelpers.h"
+#include "src/GolferStatistics.h"
+#include "src/WriteHelpers.h"
 
 // Recording a game: the game row, the golfer's running totals of the game's
 // length and the averages the database recomputes from them, in one unit of

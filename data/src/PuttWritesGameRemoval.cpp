@@ -1,5 +1,5 @@
-#include "GolferStatistics.h"
-#include "WriteHelpers.h"
+#include "src/GolferStatistics.h"
+#include "src/WriteHelpers.h"
 
 // Removing a game: the row goes, its figures come back out of the golfer's
 // running totals and the averages are recomputed, all before the user is

@@ -1,7 +1,7 @@
 #include <array>
 #include <set>
 
-#include "WriteHelpers.h"
+#include "src/WriteHelpers.h"
 
 // Golfers: add, change (the golfer's games take the new name, category and
 // handicap) and remove (with the golfer's games, after the user confirms).

@@ -1,8 +1,8 @@
 #include <cmath>
 #include <ctime>
 
-#include "Literal.h"
-#include "WriteHelpers.h"
+#include "src/Literal.h"
+#include "src/WriteHelpers.h"
 #include "zeviza/ErrorLog.h"
 #include "zeviza/Prompts.h"
 

@@ -2,7 +2,7 @@
 #include <string>
 #include <utility>
 
-#include "GolferStatistics.h"
+#include "src/GolferStatistics.h"
 #include "zeviza/Error.h"
 
 namespace zeviza::detail {

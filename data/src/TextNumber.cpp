@@ -8,7 +8,7 @@
 #include <limits>
 #include <system_error>
 
-#include "UserLocale.h"
+#include "src/UserLocale.h"
 
 namespace zeviza {
 namespace {

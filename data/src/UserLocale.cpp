@@ -1,4 +1,4 @@
-#include "UserLocale.h"
+#include "src/UserLocale.h"
 
 #include <cstdlib>
 

@@ -7,7 +7,7 @@
 
 #include "zeviza/Prompts.h"
 
-namespace games {
+namespace parlow::games {
 
 struct GameEntry {
     std::array<std::string, 18> hole;  // net score texts, index 0 is hole 1
@@ -59,4 +59,4 @@ struct GameProblem {
     GameFocus focus;
 };
 
-}  // namespace games
+}  // namespace parlow::games

@@ -1,13 +1,13 @@
-#include "GameFigures.h"
+#include "games/rules/GameFigures.h"
 
 #include <cstdio>
 #include <initializer_list>
 #include <limits>
 
-#include "GameNumbers.h"
+#include "games/rules/GameNumbers.h"
 #include "zeviza/Identifiers.h"
 
-namespace games {
+namespace parlow::games {
 namespace {
 
 // intScores and intPars share their layout: holes 1-9, Out, holes 10-18, In.
@@ -201,4 +201,4 @@ std::optional<std::string> MakeNewGameID(const zeviza::RecordSet* newGameIdRows)
     return zeviza::FormIdentifierFromRows(zeviza::kGameIdentifiers, newGameIdRows);
 }
 
-}  // namespace games
+}  // namespace parlow::games

@@ -6,12 +6,12 @@
 #include <string>
 #include <variant>
 
-#include "GameEntry.h"
+#include "games/rules/GameEntry.h"
 #include "zeviza/Error.h"
 #include "zeviza/Putt.h"
 #include "zeviza/RecordSet.h"
 
-namespace games {
+namespace parlow::games {
 
 // Fresh for every save. Slots past the last one used (intScores 25, intPars
 // 21, intCaps 18, intStats 35, strPartners 3, sngParAvg 3) stay 0 or empty.
@@ -49,4 +49,4 @@ std::variant<GameFigures, zeviza::Error> ComputeGameFigures(const GameEntry& ent
 // such row (the read failed and has said so): the save cannot go on.
 std::optional<std::string> MakeNewGameID(const zeviza::RecordSet* newGameIdRows);
 
-}  // namespace games
+}  // namespace parlow::games

@@ -1,4 +1,4 @@
-#include "GameNumbers.h"
+#include "games/rules/GameNumbers.h"
 
 #include <charconv>
 #include <cmath>
@@ -6,7 +6,7 @@
 
 #include "zeviza/TextNumber.h"
 
-namespace games {
+namespace parlow::games {
 namespace {
 
 // A formatted number shows fifteen significant digits; rounding to hundredths
@@ -80,4 +80,4 @@ float ToHundredths(double number) {
     return result;
 }
 
-}  // namespace games
+}  // namespace parlow::games

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string_view>
 
-namespace games {
+namespace parlow::games {
 
 // The failure a value beyond 16 bits ends the save with; the screen shows
 // this number and description.
@@ -18,4 +18,4 @@ std::optional<std::int16_t> FieldInteger(std::string_view text);
 // single: 85 / 18 gives 4.72.
 float ToHundredths(double number);
 
-}  // namespace games
+}  // namespace parlow::games

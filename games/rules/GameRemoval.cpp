@@ -1,8 +1,8 @@
-#include "GameRemoval.h"
+#include "games/rules/GameRemoval.h"
 
-#include "GameNumbers.h"
+#include "games/rules/GameNumbers.h"
 
-namespace games {
+namespace parlow::games {
 
 const std::array<const char*, kGameListColumnCount> kGameListFields = {
     "GameID",     "FullName",       "Club",         "Tees",          "PlayDate",   "GrossScore",
@@ -43,4 +43,4 @@ RemovalArguments MakeRemovalArguments(const std::vector<std::string>& row) {
     return arguments;
 }
 
-}  // namespace games
+}  // namespace parlow::games

@@ -8,7 +8,7 @@
 
 #include "zeviza/Putt.h"
 
-namespace games {
+namespace parlow::games {
 
 // The columns of LoadDeleteGame in the order of the game list's columns.
 inline constexpr int kGameListColumnCount = 47;
@@ -38,4 +38,4 @@ struct RemovalArguments {
 // gives 0. Missing cells count as empty.
 RemovalArguments MakeRemovalArguments(const std::vector<std::string>& row);
 
-}  // namespace games
+}  // namespace parlow::games

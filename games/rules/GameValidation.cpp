@@ -1,8 +1,8 @@
-#include "GameValidation.h"
+#include "games/rules/GameValidation.h"
 
 #include "zeviza/TextNumber.h"
 
-namespace games {
+namespace parlow::games {
 namespace {
 
 using zeviza::Icon;
@@ -136,4 +136,4 @@ std::optional<GameProblem> ResolveUnplayedNine(GameEntry& entry, const AskYesNo&
     return SettleNine(entry, kBackNine, ask);
 }
 
-}  // namespace games
+}  // namespace parlow::games

@@ -7,9 +7,9 @@
 #include <optional>
 #include <string>
 
-#include "GameEntry.h"
+#include "games/rules/GameEntry.h"
 
-namespace games {
+namespace parlow::games {
 
 struct GameValidation {
     std::optional<GameProblem> problem;  // empty when the entry passed
@@ -32,4 +32,4 @@ using AskYesNo = std::function<bool(const std::string& question)>;
 // save may go on.
 std::optional<GameProblem> ResolveUnplayedNine(GameEntry& entry, const AskYesNo& ask);
 
-}  // namespace games
+}  // namespace parlow::games

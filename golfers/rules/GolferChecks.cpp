@@ -1,8 +1,8 @@
-#include "GolferChecks.h"
+#include "golfers/rules/GolferChecks.h"
 
 #include "zeviza/TextNumber.h"
 
-namespace golfers {
+namespace parlow::golfers {
 namespace {
 
 GolferFocus TxtBox(int index) {
@@ -80,4 +80,4 @@ GolferCheckResult ValidateGolfer(const GolferEntry& entry, GolferScreen screen) 
     return GolferCheckResult::Pass();
 }
 
-}  // namespace golfers
+}  // namespace parlow::golfers

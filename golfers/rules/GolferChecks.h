@@ -2,9 +2,9 @@
 // The checks a golfer passes before it is stored. Only the first failure is
 // reported; the screen shows it in a warning box with OK and the program's
 // title and puts the focus on the field named.
-#include "GolferEntry.h"
+#include "golfers/rules/GolferEntry.h"
 
-namespace golfers {
+namespace parlow::golfers {
 
 inline constexpr const char* kCanadaSeparator = "- Canada -";
 
@@ -13,4 +13,4 @@ GolferCheckResult CheckGolferChosen(const std::string& selectionText);
 
 GolferCheckResult ValidateGolfer(const GolferEntry& entry, GolferScreen screen);
 
-}  // namespace golfers
+}  // namespace parlow::golfers

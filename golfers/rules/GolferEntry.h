@@ -6,7 +6,7 @@
 #include <string>
 #include <utility>
 
-namespace golfers {
+namespace parlow::golfers {
 
 enum class GolferScreen { Entry, Edit };
 
@@ -62,4 +62,4 @@ struct GolferCheckResult {
     }
 };
 
-}  // namespace golfers
+}  // namespace parlow::golfers

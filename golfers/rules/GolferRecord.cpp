@@ -1,11 +1,11 @@
-#include "GolferRecord.h"
+#include "golfers/rules/GolferRecord.h"
 
 #include <cmath>
 
 #include "zeviza/Identifiers.h"
 #include "zeviza/TextNumber.h"
 
-namespace golfers {
+namespace parlow::golfers {
 namespace {
 
 constexpr int kAdultAge = 18;
@@ -113,4 +113,4 @@ std::optional<std::string> MakeNewGolferID(const zeviza::RecordSet* newGolferIdR
     return zeviza::FormIdentifierFromRows(zeviza::kGolferIdentifiers, newGolferIdRows);
 }
 
-}  // namespace golfers
+}  // namespace parlow::golfers

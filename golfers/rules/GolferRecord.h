@@ -5,10 +5,10 @@
 #include <optional>
 #include <string>
 
-#include "GolferEntry.h"
+#include "golfers/rules/GolferEntry.h"
 #include "zeviza/Putt.h"
 
-namespace golfers {
+namespace parlow::golfers {
 
 // What the handicap field shows when its text was not a number.
 inline constexpr const char* kHandicapNotNumber = "0.00";
@@ -44,4 +44,4 @@ GolferRecord UpdateGolferRecord(const GolferEntry& entry);
 // no such row (the read failed and has said so).
 std::optional<std::string> MakeNewGolferID(const zeviza::RecordSet* newGolferIdRows);
 
-}  // namespace golfers
+}  // namespace parlow::golfers

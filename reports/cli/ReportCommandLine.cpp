@@ -1,14 +1,14 @@
-#include "ReportCommandLine.h"
+#include "reports/cli/ReportCommandLine.h"
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QStringList>
 #include <cstdio>
 
-#include "DataReport.h"
-#include "ExportTarget.h"
-#include "ProgramState.h"
-#include "Reports.h"
+#include "reports/Reports.h"
+#include "reports/data/DataReport.h"
+#include "ui/ExportTarget.h"
+#include "ui/ProgramState.h"
 
 namespace parlow::reports {
 

@@ -11,7 +11,7 @@
 #include <QString>
 #include <filesystem>
 
-#include "ReportRequest.h"
+#include "reports/cli/ReportRequest.h"
 
 namespace parlow::reports {
 

@@ -1,4 +1,4 @@
-#include "DataReport.h"
+#include "reports/data/DataReport.h"
 
 #include <sqlite3.h>
 
@@ -7,7 +7,7 @@
 #include <SQLiteCpp/Statement.h>
 
 #include "zeviza/Error.h"
-#include "zeviza/ReaderOrder.h"
+#include "zeviza/ReaderCollation.h"
 
 namespace parlow::reports {
 

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "ReportCommands.h"
-#include "ReportData.h"
+#include "reports/ReportData.h"
+#include "reports/data/ReportCommands.h"
 
 namespace SQLite {
 class Database;

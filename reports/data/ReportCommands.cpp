@@ -1,8 +1,8 @@
-#include "ReportCommands.h"
+#include "reports/data/ReportCommands.h"
 
 #include <algorithm>
 
-#include "zeviza/ReaderOrder.h"
+#include "zeviza/ReaderCollation.h"
 
 namespace parlow::reports {
 

@@ -1,4 +1,4 @@
-#include "BoundData.h"
+#include "reports/engine/BoundData.h"
 
 #include <algorithm>
 #include <cctype>

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "ReportData.h"
+#include "reports/ReportData.h"
 #include "zeviza/Value.h"
 
 namespace parlow::reports {

@@ -1,4 +1,4 @@
-#include "DisplayFormat.h"
+#include "reports/engine/DisplayFormat.h"
 
 #include <QDateTime>
 #include <QRegularExpression>

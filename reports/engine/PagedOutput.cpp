@@ -1,4 +1,4 @@
-#include "PagedOutput.h"
+#include "reports/engine/PagedOutput.h"
 
 #include <QFile>
 #include <QPageLayout>
@@ -6,9 +6,9 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 
-#include "ExportTarget.h"
-#include "ProgramState.h"
-#include "Report.h"
+#include "reports/engine/Report.h"
+#include "ui/ExportTarget.h"
+#include "ui/ProgramState.h"
 
 namespace parlow::reports {
 

@@ -1,6 +1,6 @@
-#include "Pagination.h"
+#include "reports/engine/Pagination.h"
 
-#include "BoundData.h"
+#include "reports/engine/BoundData.h"
 
 namespace parlow::reports {
 

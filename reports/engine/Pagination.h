@@ -6,7 +6,7 @@
 // before any page is drawn.
 #include <vector>
 
-#include "Layout.h"
+#include "reports/engine/Layout.h"
 
 namespace parlow::reports {
 

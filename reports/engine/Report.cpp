@@ -1,11 +1,11 @@
-#include "Report.h"
+#include "reports/engine/Report.h"
 
 #include <QFontMetricsF>
 
 #include <QPainter>
 #include <cmath>
 
-#include "DisplayFormat.h"
+#include "reports/engine/DisplayFormat.h"
 
 namespace parlow::reports {
 

@@ -9,9 +9,9 @@
 #include <QString>
 #include <vector>
 
-#include "BoundData.h"
-#include "Layout.h"
-#include "Pagination.h"
+#include "reports/engine/BoundData.h"
+#include "reports/engine/Layout.h"
+#include "reports/engine/Pagination.h"
 
 class QPainter;
 

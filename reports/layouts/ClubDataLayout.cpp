@@ -1,6 +1,6 @@
 // The course datasheet: the club's particulars and a ruled grid of its holes.
-#include "LayoutBuilder.h"
-#include "LayoutBuilders.h"
+#include "reports/layouts/LayoutBuilder.h"
+#include "reports/layouts/LayoutBuilders.h"
 
 namespace parlow::reports {
 

@@ -1,7 +1,7 @@
-#include "Frame.h"
+#include "reports/layouts/Frame.h"
 
-#include "LayoutBuilder.h"
-#include "MakerSite.h"
+#include "reports/layouts/LayoutBuilder.h"
+#include "ui/MakerSite.h"
 
 namespace parlow::reports {
 

@@ -5,7 +5,7 @@
 #include <QString>
 #include <string>
 
-#include "engine/Layout.h"
+#include "reports/engine/Layout.h"
 
 namespace parlow::reports {
 

@@ -1,6 +1,6 @@
 // The game datasheet: one game's figures, hole by hole and in blocks.
-#include "LayoutBuilder.h"
-#include "LayoutBuilders.h"
+#include "reports/layouts/LayoutBuilder.h"
+#include "reports/layouts/LayoutBuilders.h"
 
 namespace parlow::reports {
 

@@ -1,7 +1,7 @@
 // The statistics sheets: a golfer's accumulated counts and averages. The
 // 9-hole sheet differs from the 18-hole one in the points its table lists.
-#include "LayoutBuilder.h"
-#include "LayoutBuilders.h"
+#include "reports/layouts/LayoutBuilder.h"
+#include "reports/layouts/LayoutBuilders.h"
 
 namespace parlow::reports {
 

@@ -1,7 +1,7 @@
 // The game histories: a line per game under the golfer's name, with the
 // count of games and the mean net score at the end.
-#include "LayoutBuilder.h"
-#include "LayoutBuilders.h"
+#include "reports/layouts/LayoutBuilder.h"
+#include "reports/layouts/LayoutBuilders.h"
 
 namespace parlow::reports {
 

@@ -2,7 +2,7 @@
 // The house style every printed sheet shares.
 #include <QColor>
 
-#include "engine/Layout.h"
+#include "reports/engine/Layout.h"
 
 namespace parlow::reports::style {
 

@@ -1,4 +1,4 @@
-#include "LayoutBuilder.h"
+#include "reports/layouts/LayoutBuilder.h"
 
 namespace parlow::reports::build {
 

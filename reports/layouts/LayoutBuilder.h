@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "HouseStyle.h"
-#include "engine/Layout.h"
+#include "reports/engine/Layout.h"
+#include "reports/layouts/HouseStyle.h"
 
 namespace parlow::reports::build {
 

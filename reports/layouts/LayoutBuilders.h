@@ -1,6 +1,6 @@
 #pragma once
 // The makers of the nine layouts, each given its row of the settings table.
-#include "Frame.h"
+#include "reports/layouts/Frame.h"
 
 namespace parlow::reports {
 

@@ -1,9 +1,9 @@
-#include "LayoutCatalog.h"
+#include "reports/layouts/LayoutCatalog.h"
 
 #include <functional>
 
-#include "LayoutBuilders.h"
-#include "Reports.h"
+#include "reports/Reports.h"
+#include "reports/layouts/LayoutBuilders.h"
 
 namespace parlow::reports {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/Layout.h"
+#include "reports/engine/Layout.h"
 
 namespace parlow::reports {
 

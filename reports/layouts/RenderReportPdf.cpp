@@ -1,8 +1,8 @@
 // The report door's PDF output: a layout by name, bound and written.
-#include "LayoutCatalog.h"
-#include "Reports.h"
-#include "engine/PagedOutput.h"
-#include "engine/Report.h"
+#include "reports/Reports.h"
+#include "reports/engine/PagedOutput.h"
+#include "reports/engine/Report.h"
+#include "reports/layouts/LayoutCatalog.h"
 
 namespace parlow::reports {
 

@@ -1,7 +1,7 @@
 // The blank score sheet: the course's pars and handicap indexes, and empty
 // boxes for everything the golfer writes down during the round.
-#include "LayoutBuilder.h"
-#include "LayoutBuilders.h"
+#include "reports/layouts/LayoutBuilder.h"
+#include "reports/layouts/LayoutBuilders.h"
 
 namespace parlow::reports {
 

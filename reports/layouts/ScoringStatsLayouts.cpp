@@ -1,7 +1,7 @@
 // The scoring sheets: a golfer's profile beside the stroke and putting
 // averages of one game length.
-#include "LayoutBuilder.h"
-#include "LayoutBuilders.h"
+#include "reports/layouts/LayoutBuilder.h"
+#include "reports/layouts/LayoutBuilders.h"
 
 namespace parlow::reports {
 

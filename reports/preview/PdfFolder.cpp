@@ -1,4 +1,4 @@
-#include "PdfFolder.h"
+#include "reports/preview/PdfFolder.h"
 
 #include <QDir>
 #include <QFileInfo>

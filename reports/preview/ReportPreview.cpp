@@ -1,4 +1,4 @@
-#include "ReportPreview.h"
+#include "reports/preview/ReportPreview.h"
 
 #include <QAction>
 #include <QDir>
@@ -17,12 +17,12 @@
 #include <algorithm>
 #include <iterator>
 
-#include "BusyCursor.h"
-#include "PdfFolder.h"
-#include "QtPrompts.h"
-#include "ScreenSteps.h"
-#include "engine/PagedOutput.h"
-#include "engine/Report.h"
+#include "reports/engine/PagedOutput.h"
+#include "reports/engine/Report.h"
+#include "reports/preview/PdfFolder.h"
+#include "ui/BusyCursor.h"
+#include "ui/QtPrompts.h"
+#include "ui/ScreenSteps.h"
 
 namespace parlow::reports {
 

@@ -5,11 +5,11 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
-#include "BusyCursor.h"
-#include "ReportPreview.h"
-#include "Reports.h"
-#include "engine/Report.h"
-#include "layouts/LayoutCatalog.h"
+#include "reports/Reports.h"
+#include "reports/engine/Report.h"
+#include "reports/layouts/LayoutCatalog.h"
+#include "reports/preview/ReportPreview.h"
+#include "ui/BusyCursor.h"
 
 namespace parlow::reports {
 

@@ -1,9 +1,9 @@
-#include "ReportEnvironment.h"
+#include "reports/review/ReportEnvironment.h"
 
 #include <memory>
 
-#include "ProgramState.h"
-#include "ShutDownHooks.h"
+#include "ui/ProgramState.h"
+#include "ui/ShutDownHooks.h"
 
 namespace parlow::reports {
 

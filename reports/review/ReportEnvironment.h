@@ -2,7 +2,7 @@
 // The program's one report data environment, made for the program folder at
 // its first use and released by ShutDown (or at the next use after that, for
 // whatever program folder is current then).
-#include "DataReport.h"
+#include "reports/data/DataReport.h"
 
 namespace parlow::reports {
 

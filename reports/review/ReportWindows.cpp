@@ -1,14 +1,14 @@
-#include "ReportWindows.h"
+#include "reports/review/ReportWindows.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <map>
 
-#include "ReportEnvironment.h"
-#include "Reports.h"
-#include "WindowArrangement.h"
-#include "WindowDetail.h"
+#include "reports/Reports.h"
+#include "reports/review/ReportEnvironment.h"
+#include "ui/WindowArrangement.h"
+#include "ui/WindowDetail.h"
 
 namespace parlow::reports {
 

@@ -1,9 +1,9 @@
-#include "ReviewList.h"
+#include "reports/review/ReviewList.h"
 
 #include <QDate>
 #include <QTreeWidget>
 
-#include "ReaderOrder.h"
+#include "ui/fields/ListReaderOrder.h"
 
 namespace parlow::reports {
 

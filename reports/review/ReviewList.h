@@ -3,7 +3,7 @@
 // key per cell so that header clicks put dates and figures in their order.
 #include <QTreeWidgetItem>
 
-#include "ReviewScreens.h"
+#include "reports/review/ReviewScreens.h"
 #include "zeviza/RecordSet.h"
 
 namespace parlow::reports {

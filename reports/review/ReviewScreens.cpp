@@ -1,8 +1,8 @@
-#include "ReviewScreens.h"
+#include "reports/review/ReviewScreens.h"
 
 #include <algorithm>
 
-#include "frmReview.h"
+#include "reports/review/frmReview.h"
 
 namespace parlow::reports {
 

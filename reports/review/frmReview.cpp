@@ -1,4 +1,4 @@
-#include "frmReview.h"
+#include "reports/review/frmReview.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -13,14 +13,14 @@
 #include <algorithm>
 #include <functional>
 
-#include "BusyCursor.h"
-#include "FieldBehaviour.h"
-#include "QtPrompts.h"
-#include "ReportWindows.h"
-#include "ReviewList.h"
-#include "ScreenSteps.h"
-#include "ValueLabel.h"
-#include "WindowDetail.h"
+#include "reports/review/ReportWindows.h"
+#include "reports/review/ReviewList.h"
+#include "ui/BusyCursor.h"
+#include "ui/QtPrompts.h"
+#include "ui/ScreenSteps.h"
+#include "ui/WindowDetail.h"
+#include "ui/fields/FieldBehaviour.h"
+#include "ui/fields/ValueLabel.h"
 
 namespace parlow::reports {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "ReviewScreens.h"
+#include "reports/review/ReviewScreens.h"
 
 class QLabel;
 class QPushButton;

@@ -1,16 +1,16 @@
 #include <gtest/gtest.h>
 
-#include "ClubRecordArgs.h"
-#include "CourseSample.h"
+#include "courses/rules/ClubRecordArgs.h"
+#include "tests/courses/CourseSample.h"
 
 namespace {
 
 using course_sample::ValidCourse;
-using courses::BuildClubRecordArgs;
-using courses::ClubRecordArgs;
-using courses::CourseEntry;
-using courses::CourseScreen;
-using courses::MakeNewClubID;
+using parlow::courses::BuildClubRecordArgs;
+using parlow::courses::ClubRecordArgs;
+using parlow::courses::CourseEntry;
+using parlow::courses::CourseScreen;
+using parlow::courses::MakeNewClubID;
 
 TEST(ClubRecordArgsTest, EverySlotOfTheArrays) {
     CourseEntry entry = ValidCourse();

@@ -2,19 +2,19 @@
 
 #include <functional>
 
-#include "CourseChecks.h"
-#include "CourseSample.h"
+#include "courses/rules/CourseChecks.h"
+#include "tests/courses/CourseSample.h"
 
 namespace {
 
 using course_sample::ValidCourse;
-using courses::CheckParTotals;
-using courses::CourseCheckResult;
-using courses::CourseControl;
-using courses::CourseEntry;
-using courses::CourseFocus;
-using courses::CourseScreen;
-using courses::ValidateCourse;
+using parlow::courses::CheckParTotals;
+using parlow::courses::CourseCheckResult;
+using parlow::courses::CourseControl;
+using parlow::courses::CourseEntry;
+using parlow::courses::CourseFocus;
+using parlow::courses::CourseScreen;
+using parlow::courses::ValidateCourse;
 using zeviza::Icon;
 
 constexpr CourseScreen kEntry = CourseScreen::Entry;

@@ -7,13 +7,13 @@
 #include <QSignalBlocker>
 #include <memory>
 
-#include "CourseScreenSupport.h"
-#include "frmEditClub.h"
+#include "courses/frmEditClub.h"
+#include "tests/courses/CourseScreenSupport.h"
 
 namespace course_tests {
 namespace {
 
-using namespace courses;
+using namespace parlow::courses;
 using zeviza::Answer;
 using zeviza::Icon;
 

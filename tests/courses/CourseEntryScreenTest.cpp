@@ -7,13 +7,13 @@
 #include <functional>
 #include <memory>
 
-#include "CourseScreenSupport.h"
-#include "frmAddClub.h"
+#include "courses/frmAddClub.h"
+#include "tests/courses/CourseScreenSupport.h"
 
 namespace course_tests {
 namespace {
 
-using namespace courses;
+using namespace parlow::courses;
 using zeviza::Answer;
 using zeviza::Icon;
 

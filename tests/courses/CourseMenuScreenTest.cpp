@@ -3,9 +3,9 @@
 #include <QWidget>
 #include <memory>
 
-#include "CourseScreenSupport.h"
-#include "ProgramState.h"
-#include "windows/ScreenCommands.h"
+#include "app/windows/ScreenCommands.h"
+#include "tests/courses/CourseScreenSupport.h"
+#include "ui/ProgramState.h"
 
 namespace course_tests {
 namespace {

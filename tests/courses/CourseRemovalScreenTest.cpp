@@ -1,5 +1,5 @@
 // The course removal screen driven through its widgets, with scripted answers.
-#include "WritesSupport.h"  // before Qt, which takes "slots" as a keyword
+#include "tests/support/WritesSupport.h"  // before Qt, which takes "slots" as a keyword
 
 #include <QHeaderView>
 #include <QLabel>
@@ -7,13 +7,13 @@
 #include <QTreeWidget>
 #include <memory>
 
-#include "CourseScreenSupport.h"
-#include "frmDeleteClub.h"
+#include "courses/frmDeleteClub.h"
+#include "tests/courses/CourseScreenSupport.h"
 
 namespace course_tests {
 namespace {
 
-using namespace courses;
+using namespace parlow::courses;
 using zeviza::Answer;
 using zeviza::Icon;
 

@@ -1,11 +1,11 @@
 #pragma once
 // A course that every check passes: par 72 (36 out, 36 in), slope 113, rating 70.4.
-#include "CourseEntry.h"
+#include "courses/rules/CourseEntry.h"
 
 namespace course_sample {
 
-inline courses::CourseEntry ValidCourse() {
-    courses::CourseEntry entry;
+inline parlow::courses::CourseEntry ValidCourse() {
+    parlow::courses::CourseEntry entry;
     entry.clubName = "Pine Hollow";
     entry.address = "1 Fairway Rd";
     entry.city = "Augusta";

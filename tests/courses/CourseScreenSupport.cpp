@@ -1,8 +1,8 @@
 // First, before any Qt header defines "slots" as a keyword.
-#include "WritesSupport.h"
+#include "tests/support/WritesSupport.h"
 
 // Then the rest.
-#include "CourseScreenSupport.h"
+#include "tests/courses/CourseScreenSupport.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -43,13 +43,13 @@ SampleCourse Sample() {
     const char* pars[18] = {"4", "4", "3", "5", "4", "4", "3", "4", "5",
                             "4", "3", "5", "4", "4", "3", "4", "5", "4"};
     for (int hole = 0; hole < 18; ++hole) {
-        course.num[courses::ParBox(hole)] = pars[hole];
+        course.num[parlow::courses::ParBox(hole)] = pars[hole];
     }
-    course.num[courses::kOutBox] = "36";
-    course.num[courses::kInBox] = "36";
-    course.num[courses::kSlopeBox] = "131";
-    course.num[courses::kRatingBox] = "76.3";
-    course.num[courses::kCourseParBox] = "72";
+    course.num[parlow::courses::kOutBox] = "36";
+    course.num[parlow::courses::kInBox] = "36";
+    course.num[parlow::courses::kSlopeBox] = "131";
+    course.num[parlow::courses::kRatingBox] = "76.3";
+    course.num[parlow::courses::kCourseParBox] = "72";
     const int caps[18] = {7, 11, 17, 1, 13, 5, 15, 3, 9, 10, 16, 2, 12, 6, 18, 8, 4, 14};
     for (int hole = 0; hole < 18; ++hole) {
         course.cap[hole] = QString::number(caps[hole]);
@@ -60,17 +60,17 @@ SampleCourse Sample() {
 }
 
 void CourseScreenTest::TypeCourse(CourseForm* form, const SampleCourse& course) {
-    for (int box = 0; box < courses::kTextBoxCount; ++box) {
+    for (int box = 0; box < parlow::courses::kTextBoxCount; ++box) {
         Type(form->txtBox[box], course.text[box]);
     }
     Type(form->cboBox, course.state);
-    for (int box = 0; box < courses::kNumBoxCount; ++box) {
+    for (int box = 0; box < parlow::courses::kNumBoxCount; ++box) {
         Type(form->numBox[box], course.num[box]);
     }
-    for (int box = 0; box < courses::kCapBoxCount; ++box) {
+    for (int box = 0; box < parlow::courses::kCapBoxCount; ++box) {
         Type(form->capBox[box], course.cap[box]);
     }
-    for (int box = 0; box < courses::kStatBoxCount; ++box) {
+    for (int box = 0; box < parlow::courses::kStatBoxCount; ++box) {
         Type(form->statBox[box], course.stat[box]);
     }
     if (course.tee >= 0) {

@@ -6,22 +6,22 @@
 #include <array>
 #include <string>
 
-#include "CourseForm.h"
-#include "GuiTest.h"
+#include "courses/CourseForm.h"
+#include "tests/support/gui/GuiTest.h"
 
 class QTreeWidget;
 class QTreeWidgetItem;
 
 namespace course_tests {
 
-using courses::CourseForm;
+using parlow::courses::CourseForm;
 
 struct SampleCourse {
-    std::array<QString, courses::kTextBoxCount> text;
+    std::array<QString, parlow::courses::kTextBoxCount> text;
     QString state;  // typed into the State/Prov list
-    std::array<QString, courses::kNumBoxCount> num;
-    std::array<QString, courses::kCapBoxCount> cap;
-    std::array<QString, courses::kStatBoxCount> stat;
+    std::array<QString, parlow::courses::kNumBoxCount> num;
+    std::array<QString, parlow::courses::kCapBoxCount> cap;
+    std::array<QString, parlow::courses::kStatBoxCount> stat;
     int tee = -1;  // none chosen
 };
 

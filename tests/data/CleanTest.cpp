@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ProgramFolder.h"
+#include "tests/support/ProgramFolder.h"
 #include "zeviza/Putt.h"
 
 namespace {

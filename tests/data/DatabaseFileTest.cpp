@@ -10,9 +10,9 @@
 #include <map>
 #include <random>
 
-#include "ProgramFolder.h"
-#include "ScriptedPrompts.h"
-#include "WritesSupport.h"
+#include "tests/support/ProgramFolder.h"
+#include "tests/support/ScriptedPrompts.h"
+#include "tests/support/WritesSupport.h"
 #include "zeviza/DatabaseFile.h"
 
 // The database file is checked before it is used and copied while it is sound.

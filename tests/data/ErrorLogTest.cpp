@@ -5,7 +5,7 @@
 #include <ctime>
 #include <filesystem>
 
-#include "ProgramFolder.h"
+#include "tests/support/ProgramFolder.h"
 #include "zeviza/ErrorLog.h"
 
 namespace {

@@ -4,8 +4,8 @@
 #include <random>
 #include <thread>
 
-#include "ProgramFolder.h"
-#include "ScriptedPrompts.h"
+#include "tests/support/ProgramFolder.h"
+#include "tests/support/ScriptedPrompts.h"
 #include "zeviza/Putt.h"
 
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "ProgramFolder.h"
-#include "ScriptedPrompts.h"
-#include "WritesSupport.h"
+#include "tests/support/ProgramFolder.h"
+#include "tests/support/ScriptedPrompts.h"
+#include "tests/support/WritesSupport.h"
 #include "zeviza/Putt.h"
 
 namespace {

@@ -3,9 +3,9 @@
 #include <clocale>
 #include <string>
 
-#include "ProgramFolder.h"
-#include "ScriptedPrompts.h"
-#include "WritesSupport.h"
+#include "tests/support/ProgramFolder.h"
+#include "tests/support/ScriptedPrompts.h"
+#include "tests/support/WritesSupport.h"
 #include "zeviza/Value.h"
 
 // The program runs in the user's locale (Qt sets the process locale at

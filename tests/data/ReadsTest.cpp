@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "ProgramFolder.h"
-#include "ScriptedPrompts.h"
+#include "tests/support/ProgramFolder.h"
+#include "tests/support/ScriptedPrompts.h"
 #include "zeviza/Putt.h"
 
 namespace {

@@ -3,9 +3,9 @@
 #include <functional>
 #include <stdexcept>
 
-#include "ProgramFolder.h"
-#include "ScriptedPrompts.h"
-#include "WritesSupport.h"
+#include "tests/support/ProgramFolder.h"
+#include "tests/support/ScriptedPrompts.h"
+#include "tests/support/WritesSupport.h"
 #include "zeviza/Putt.h"
 
 // A removal takes out exactly what it removed, and a removal that is

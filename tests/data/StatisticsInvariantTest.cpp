@@ -6,9 +6,9 @@
 #include <optional>
 #include <random>
 
-#include "ProgramFolder.h"
-#include "ScriptedPrompts.h"
-#include "WritesSupport.h"
+#include "tests/support/ProgramFolder.h"
+#include "tests/support/ScriptedPrompts.h"
+#include "tests/support/WritesSupport.h"
 #include "zeviza/Identifiers.h"
 #include "zeviza/Putt.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "LocaleEnvironment.h"
+#include "tests/support/LocaleEnvironment.h"
 #include "zeviza/TextNumber.h"
 
 // Decimals as the user writes them: the point everywhere, the comma where

@@ -5,9 +5,9 @@
 #include <functional>
 #include <limits>
 
-#include "ProgramFolder.h"
-#include "ScriptedPrompts.h"
-#include "WritesSupport.h"
+#include "tests/support/ProgramFolder.h"
+#include "tests/support/ScriptedPrompts.h"
+#include "tests/support/WritesSupport.h"
 #include "zeviza/Putt.h"
 
 // A golfer or course record the rest of the program could not use (a figure

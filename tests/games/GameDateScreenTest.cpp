@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <QLocale>
 
-#include "GameScreenSupport.h"
+#include "tests/games/GameScreenSupport.h"
 
 namespace {
 
@@ -13,7 +13,7 @@ using game_tests::GameScreenTest;
 class GameDateScreenTest : public GameScreenTest {
   protected:
     GameDateScreenTest() {
-        screen = std::make_unique<games::frmAddGame>();
+        screen = std::make_unique<parlow::games::frmAddGame>();
         ShowAndActivate(screen.get());
     }
     // Types the text over the whole field, recording what it showed after each key.
@@ -30,7 +30,7 @@ class GameDateScreenTest : public GameScreenTest {
         PressKey(field, Qt::Key_Tab);
         return shown;
     }
-    std::unique_ptr<games::frmAddGame> screen;
+    std::unique_ptr<parlow::games::frmAddGame> screen;
 };
 
 TEST_F(GameDateScreenTest, TypedDatesGoInAsTyped) {

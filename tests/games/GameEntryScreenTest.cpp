@@ -9,15 +9,15 @@
 #include <QTreeView>
 #include <memory>
 
-#include "GameScreenSupport.h"
-#include "ReadOnlyDatabase.h"
-#include "RecordTableModel.h"
-#include "frmDeleteGame.h"
+#include "games/frmDeleteGame.h"
+#include "tests/games/GameScreenSupport.h"
+#include "tests/support/ReadOnlyDatabase.h"
+#include "ui/fields/RecordTableModel.h"
 
 namespace game_tests {
 namespace {
 
-using namespace games;
+using namespace parlow::games;
 using zeviza::Answer;
 using zeviza::Icon;
 
@@ -49,7 +49,7 @@ TEST_F(GameEntryScreenTest, ARoundTypedInIsStoredWithItsFiguresAndRemovedAgainFr
     EXPECT_EQ(screen->lblPar[3]->text(), "5");
     EXPECT_EQ(screen->cboBox[kGolferID]->currentText(), QString::fromStdString(kAnn));
     EXPECT_EQ(screen->cboBox[kGolferHandicap]->currentText(), "12.5");
-    games::GameFigures expected = Expected(*screen);
+    parlow::games::GameFigures expected = Expected(*screen);
     expected.strGameID = "G1";
 
     prompts.Answer(Answer::Yes);  // everything correct

@@ -1,25 +1,25 @@
 #include <gtest/gtest.h>
 
-#include "GameFigures.h"
-#include "GameNumbers.h"
-#include "GameSample.h"
-#include "GameValidation.h"
+#include "games/rules/GameFigures.h"
+#include "games/rules/GameNumbers.h"
+#include "games/rules/GameValidation.h"
+#include "tests/games/GameSample.h"
 
 namespace {
 
 using game_sample::FullRound;
 using game_sample::kToday;
-using games::GameEntry;
-using games::GameFigures;
+using parlow::games::GameEntry;
+using parlow::games::GameFigures;
 using zeviza::IntArray;
 
 std::variant<GameFigures, zeviza::Error> Compute(const GameEntry& entry,
-                                                 const games::CourseCard& course) {
-    return games::ComputeGameFigures(entry, course, game_sample::Golfer(), kToday);
+                                                 const parlow::games::CourseCard& course) {
+    return parlow::games::ComputeGameFigures(entry, course, game_sample::Golfer(), kToday);
 }
 
 GameFigures Figures(const GameEntry& entry,
-                    const games::CourseCard& course = game_sample::ParSeventyTwo()) {
+                    const parlow::games::CourseCard& course = game_sample::ParSeventyTwo()) {
     auto result = Compute(entry, course);
     if (auto* failure = std::get_if<zeviza::Error>(&result)) {
         ADD_FAILURE() << "unexpected failure " << failure->Description();
@@ -29,11 +29,11 @@ GameFigures Figures(const GameEntry& entry,
 }
 
 void ExpectOverflow(const GameEntry& entry,
-                    const games::CourseCard& course = game_sample::ParSeventyTwo()) {
+                    const parlow::games::CourseCard& course = game_sample::ParSeventyTwo()) {
     auto result = Compute(entry, course);
     auto* failure = std::get_if<zeviza::Error>(&result);
     ASSERT_NE(failure, nullptr);
-    EXPECT_EQ(failure->Number(), games::kOverflowNumber);
+    EXPECT_EQ(failure->Number(), parlow::games::kOverflowNumber);
     EXPECT_EQ(failure->Description(), "Overflow");
 }
 
@@ -48,7 +48,8 @@ GameEntry RoundWithDetails() {
 
 // Answers every unplayed-nine question with Yes.
 GameEntry Settled(GameEntry entry) {
-    auto problem = games::ResolveUnplayedNine(entry, [](const std::string&) { return true; });
+    auto problem =
+        parlow::games::ResolveUnplayedNine(entry, [](const std::string&) { return true; });
     EXPECT_FALSE(problem.has_value());
     return entry;
 }
@@ -175,8 +176,8 @@ TEST(GameFiguresTest, HandicapRoundsHalvesToEven) {
     auto handicap = [](const char* text) {
         auto golfer = game_sample::Golfer();
         golfer.Handicap = text;
-        auto result =
-            games::ComputeGameFigures(FullRound(), game_sample::ParSeventyTwo(), golfer, kToday);
+        auto result = parlow::games::ComputeGameFigures(FullRound(), game_sample::ParSeventyTwo(),
+                                                        golfer, kToday);
         return std::get<GameFigures>(result).intHandicap;
     };
     EXPECT_EQ(handicap("13.5"), 14);
@@ -186,7 +187,7 @@ TEST(GameFiguresTest, HandicapRoundsHalvesToEven) {
 // A course without par 5s, or without fairways to hit, still gives a round
 // that can be stored: its share of nothing is 0.
 TEST(GameFiguresTest, ZeroDivisorsGiveZero) {
-    games::CourseCard course = game_sample::ParSeventyTwo();
+    parlow::games::CourseCard course = game_sample::ParSeventyTwo();
     course.par = {"4", "4", "3", "4", "4", "4", "3", "4", "4",
                   "4", "3", "4", "4", "4", "3", "4", "4", "4"};
     course.Par4s = "14";
@@ -229,7 +230,7 @@ TEST(GameFiguresTest, AnyValueOrSumBeyondSixteenBitsFailsTheRound) {
     entry.hole[1] = "20000";
     ExpectOverflow(entry);  // both on par-4 holes
 
-    games::CourseCard course = game_sample::ParSeventyTwo();
+    parlow::games::CourseCard course = game_sample::ParSeventyTwo();
     course.ParOut = "30000";
     course.ParIn = "30000";
     ExpectOverflow(FullRound(), course);
@@ -237,12 +238,12 @@ TEST(GameFiguresTest, AnyValueOrSumBeyondSixteenBitsFailsTheRound) {
 
 TEST(GameFiguresTest, NewGameIdIsTheNextRowNumber) {
     zeviza::RecordSet empty({"NewGameID"}, {{zeviza::Value()}});
-    EXPECT_EQ(games::MakeNewGameID(&empty), "G1");
+    EXPECT_EQ(parlow::games::MakeNewGameID(&empty), "G1");
     zeviza::RecordSet fortyOne({"NewGameID"}, {{zeviza::Value(41)}});
-    EXPECT_EQ(games::MakeNewGameID(&fortyOne), "G42");
-    EXPECT_FALSE(games::MakeNewGameID(nullptr).has_value());
+    EXPECT_EQ(parlow::games::MakeNewGameID(&fortyOne), "G42");
+    EXPECT_FALSE(parlow::games::MakeNewGameID(nullptr).has_value());
     zeviza::RecordSet noRow({"NewGameID"}, {});
-    EXPECT_FALSE(games::MakeNewGameID(&noRow).has_value());
+    EXPECT_FALSE(parlow::games::MakeNewGameID(&noRow).has_value());
 }
 
 }  // namespace

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "GameNumbers.h"
+#include "games/rules/GameNumbers.h"
 
 namespace {
 
-using games::FieldInteger;
-using games::ToHundredths;
+using parlow::games::FieldInteger;
+using parlow::games::ToHundredths;
 
 TEST(GameNumbersTest, FieldIntegerCountsWhatIsNoNumberAsZero) {
     EXPECT_EQ(FieldInteger(""), 0);

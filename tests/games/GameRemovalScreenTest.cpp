@@ -5,15 +5,15 @@
 #include <QTreeView>
 #include <memory>
 
-#include "GameRemoval.h"
-#include "GameScreenSupport.h"
-#include "RecordTableModel.h"
-#include "frmDeleteGame.h"
+#include "games/frmDeleteGame.h"
+#include "games/rules/GameRemoval.h"
+#include "tests/games/GameScreenSupport.h"
+#include "ui/fields/RecordTableModel.h"
 
 namespace game_tests {
 namespace {
 
-using namespace games;
+using namespace parlow::games;
 using zeviza::Answer;
 using zeviza::Icon;
 

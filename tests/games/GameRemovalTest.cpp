@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "GameRemoval.h"
+#include "games/rules/GameRemoval.h"
 
 namespace {
 
-using games::MakeRemovalArguments;
+using parlow::games::MakeRemovalArguments;
 
 // A row of the game list: identity, scores, then the 38 counts 101, 102, ...
 std::vector<std::string> Row() {

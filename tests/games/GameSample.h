@@ -3,7 +3,7 @@
 // golfer, and a full round of 40 out and 45 in on it.
 #include <chrono>
 
-#include "GameEntry.h"
+#include "games/rules/GameEntry.h"
 
 namespace game_sample {
 
@@ -11,8 +11,8 @@ using namespace std::chrono_literals;
 
 inline constexpr std::chrono::year_month_day kToday = 2024y / 6 / 15;
 
-inline games::CourseCard ParSeventyTwo() {
-    games::CourseCard course;
+inline parlow::games::CourseCard ParSeventyTwo() {
+    parlow::games::CourseCard course;
     course.ClubID = "C4";
     course.ClubName = "Pine Hollow";
     course.Tees = "White";
@@ -31,12 +31,12 @@ inline games::CourseCard ParSeventyTwo() {
     return course;
 }
 
-inline games::GolferChoice Golfer() {
+inline parlow::games::GolferChoice Golfer() {
     return {"Ann O'Hara", "D6", "Amateur", "12.5"};
 }
 
-inline games::GameEntry FullRound() {
-    games::GameEntry entry;
+inline parlow::games::GameEntry FullRound() {
+    parlow::games::GameEntry entry;
     entry.hole = {"5", "4", "4", "6", "4", "5", "3", "4", "5",
                   "5", "4", "6", "5", "5", "4", "5", "6", "5"};
     entry.out = "40";

@@ -1,4 +1,4 @@
-#include "GameScreenSupport.h"
+#include "tests/games/GameScreenSupport.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -6,7 +6,7 @@
 #include <cmath>
 #include <variant>
 
-#include "RecordTableModel.h"
+#include "ui/fields/RecordTableModel.h"
 
 namespace game_tests {
 
@@ -55,7 +55,7 @@ void GameScreenTest::ClickRow(QTreeView* view, int row) {
     Settle();
 }
 
-void GameScreenTest::ChooseCourse(games::frmAddGame& screen, const std::string& clubID) {
+void GameScreenTest::ChooseCourse(parlow::games::frmAddGame& screen, const std::string& clubID) {
     for (int row = 0; row < screen.clubRows->rowCount(); ++row) {
         if (screen.clubRows->Row(row).value(0).toStdString() == clubID) {
             ClickRow(screen.lvClub, row);
@@ -65,8 +65,8 @@ void GameScreenTest::ChooseCourse(games::frmAddGame& screen, const std::string& 
     ADD_FAILURE() << "no course " << clubID;
 }
 
-void GameScreenTest::ChooseGolfer(games::frmAddGame& screen, const QString& fullName) {
-    QComboBox* list = screen.cboBox[games::kGolferName];
+void GameScreenTest::ChooseGolfer(parlow::games::frmAddGame& screen, const QString& fullName) {
+    QComboBox* list = screen.cboBox[parlow::games::kGolferName];
     list->setFocus(Qt::OtherFocusReason);
     Settle();
     const int entry = list->findText(fullName);
@@ -76,8 +76,8 @@ void GameScreenTest::ChooseGolfer(games::frmAddGame& screen, const QString& full
     Settle();
 }
 
-void GameScreenTest::TypeRound(games::frmAddGame& screen, const Round& round) {
-    using namespace games;
+void GameScreenTest::TypeRound(parlow::games::frmAddGame& screen, const Round& round) {
+    using namespace parlow::games;
     const GameEntry& entry = round.entry;
     for (int hole = 0; hole < kHoles; ++hole) {
         Type(screen.txtBox[hole], QString::fromStdString(entry.hole[hole]));
@@ -101,10 +101,10 @@ bool GameScreenTest::HasFocus(const QWidget* field) {
     return focused != nullptr && (focused == field || field->isAncestorOf(focused));
 }
 
-games::GameFigures GameScreenTest::Expected(const games::frmAddGame& screen) {
-    auto computed = games::ComputeGameFigures(screen.Entry(), screen.Course(), screen.Golfer(),
-                                              screen.GameDate());
-    if (auto* figures = std::get_if<games::GameFigures>(&computed)) {
+parlow::games::GameFigures GameScreenTest::Expected(const parlow::games::frmAddGame& screen) {
+    auto computed = parlow::games::ComputeGameFigures(screen.Entry(), screen.Course(),
+                                                      screen.Golfer(), screen.GameDate());
+    if (auto* figures = std::get_if<parlow::games::GameFigures>(&computed)) {
         return *figures;
     }
     ADD_FAILURE() << "the round does not compute";
@@ -112,7 +112,7 @@ games::GameFigures GameScreenTest::Expected(const games::frmAddGame& screen) {
 }
 
 ::testing::AssertionResult GameScreenTest::StoredAs(const std::string& gameID,
-                                                    const games::GameFigures& f) const {
+                                                    const parlow::games::GameFigures& f) const {
     auto db = folder.Open();
     SQLite::Statement row(db, "SELECT * FROM tblGames WHERE GameID = ?");
     row.bind(1, gameID);

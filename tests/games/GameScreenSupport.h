@@ -6,15 +6,15 @@
 #include <array>
 #include <string>
 
-#include "GameEntry.h"
-#include "GameFigures.h"
-#include "GuiTest.h"
+#include "games/rules/GameEntry.h"
+#include "games/rules/GameFigures.h"
+#include "tests/support/gui/GuiTest.h"
 // The data library's tests name a variable as Qt names its slots macro.
 #pragma push_macro("slots")
 #undef slots
-#include "WritesSupport.h"
+#include "tests/support/WritesSupport.h"
 #pragma pop_macro("slots")
-#include "frmAddGame.h"
+#include "games/frmAddGame.h"
 
 class QTreeView;
 
@@ -29,7 +29,7 @@ inline const std::string kShortLinks = "C4";
 
 // Every text a user types for one round, in field terms.
 struct Round {
-    games::GameEntry entry;
+    parlow::games::GameEntry entry;
     QString net;  // typed into Net; the save replaces it
 };
 
@@ -43,17 +43,17 @@ class GameScreenTest : public testing_support::GuiTest {
 
     static void ClickRow(QTreeView* view, int row);
     // The row of the course list holding the course, chosen by a click.
-    static void ChooseCourse(games::frmAddGame& screen, const std::string& clubID);
+    static void ChooseCourse(parlow::games::frmAddGame& screen, const std::string& clubID);
     // The golfer picked from the list as a user does: the entry, then Enter.
-    static void ChooseGolfer(games::frmAddGame& screen, const QString& fullName);
-    static void TypeRound(games::frmAddGame& screen, const Round& round);
+    static void ChooseGolfer(parlow::games::frmAddGame& screen, const QString& fullName);
+    static void TypeRound(parlow::games::frmAddGame& screen, const Round& round);
     static bool HasFocus(const QWidget* field);
 
     // The figures the round gives on the screen as it stands.
-    static games::GameFigures Expected(const games::frmAddGame& screen);
+    static parlow::games::GameFigures Expected(const parlow::games::frmAddGame& screen);
     // True when the stored game matches every figure that AddGame stores.
     ::testing::AssertionResult StoredAs(const std::string& gameID,
-                                        const games::GameFigures& figures) const;
+                                        const parlow::games::GameFigures& figures) const;
     ::testing::AssertionResult StatisticsMatchGames(const std::string& golferID) const;
     writes_support::Statistics Statistics(const std::string& golferID) const;
     long long Games() const { return folder.Count("SELECT COUNT(*) FROM tblGames;"); }

@@ -2,19 +2,19 @@
 
 #include <vector>
 
-#include "GameSample.h"
-#include "GameValidation.h"
+#include "games/rules/GameValidation.h"
+#include "tests/games/GameSample.h"
 
 namespace {
 
 using namespace std::chrono_literals;
 using game_sample::FullRound;
 using game_sample::kToday;
-using games::GameControl;
-using games::GameEntry;
-using games::GameFocus;
-using games::GameProblem;
-using games::GameValidation;
+using parlow::games::GameControl;
+using parlow::games::GameEntry;
+using parlow::games::GameFocus;
+using parlow::games::GameProblem;
+using parlow::games::GameValidation;
 using zeviza::Icon;
 
 const std::string kMinimumScore =
@@ -23,10 +23,10 @@ const std::string kMinimumScore =
 const std::string kNoNines = "No valid Par scores entered for Front 9 Out and Back 9 In. ";
 
 GameValidation Validate(const GameEntry& entry,
-                        games::CourseCard course = game_sample::ParSeventyTwo(),
-                        games::GolferChoice golfer = game_sample::Golfer(),
+                        parlow::games::CourseCard course = game_sample::ParSeventyTwo(),
+                        parlow::games::GolferChoice golfer = game_sample::Golfer(),
                         std::chrono::year_month_day date = kToday) {
-    return games::ValidateGame(entry, course, golfer, date, kToday);
+    return parlow::games::ValidateGame(entry, course, golfer, date, kToday);
 }
 
 GameEntry WithTotals(const char* out, const char* in) {
@@ -50,8 +50,8 @@ TEST(ValidateGameTest, EachRefusalInOrderWithIconAndFocus) {
     entry.hole[11] = "abc";
     entry.out = "";
     entry.in = "";
-    games::CourseCard noCourse;
-    games::GolferChoice noGolfer;
+    parlow::games::CourseCard noCourse;
+    parlow::games::GolferChoice noGolfer;
     const auto tomorrow = std::chrono::sys_days(kToday) + std::chrono::days(1);
 
     ExpectProblem(Validate(entry, noCourse, noGolfer, tomorrow).problem,
@@ -139,7 +139,7 @@ struct Questions {
     std::vector<bool> answers;
     std::vector<std::string> asked;
 
-    games::AskYesNo Callback() {
+    parlow::games::AskYesNo Callback() {
         return [this](const std::string& question) {
             asked.push_back(question);
             const bool yes = answers.at(asked.size() - 1);
@@ -154,7 +154,7 @@ const std::string kFrontOnly = "Did you only play the Front 9 holes for this gam
 TEST(ResolveUnplayedNineTest, AFullRoundAsksNothing) {
     GameEntry entry = FullRound();
     Questions questions;
-    EXPECT_FALSE(games::ResolveUnplayedNine(entry, questions.Callback()).has_value());
+    EXPECT_FALSE(parlow::games::ResolveUnplayedNine(entry, questions.Callback()).has_value());
     EXPECT_TRUE(questions.asked.empty());
     EXPECT_EQ(entry.out, "40");
 }
@@ -163,7 +163,7 @@ TEST(ResolveUnplayedNineTest, YesZeroesTheHolesAndTheTypedTotalOfThatNine) {
     GameEntry entry = FullRound();
     entry.hole[4] = "";
     Questions questions({true});
-    EXPECT_FALSE(games::ResolveUnplayedNine(entry, questions.Callback()).has_value());
+    EXPECT_FALSE(parlow::games::ResolveUnplayedNine(entry, questions.Callback()).has_value());
     EXPECT_EQ(questions.asked, std::vector<std::string>{kBackOnly});
     for (int hole = 0; hole < 9; ++hole) {
         EXPECT_EQ(entry.hole[hole], "0");
@@ -177,7 +177,7 @@ TEST(ResolveUnplayedNineTest, NoAbortsWithFocusOnTheNinesFirstHole) {
     GameEntry entry = FullRound();
     entry.hole[3] = "";
     Questions questions({false});
-    ExpectProblem(games::ResolveUnplayedNine(entry, questions.Callback()),
+    ExpectProblem(parlow::games::ResolveUnplayedNine(entry, questions.Callback()),
                   "Enter the scores for the front 9 holes before continuing. ", Icon::Warning,
                   {GameControl::TxtBox, 0});
     EXPECT_EQ(entry.hole[0], "5") << "nothing rewritten";
@@ -185,7 +185,7 @@ TEST(ResolveUnplayedNineTest, NoAbortsWithFocusOnTheNinesFirstHole) {
     entry = FullRound();
     entry.hole[17] = "";
     questions = Questions({false});
-    ExpectProblem(games::ResolveUnplayedNine(entry, questions.Callback()),
+    ExpectProblem(parlow::games::ResolveUnplayedNine(entry, questions.Callback()),
                   "Enter the scores for the back 9 holes before continuing. ", Icon::Warning,
                   {GameControl::TxtBox, 9});
     EXPECT_EQ(questions.asked, std::vector<std::string>{kFrontOnly});
@@ -196,7 +196,7 @@ TEST(ResolveUnplayedNineTest, BothQuestionsCanComeInOneSave) {
     entry.out = "40";
     entry.in = "38";
     Questions questions({true, false});
-    EXPECT_TRUE(games::ResolveUnplayedNine(entry, questions.Callback()).has_value());
+    EXPECT_TRUE(parlow::games::ResolveUnplayedNine(entry, questions.Callback()).has_value());
     EXPECT_EQ(questions.asked, (std::vector<std::string>{kBackOnly, kFrontOnly}));
     EXPECT_EQ(entry.out, "0") << "the front nine was settled before the back nine refused";
     EXPECT_EQ(entry.in, "38");
@@ -204,7 +204,7 @@ TEST(ResolveUnplayedNineTest, BothQuestionsCanComeInOneSave) {
 
 TEST(ResolveUnplayedNineTest, WithoutAnyoneToAskTheAnswerIsNo) {
     GameEntry entry;
-    EXPECT_TRUE(games::ResolveUnplayedNine(entry, nullptr).has_value());
+    EXPECT_TRUE(parlow::games::ResolveUnplayedNine(entry, nullptr).has_value());
     EXPECT_EQ(entry.out, "");
 }
 

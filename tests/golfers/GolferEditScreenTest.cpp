@@ -5,14 +5,14 @@
 #include <QRadioButton>
 #include <memory>
 
-#include "GolferScreenSupport.h"
-#include "NotesBox.h"
-#include "frmEditGolfer.h"
+#include "golfers/NotesBox.h"
+#include "golfers/frmEditGolfer.h"
+#include "tests/golfers/GolferScreenSupport.h"
 
 namespace golfer_tests {
 namespace {
 
-using namespace golfers;
+using namespace parlow::golfers;
 using zeviza::Answer;
 using zeviza::Icon;
 

@@ -6,15 +6,15 @@
 #include <QRadioButton>
 #include <memory>
 
-#include "GolferScreenSupport.h"
-#include "NotesBox.h"
-#include "frmAddGolfer.h"
-#include "frmEditGolfer.h"
+#include "golfers/NotesBox.h"
+#include "golfers/frmAddGolfer.h"
+#include "golfers/frmEditGolfer.h"
+#include "tests/golfers/GolferScreenSupport.h"
 
 namespace golfer_tests {
 namespace {
 
-using namespace golfers;
+using namespace parlow::golfers;
 using zeviza::Answer;
 using zeviza::Icon;
 

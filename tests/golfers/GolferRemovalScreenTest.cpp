@@ -5,14 +5,14 @@
 #include <QTreeWidget>
 #include <memory>
 
-#include "GolferScreenSupport.h"
-#include "ValueLabel.h"
-#include "frmDeleteGolfer.h"
+#include "golfers/frmDeleteGolfer.h"
+#include "tests/golfers/GolferScreenSupport.h"
+#include "ui/fields/ValueLabel.h"
 
 namespace golfer_tests {
 namespace {
 
-using namespace golfers;
+using namespace parlow::golfers;
 using zeviza::Answer;
 using zeviza::Icon;
 

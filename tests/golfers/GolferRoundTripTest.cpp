@@ -4,15 +4,15 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
-#include "GolferScreenSupport.h"
-#include "frmAddGolfer.h"
-#include "frmDeleteGolfer.h"
-#include "frmEditGolfer.h"
+#include "golfers/frmAddGolfer.h"
+#include "golfers/frmDeleteGolfer.h"
+#include "golfers/frmEditGolfer.h"
+#include "tests/golfers/GolferScreenSupport.h"
 
 namespace golfer_tests {
 namespace {
 
-using namespace golfers;
+using namespace parlow::golfers;
 using zeviza::Answer;
 
 TEST_F(GolferScreenTest, EnterEditAndRemoveAGolfer) {

@@ -1,15 +1,15 @@
-#include "GolferScreenSupport.h"
+#include "tests/golfers/GolferScreenSupport.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTreeWidget>
 
-#include "NotesBox.h"
+#include "golfers/NotesBox.h"
 
 namespace golfer_tests {
 
-using namespace golfers;
+using namespace parlow::golfers;
 
 SampleGolfer Sample() {
     SampleGolfer golfer;

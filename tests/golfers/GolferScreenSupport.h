@@ -8,21 +8,21 @@
 #include <filesystem>
 #include <string>
 
-#include "GolferEntry.h"
-#include "GolferForm.h"
-#include "GuiTest.h"
-#include "ReadOnlyDatabase.h"
+#include "golfers/GolferForm.h"
+#include "golfers/rules/GolferEntry.h"
+#include "tests/support/ReadOnlyDatabase.h"
+#include "tests/support/gui/GuiTest.h"
 
 class QTreeWidget;
 class QTreeWidgetItem;
 
 namespace golfer_tests {
 
-using golfers::GolferForm;
+using parlow::golfers::GolferForm;
 
 struct SampleGolfer {
-    std::array<QString, golfers::kTextBoxCount> text;
-    std::array<QString, golfers::kStateListCount> state;  // typed into the lists
+    std::array<QString, parlow::golfers::kTextBoxCount> text;
+    std::array<QString, parlow::golfers::kStateListCount> state;  // typed into the lists
     bool male = true;
     QString notes;
 };

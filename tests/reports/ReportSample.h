@@ -4,7 +4,7 @@
 // only, and a third golfer and course without any game.
 #include <gtest/gtest.h>
 
-#include "WritesSupport.h"
+#include "tests/support/WritesSupport.h"
 #include "zeviza/Putt.h"
 
 namespace report_sample {

@@ -1,4 +1,4 @@
-#include "ProgramFolder.h"
+#include "tests/support/ProgramFolder.h"
 
 #include <SQLiteCpp/Statement.h>
 #include <unistd.h>

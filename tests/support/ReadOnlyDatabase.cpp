@@ -1,4 +1,4 @@
-#include "ReadOnlyDatabase.h"
+#include "tests/support/ReadOnlyDatabase.h"
 
 #include <fcntl.h>
 #include <linux/fs.h>

@@ -1,6 +1,6 @@
 #pragma once
 // A database file that refuses every write for as long as the object lives.
-#include "ProgramFolder.h"
+#include "tests/support/ProgramFolder.h"
 
 namespace testing_support {
 

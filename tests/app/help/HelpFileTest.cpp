@@ -5,10 +5,10 @@
 #include <QSet>
 #include <random>
 
-#include "ShippedAsset.h"
-#include "help/HelpFile.h"
-#include "help/HelpSearch.h"
-#include "help/HelpTopicHtml.h"
+#include "app/help/HelpFile.h"
+#include "app/help/HelpSearch.h"
+#include "app/help/HelpTopicHtml.h"
+#include "tests/app/help/ShippedAsset.h"
 
 namespace {
 

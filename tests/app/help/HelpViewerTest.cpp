@@ -10,10 +10,10 @@
 #include <QTreeWidget>
 #include <fstream>
 
-#include "GuiTest.h"
-#include "ShippedAsset.h"
-#include "help/HelpViewer.h"
-#include "help/HelpWindow.h"
+#include "app/help/HelpViewer.h"
+#include "app/help/HelpWindow.h"
+#include "tests/app/help/ShippedAsset.h"
+#include "tests/support/gui/GuiTest.h"
 
 namespace {
 

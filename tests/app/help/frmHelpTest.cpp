@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QTextEdit>
 
-#include "GuiTest.h"
-#include "ShippedAsset.h"
-#include "help/frmHelp.h"
+#include "app/help/frmHelp.h"
+#include "tests/app/help/ShippedAsset.h"
+#include "tests/support/gui/GuiTest.h"
 
 namespace {
 

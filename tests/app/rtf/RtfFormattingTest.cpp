@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "rtf/RtfReader.h"
+#include "app/rtf/RtfReader.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <fstream>
 #include <random>
 
-#include "rtf/RtfReader.h"
+#include "app/rtf/RtfReader.h"
 
 namespace {
 

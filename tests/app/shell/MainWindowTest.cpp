@@ -3,9 +3,9 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "ProgramState.h"
-#include "ShellFixture.h"
-#include "windows/WindowMenu.h"
+#include "app/windows/WindowMenu.h"
+#include "tests/app/shell/ShellFixture.h"
+#include "ui/ProgramState.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <QApplication>
 
-#include "ProgramState.h"
-#include "ShellFixture.h"
+#include "tests/app/shell/ShellFixture.h"
+#include "ui/ProgramState.h"
 
 namespace {
 

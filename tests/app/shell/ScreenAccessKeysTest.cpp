@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ShellFixture.h"
+#include "tests/app/shell/ShellFixture.h"
 
 namespace {
 

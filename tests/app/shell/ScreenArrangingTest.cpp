@@ -7,11 +7,11 @@
 #include <QScrollBar>
 #include <QTreeWidget>
 
-#include "GolferForm.h"
-#include "NotesBox.h"
-#include "ShellFixture.h"
-#include "frmAddGolfer.h"
-#include "frmDeleteGolfer.h"
+#include "golfers/GolferForm.h"
+#include "golfers/NotesBox.h"
+#include "golfers/frmAddGolfer.h"
+#include "golfers/frmDeleteGolfer.h"
+#include "tests/app/shell/ShellFixture.h"
 
 namespace {
 
@@ -71,7 +71,7 @@ TEST_F(ScreenArrangingTest, TiledScreensScrollInsteadOfCrushingTheirFields) {
     }
     // The window still is the screen's own, as every screen command expects.
     EXPECT_EQ(Windows()[0]->widget()->windowTitle(), "Add New Golfer Record");
-    EXPECT_NE(qobject_cast<golfers::frmAddGolfer*>(Windows()[0]->widget()), nullptr);
+    EXPECT_NE(qobject_cast<parlow::golfers::frmAddGolfer*>(Windows()[0]->widget()), nullptr);
 }
 
 TEST_F(ScreenArrangingTest, AScreenBroughtForwardHasTheFocusInItsFirstField) {
@@ -89,11 +89,11 @@ TEST_F(ScreenArrangingTest, AScreenBroughtForwardHasTheFocusInItsFirstField) {
 TEST_F(ScreenArrangingTest, FieldsReachedWithEnterComeIntoViewInATiledScreen) {
     OpenGolferScreens();
     Choose("mnuWindowH");
-    auto* add = qobject_cast<golfers::frmAddGolfer*>(Windows()[0]->widget());
+    auto* add = qobject_cast<parlow::golfers::frmAddGolfer*>(Windows()[0]->widget());
     ASSERT_NE(add, nullptr);
     Choose("mnuAddGolfer");  // to the front again, cascaded: tile once more
     Choose("mnuWindowH");
-    add->form->txtBox[golfers::kFirstName]->setFocus();
+    add->form->txtBox[parlow::golfers::kFirstName]->setFocus();
     Settle();
     QWidget* viewport = Scroller(Windows()[0])->viewport();
     for (int field = 0; field < 10; ++field) {
@@ -131,11 +131,11 @@ TEST_F(ScreenArrangingTest, AMaximisedFormKeepsItsRowsTogetherWhileAListGrows) {
     Settle();
     AddGolfer();
     Choose("mnuAddGolfer");
-    auto* add = qobject_cast<golfers::frmAddGolfer*>(Windows()[0]->widget());
+    auto* add = qobject_cast<parlow::golfers::frmAddGolfer*>(Windows()[0]->widget());
     ASSERT_NE(add, nullptr);
     auto rowGap = [add] {
-        return add->form->txtBox[golfers::kMiddleName]->y() -
-               add->form->txtBox[golfers::kFirstName]->y();
+        return add->form->txtBox[parlow::golfers::kMiddleName]->y() -
+               add->form->txtBox[parlow::golfers::kFirstName]->y();
     };
     const int gap = rowGap();
     const int buttonsBelowNotes =
@@ -147,8 +147,8 @@ TEST_F(ScreenArrangingTest, AMaximisedFormKeepsItsRowsTogetherWhileAListGrows) {
               buttonsBelowNotes);
 
     Choose("mnuDeleteGolfer");
-    auto* remove =
-        qobject_cast<golfers::frmDeleteGolfer*>(main->mdiArea()->activeSubWindow()->widget());
+    auto* remove = qobject_cast<parlow::golfers::frmDeleteGolfer*>(
+        main->mdiArea()->activeSubWindow()->widget());
     ASSERT_NE(remove, nullptr);
     const int listHeight = remove->lvGolfer->height();
     main->mdiArea()->activeSubWindow()->showMaximized();

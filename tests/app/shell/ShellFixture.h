@@ -13,9 +13,9 @@
 #include <thread>
 #include <tuple>
 
-#include "GuiTest.h"
-#include "Platform.h"
-#include "frmMain.h"
+#include "app/frmMain.h"
+#include "tests/support/gui/GuiTest.h"
+#include "ui/Platform.h"
 
 namespace shell_tests {
 

@@ -3,8 +3,8 @@
 #include <QProgressBar>
 #include <fstream>
 
-#include "GuiTest.h"
-#include "frmSplash.h"
+#include "app/frmSplash.h"
+#include "tests/support/gui/GuiTest.h"
 
 namespace {
 

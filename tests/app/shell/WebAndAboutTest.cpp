@@ -4,8 +4,8 @@
 #include <QTextEdit>
 #include <QTimer>
 
-#include "ShellFixture.h"
-#include "frmAbout.h"
+#include "app/frmAbout.h"
+#include "tests/app/shell/ShellFixture.h"
 
 namespace {
 

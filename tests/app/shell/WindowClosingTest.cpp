@@ -9,12 +9,12 @@
 #include <QMenu>
 #include <QTest>
 
-#include "CourseForm.h"
-#include "GolferForm.h"
-#include "ShellFixture.h"
-#include "frmEditClub.h"
-#include "frmEditGolfer.h"
-#include "windows/WindowMenu.h"
+#include "app/windows/WindowMenu.h"
+#include "courses/CourseForm.h"
+#include "courses/frmEditClub.h"
+#include "golfers/GolferForm.h"
+#include "golfers/frmEditGolfer.h"
+#include "tests/app/shell/ShellFixture.h"
 
 namespace {
 
@@ -71,7 +71,7 @@ TEST_F(WindowClosingTest, CtrlF4AndEscCloseTheScreenInFront) {
 
 TEST_F(WindowClosingTest, EscInAnOpenDropDownClosesOnlyTheDropDown) {
     Choose("mnuEditGolfers");
-    auto* edit = qobject_cast<golfers::frmEditGolfer*>(FrontScreen());
+    auto* edit = qobject_cast<parlow::golfers::frmEditGolfer*>(FrontScreen());
     ASSERT_NE(edit, nullptr);
     edit->cboGolfer->setFocus();
     edit->cboGolfer->showPopup();
@@ -87,7 +87,7 @@ TEST_F(WindowClosingTest, EscInAnOpenDropDownClosesOnlyTheDropDown) {
 
 TEST_F(WindowClosingTest, ClosingTheProgramAsksBeforeTypedTextIsLost) {
     Choose("mnuEditGolfers");
-    auto* edit = qobject_cast<golfers::frmEditGolfer*>(FrontScreen());
+    auto* edit = qobject_cast<parlow::golfers::frmEditGolfer*>(FrontScreen());
     ASSERT_NE(edit, nullptr);
     // A record loaded by the screen is nothing the user typed.
     ChooseEntry(edit->cboGolfer, 0);
@@ -165,14 +165,14 @@ TEST_F(WindowClosingTest, TheWindowMenuTellsApartWindowsOfOneCaption) {
 
 TEST_F(WindowClosingTest, TabFromAnEditScreensListGoesToItsFirstField) {
     Choose("mnuEditGolfers");
-    auto* golfer = qobject_cast<golfers::frmEditGolfer*>(FrontScreen());
+    auto* golfer = qobject_cast<parlow::golfers::frmEditGolfer*>(FrontScreen());
     ASSERT_NE(golfer, nullptr);
     golfer->cboGolfer->setFocus();
     Press(QKeyCombination(Qt::NoModifier, Qt::Key_Tab));
-    EXPECT_EQ(Focused(), golfer->form->txtBox[golfers::kFirstName]);
+    EXPECT_EQ(Focused(), golfer->form->txtBox[parlow::golfers::kFirstName]);
 
     Choose("mnuEditClubs");
-    auto* course = qobject_cast<courses::frmEditClub*>(FrontScreen());
+    auto* course = qobject_cast<parlow::courses::frmEditClub*>(FrontScreen());
     ASSERT_NE(course, nullptr);
     course->cboClub[0]->setFocus();
     Press(QKeyCombination(Qt::NoModifier, Qt::Key_Tab));

@@ -10,9 +10,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "ProgramFolder.h"
-#include "RunningCopy.h"
-#include "UserFolder.h"
+#include "app/RunningCopy.h"
+#include "tests/support/ProgramFolder.h"
+#include "ui/UserFolder.h"
 
 namespace {
 

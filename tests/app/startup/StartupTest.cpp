@@ -15,15 +15,15 @@
 #include <fstream>
 #include <optional>
 
-#include "DatabaseProblems.h"
-#include "GuiTest.h"
-#include "Platform.h"
-#include "ProgramFolder.h"
-#include "ProgramState.h"
-#include "RunningCopy.h"
-#include "StartupCheck.h"
-#include "modGlobal.h"
-#include "modMain.h"
+#include "app/DatabaseProblems.h"
+#include "app/RunningCopy.h"
+#include "app/StartupCheck.h"
+#include "app/modMain.h"
+#include "tests/support/ProgramFolder.h"
+#include "tests/support/gui/GuiTest.h"
+#include "ui/Platform.h"
+#include "ui/ProgramState.h"
+#include "ui/modGlobal.h"
 #include "zeviza/DatabaseFile.h"
 #include "zeviza/Error.h"
 

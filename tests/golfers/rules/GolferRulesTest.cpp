@@ -1,11 +1,11 @@
 // The golfer checks and record assembly, without any window.
 #include <gtest/gtest.h>
 
-#include "GolferChecks.h"
-#include "GolferRecord.h"
-#include "LocaleEnvironment.h"
+#include "golfers/rules/GolferChecks.h"
+#include "golfers/rules/GolferRecord.h"
+#include "tests/support/LocaleEnvironment.h"
 
-namespace golfers {
+namespace parlow::golfers {
 namespace {
 
 GolferEntry Complete() {
@@ -196,4 +196,4 @@ TEST(GolferRecord, NewIdentifierComesFromTheLargestRowNumberRead) {
 }
 
 }  // namespace
-}  // namespace golfers
+}  // namespace parlow::golfers

@@ -1,5 +1,5 @@
 // The sample's helpers name a variable `slots`: they come before Qt's macros.
-#include "ReportSample.h"
+#include "tests/reports/ReportSample.h"
 
 #include <sys/stat.h>
 #include <QFile>
@@ -9,9 +9,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "GuiTest.h"
-#include "Platform.h"
-#include "cli/ReportCommandLine.h"
+#include "reports/cli/ReportCommandLine.h"
+#include "tests/support/gui/GuiTest.h"
+#include "ui/Platform.h"
 #include "zeviza/DatabaseFile.h"
 #include "zeviza/ErrorLog.h"
 

@@ -3,10 +3,10 @@
 #include <cmath>
 #include <sstream>
 
-#include "DataReport.h"
-#include "ProgramFolder.h"
-#include "ReportSample.h"
-#include "ScriptedPrompts.h"
+#include "reports/data/DataReport.h"
+#include "tests/reports/ReportSample.h"
+#include "tests/support/ProgramFolder.h"
+#include "tests/support/ScriptedPrompts.h"
 #include "zeviza/Error.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // How bound values read on paper, format by format.
 #include <gtest/gtest.h>
 
-#include "engine/DisplayFormat.h"
+#include "reports/engine/DisplayFormat.h"
 
 namespace {
 

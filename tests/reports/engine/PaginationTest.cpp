@@ -5,11 +5,11 @@
 #include <QTemporaryDir>
 #include <map>
 
-#include "PdfText.h"
-#include "SampleReports.h"
-#include "engine/PagedOutput.h"
-#include "engine/Report.h"
-#include "layouts/LayoutCatalog.h"
+#include "reports/engine/PagedOutput.h"
+#include "reports/engine/Report.h"
+#include "reports/layouts/LayoutCatalog.h"
+#include "tests/reports/engine/PdfText.h"
+#include "tests/reports/engine/SampleReports.h"
 
 namespace {
 

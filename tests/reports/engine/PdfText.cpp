@@ -1,4 +1,4 @@
-#include "PdfText.h"
+#include "tests/reports/engine/PdfText.h"
 
 #include <QProcess>
 #include <QRegularExpression>

@@ -12,12 +12,12 @@
 #include <filesystem>
 #include <functional>
 
-#include "GuiTest.h"
-#include "PdfText.h"
-#include "Reports.h"
-#include "SampleReports.h"
-#include "engine/Report.h"
-#include "preview/ReportPreview.h"
+#include "reports/Reports.h"
+#include "reports/engine/Report.h"
+#include "reports/preview/ReportPreview.h"
+#include "tests/reports/engine/PdfText.h"
+#include "tests/reports/engine/SampleReports.h"
+#include "tests/support/gui/GuiTest.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "SampleReports.h"
+#include "tests/reports/engine/SampleReports.h"
 
 #include <map>
 #include <sstream>

@@ -4,7 +4,7 @@
 // sheets and the benchmark bind the layouts to these.
 #include <string>
 
-#include "ReportData.h"
+#include "reports/ReportData.h"
 
 namespace report_samples {
 

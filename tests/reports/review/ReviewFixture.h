@@ -3,17 +3,17 @@
 // screens opened through their menu commands, and the report windows.
 
 // The sample's helpers name a variable `slots`: they come before Qt's macros.
-#include "ReportSample.h"
+#include "tests/reports/ReportSample.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTreeWidget>
 
-#include "GuiTest.h"
-#include "frmMain.h"
-#include "review/ReportWindows.h"
-#include "review/frmReview.h"
+#include "app/frmMain.h"
+#include "reports/review/ReportWindows.h"
+#include "reports/review/frmReview.h"
+#include "tests/support/gui/GuiTest.h"
 
 // Failures show texts as texts.
 inline void PrintTo(const QString& text, std::ostream* out) {

@@ -1,4 +1,4 @@
-#include "ReviewFixture.h"  // first: see there
+#include "tests/reports/review/ReviewFixture.h"  // first: see there
 
 #include <QHeaderView>
 #include <QLabel>
@@ -6,8 +6,8 @@
 #include <QRadioButton>
 #include <filesystem>
 
-#include "modGlobal.h"
-#include "review/ReportEnvironment.h"
+#include "reports/review/ReportEnvironment.h"
+#include "ui/modGlobal.h"
 
 namespace review_tests {
 namespace {

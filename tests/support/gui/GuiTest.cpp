@@ -1,4 +1,4 @@
-#include "GuiTest.h"
+#include "tests/support/gui/GuiTest.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -7,8 +7,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "ProgramState.h"
-#include "modGlobal.h"
+#include "ui/ProgramState.h"
+#include "ui/modGlobal.h"
 
 namespace testing_support {
 

@@ -9,8 +9,8 @@
 #include <QWidget>
 #include <string>
 
-#include "ProgramFolder.h"
-#include "ScriptedPrompts.h"
+#include "tests/support/ProgramFolder.h"
+#include "tests/support/ScriptedPrompts.h"
 
 class QAbstractButton;
 class QComboBox;

@@ -1,11 +1,11 @@
-#include "ScreenPicture.h"
+#include "tests/support/gui/ScreenPicture.h"
 
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <cstdio>
 
-#include "GuiTest.h"
+#include "tests/support/gui/GuiTest.h"
 
 namespace testing_support {
 

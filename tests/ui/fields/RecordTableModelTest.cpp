@@ -1,0 +1,86 @@
+// The long lists' model sorts by a column in the reader's order the list
+// views use, keeps equal rows in their order and lets the chosen row follow
+// its record.
+#include <QLocale>
+#include <QPersistentModelIndex>
+#include <algorithm>
+
+#include "tests/support/gui/GuiTest.h"
+#include "ui/fields/RecordTableModel.h"
+
+namespace {
+
+using parlow::ReaderOrder;
+using parlow::RecordTableModel;
+
+std::vector<QStringList> RowsOf(const QStringList& names) {
+    std::vector<QStringList> rows;
+    for (const QString& name : names) {
+        rows.push_back({"K" + QString::number(rows.size()), name});
+    }
+    return rows;
+}
+
+QStringList Column(const RecordTableModel& model, int column) {
+    QStringList cells;
+    for (int row = 0; row < model.rowCount(); ++row) {
+        cells << model.Row(row).at(column);
+    }
+    return cells;
+}
+
+// The order the cells compare in one by one, as the sort compared them before
+// it worked out a key per cell.
+QStringList ComparedOneByOne(QStringList cells, Qt::SortOrder order) {
+    const ReaderOrder reader;
+    std::stable_sort(cells.begin(), cells.end(), [&](const QString& a, const QString& b) {
+        return order == Qt::AscendingOrder ? reader.Less(a, b) : reader.Less(b, a);
+    });
+    return cells;
+}
+
+TEST(RecordTableModelTest, SortsInTheReadersOrderWhicheverWay) {
+    const QStringList cases[] = {
+        {"Zoë", "smith", "Émile", "abc", "Bob"},
+        {"Ezra", "Éa", "eb", "EC"},
+        {"D10", "D2", "D1"},
+        {"10", "9", "-2.3", "70.4", "", "x"},
+        {"nan", "2", "Inf", "-1"},
+        {"b", "B", "a", "b", "10", "010", "ä", "A"},
+    };
+    RecordTableModel model({"Key", "Name"});
+    for (const QStringList& cells : cases) {
+        for (Qt::SortOrder order : {Qt::AscendingOrder, Qt::DescendingOrder}) {
+            model.SetRows(RowsOf(cells));
+            model.sort(1, order);
+            EXPECT_EQ(Column(model, 1), ComparedOneByOne(cells, order))
+                << cells.join(",").toStdString() << " order " << order;
+        }
+    }
+    model.SetRows(RowsOf({"Zoë", "smith", "Émile", "abc", "Bob"}));
+    model.sort(1, Qt::AscendingOrder);
+    EXPECT_EQ(Column(model, 1), QStringList({"abc", "Bob", "Émile", "smith", "Zoë"}));
+}
+
+TEST(RecordTableModelTest, EqualRowsKeepTheirOrderAndTheChosenRowFollowsItsRecord) {
+    RecordTableModel model({"Key", "Name"});
+    model.SetRows(RowsOf({"b", "c", "a", "b"}));
+    const QPersistentModelIndex chosen = model.index(1, 0);  // "c"
+    model.sort(1, Qt::DescendingOrder);
+    EXPECT_EQ(Column(model, 0), QStringList({"K1", "K0", "K3", "K2"}));
+    EXPECT_EQ(chosen.row(), 0);
+    model.sort(1, Qt::AscendingOrder);
+    EXPECT_EQ(Column(model, 0), QStringList({"K2", "K0", "K3", "K1"}));
+    EXPECT_EQ(chosen.row(), 3);
+}
+
+TEST(RecordTableModelTest, ADecimalCommaReadsAsANumberWhereTheUsersLocaleWritesOne) {
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    RecordTableModel model({"Key", "Average"});
+    QLocale::setDefault(QLocale::system());
+    model.SetRows(RowsOf({"x", "70,4", "9", "1.234,5"}));
+    model.sort(1, Qt::AscendingOrder);
+    EXPECT_EQ(Column(model, 1), QStringList({"9", "70,4", "1.234,5", "x"}));
+}
+
+}  // namespace

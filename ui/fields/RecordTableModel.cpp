@@ -1,0 +1,142 @@
+#include "ui/fields/RecordTableModel.h"
+
+#include <QHash>
+#include <algorithm>
+#include <numeric>
+
+namespace parlow {
+
+RecordTableModel::RecordTableModel(QStringList headings, QObject* parent)
+    : QAbstractTableModel(parent),
+      headings_(std::move(headings)),
+      alignments_(headings_.size(), Qt::AlignCenter) {
+    if (!alignments_.empty()) {
+        alignments_[0] = Qt::AlignLeft | Qt::AlignVCenter;
+    }
+}
+
+void RecordTableModel::SetAlignment(int column, Qt::Alignment alignment) {
+    if (column >= 0 && column < static_cast<int>(alignments_.size())) {
+        alignments_[column] = alignment;
+    }
+}
+
+void RecordTableModel::SetRows(std::vector<QStringList> rows) {
+    beginResetModel();
+    rows_ = std::move(rows);
+    for (QStringList& row : rows_) {
+        while (row.size() < headings_.size()) {
+            row << QString();
+        }
+    }
+    endResetModel();
+}
+
+QStringList RecordTableModel::Row(int row) const {
+    if (row < 0 || row >= static_cast<int>(rows_.size())) {
+        return {};
+    }
+    return rows_[row];
+}
+
+int RecordTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+int RecordTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(headings_.size());
+}
+
+QVariant RecordTableModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= static_cast<int>(rows_.size())) {
+        return {};
+    }
+    if (role == Qt::DisplayRole) {
+        return rows_[index.row()].value(index.column());
+    }
+    if (role == Qt::TextAlignmentRole) {
+        return QVariant::fromValue(alignments_[index.column()]);
+    }
+    return {};
+}
+
+QVariant RecordTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || section < 0 || section >= headings_.size()) {
+        return {};
+    }
+    if (role == Qt::DisplayRole) {
+        return headings_[section];
+    }
+    if (role == Qt::TextAlignmentRole) {
+        return QVariant::fromValue(alignments_[section]);
+    }
+    return {};
+}
+
+std::vector<int> RecordTableModel::Ranks(int column) const {
+    // Each distinct text is keyed once: a long list repeats its names, and
+    // collating a text costs far more than comparing two numbers.
+    QHash<QString, int> distinct;
+    std::vector<int> textOf(rows_.size());
+    std::vector<ReaderOrder::Key> keys;
+    for (std::size_t row = 0; row < rows_.size(); ++row) {
+        const QString& cell = rows_[row][column];
+        auto found = distinct.constFind(cell);
+        if (found == distinct.cend()) {
+            found = distinct.insert(cell, static_cast<int>(keys.size()));
+            keys.push_back(order_.KeyOf(cell));
+        }
+        textOf[row] = *found;
+    }
+    std::vector<int> byKey(keys.size());
+    std::iota(byKey.begin(), byKey.end(), 0);
+    std::sort(byKey.begin(), byKey.end(),
+              [&keys](int a, int b) { return ReaderOrder::Less(keys[a], keys[b]); });
+    // Texts that compare equal ("10", "010") share a rank, so their rows keep
+    // the order they stood in.
+    std::vector<int> rankOfText(keys.size());
+    int rank = 0;
+    for (std::size_t at = 0; at < byKey.size(); ++at) {
+        if (at > 0 && ReaderOrder::Less(keys[byKey[at - 1]], keys[byKey[at]])) {
+            ++rank;
+        }
+        rankOfText[byKey[at]] = rank;
+    }
+    std::vector<int> ranks(rows_.size());
+    for (std::size_t row = 0; row < rows_.size(); ++row) {
+        ranks[row] = rankOfText[textOf[row]];
+    }
+    return ranks;
+}
+
+void RecordTableModel::sort(int column, Qt::SortOrder order) {
+    if (column < 0 || column >= headings_.size()) {
+        return;
+    }
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    const std::vector<int> rank = Ranks(column);
+    std::vector<int> from(rows_.size());
+    std::iota(from.begin(), from.end(), 0);
+    std::stable_sort(from.begin(), from.end(), [&rank, order](int a, int b) {
+        return order == Qt::AscendingOrder ? rank[a] < rank[b] : rank[b] < rank[a];
+    });
+    std::vector<QStringList> sorted;
+    sorted.reserve(rows_.size());
+    std::vector<int> to(rows_.size());
+    for (std::size_t at = 0; at < from.size(); ++at) {
+        sorted.push_back(std::move(rows_[from[at]]));
+        to[from[at]] = static_cast<int>(at);
+    }
+    rows_ = std::move(sorted);
+    // The chosen and current rows follow their records.
+    const QModelIndexList before = persistentIndexList();
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (const QModelIndex& index : before) {
+        after << this->index(to[index.row()], index.column());
+    }
+    changePersistentIndexList(before, after);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+}  // namespace parlow
