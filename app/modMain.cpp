@@ -8,7 +8,9 @@
 #include <filesystem>
 #include <system_error>
 
+#include "app/DatabaseProblems.h"
 #include "app/DatabaseUpgrade.h"
+#include "app/RunningCopy.h"
 #include "app/StartupCheck.h"
 #include "app/frmMain.h"
 #include "app/frmSplash.h"
@@ -109,28 +111,7 @@ bool ProgramFolderReady() {
     return false;
 }
 
-const char* const kIntegrityLabel = "Database Integrity Check";
 const char* const kBackupLabel = "Automatic Backup";
-
-// Names the file, says it is damaged and how to put the newest backup back;
-// the file itself is left exactly as it was found.
-void ReportDamagedDatabase(const std::filesystem::path& database,
-                           const zeviza::IntegrityReport& report) {
-    zeviza::AppendErrorLog(ProgramFolder(), zeviza::LogEntryKind::Program, report.number,
-                           database.string() + ": " + report.description, kIntegrityLabel);
-    SetDefaultPointer();
-    std::string text =
-        "The database " + database.string() + " is damaged and cannot be used.\r\n\r\n";
-    if (const auto backup = zeviza::NewestBackup(ProgramFolder())) {
-        text += "The newest backup is " + backup->string() + ".\r\nTo put it back, copy it over " +
-                database.string() +
-                " (move the damaged file elsewhere first if you want to keep it) and start "
-                "the program again.";
-    } else {
-        text += "No backup of it has been made yet.";
-    }
-    ShowMessage(text, zeviza::Icon::Critical, " ERROR - DATABASE DAMAGED");
-}
 
 const char* const kLockLabel = "Single Copy Lock";
 
@@ -177,7 +158,8 @@ void FinishStartupCheck(const StartupOptions& options, QPointer<QMainWindow> mai
         if (main) {
             main->hide();
         }
-        ReportDamagedDatabase(zeviza::DatabaseFile(ProgramFolder()), result.integrity);
+        SetDefaultPointer();
+        ReportDamagedDatabase(ProgramFolder(), result.integrity);
         EndStartup(options);
         return;
     }
@@ -197,12 +179,28 @@ void FinishStartupCheck(const StartupOptions& options, QPointer<QMainWindow> mai
     }
 }
 
-void ShowDatabaseNotFound() {
+// The lock has kept this copy out; the message says whether the copy that
+// runs came to the front.
+void RefuseSecondCopy() {
+    const RunningCopyAnswer answer = BringRunningCopyToFront(ProgramFolder());
     SetDefaultPointer();
-    ShowMessage(
-        "Database Not Found.\r\n\r\nThe database must reside in the folder where it was "
-        "originally installed.",
-        zeviza::Icon::Critical, " ERROR - DATABASE NOT FOUND");
+    std::string text = std::string(kAppTitle) + " is already running on this computer! \r\n\r\n";
+    switch (answer) {
+        case RunningCopyAnswer::BroughtToFront:
+            text +=
+                "It is already running for this user; its window has been brought to the front.";
+            break;
+        case RunningCopyAnswer::StillStarting:
+            text +=
+                "It is already running for this user and still starting; its window will "
+                "appear shortly.";
+            break;
+        case RunningCopyAnswer::NoAnswer:
+            text += "It is already running with the log in " + ProgramFolder().string() +
+                    ", but its window could not be brought to the front.";
+            break;
+    }
+    ShowMessage(text, zeviza::Icon::Warning);
 }
 
 }  // namespace
@@ -239,11 +237,14 @@ StartupResult Main(const StartupOptions& options) {
     std::string lockNotice;
     result.lock = TakeInstanceLock(lockNotice);
     if (!result.lock->Acquired()) {
-        SetDefaultPointer();
-        ShowMessage(std::string(kAppTitle) + " is already running on this computer! ",
-                    zeviza::Icon::Warning);
         result.lock.reset();
+        RefuseSecondCopy();
         return result;
+    }
+    // Listens from here, so a second copy started during the splash is told
+    // this one is still starting.
+    if (result.lock->Kept()) {
+        result.listener = std::make_unique<RunningCopyListener>(ProgramFolder());
     }
     // Registering the data library is a Windows matter; nothing to do here.
 
@@ -252,9 +253,11 @@ StartupResult Main(const StartupOptions& options) {
         return result;
     }
     if (!databaseFound) {
-        ShowDatabaseNotFound();
-        EndStartup(options);
-        return result;
+        SetDefaultPointer();
+        if (!AnswerMissingDatabase(ProgramFolder(), InstalledTemplateFolder())) {
+            EndStartup(options);
+            return result;
+        }
     }
 
     frmMain* main = nullptr;
@@ -262,6 +265,9 @@ StartupResult Main(const StartupOptions& options) {
         return result;
     }
     result.mainWindow = main;
+    if (result.listener) {
+        result.listener->SetWindow(main);
+    }
     if (options.showSplash && !Attempt([] { RunSplash(); })) {
         return result;
     }

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/RunningCopy.h"
 #include "ui/Terminal.h"
 
 class QMainWindow;
@@ -31,6 +32,8 @@ struct StartupResult {
     bool run = false;  // true when the main window is up and the event loop should run
     int status = 0;    // the program's exit status when it does not run
     std::unique_ptr<InstanceLock> lock;
+    // Brings the window to the front when a second copy asks.
+    std::unique_ptr<RunningCopyListener> listener;
     QMainWindow* mainWindow = nullptr;
 };
 

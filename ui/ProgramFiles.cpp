@@ -3,7 +3,6 @@
 #include <sys/stat.h>
 
 #include <cstdlib>
-#include <string>
 
 #include "zeviza/DatabaseFile.h"
 #include "zeviza/ErrorLog.h"
@@ -16,14 +15,21 @@ fs::path FolderLockFile(const fs::path& programFolder) {
     return programFolder / ".parlow.lock";
 }
 
-fs::path RuntimeLockFile(const fs::path& programFolder) {
-    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+std::string ProgramFolderIdentity(const fs::path& programFolder) {
     struct stat folder {};
-    if (runtime == nullptr || *runtime != '/' || ::stat(programFolder.c_str(), &folder) != 0) {
+    if (::stat(programFolder.c_str(), &folder) != 0) {
         return {};
     }
-    return fs::path(runtime) / ("parlow-" + std::to_string(folder.st_dev) + "-" +
-                                std::to_string(folder.st_ino) + ".lock");
+    return std::to_string(folder.st_dev) + "-" + std::to_string(folder.st_ino);
+}
+
+fs::path RuntimeLockFile(const fs::path& programFolder) {
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    const std::string identity = ProgramFolderIdentity(programFolder);
+    if (runtime == nullptr || *runtime != '/' || identity.empty()) {
+        return {};
+    }
+    return fs::path(runtime) / ("parlow-" + identity + ".lock");
 }
 
 std::vector<fs::path> ProgramOwnFiles(const fs::path& programFolder) {

@@ -4,6 +4,7 @@
 // of the last good integrity check. Nothing the program exports may land on
 // one of them.
 #include <filesystem>
+#include <string>
 #include <vector>
 
 namespace parlow {
@@ -16,6 +17,11 @@ std::filesystem::path FolderLockFile(const std::filesystem::path& programFolder)
 // identity so that every copy using that folder finds the same lock. Empty
 // without a runtime folder.
 std::filesystem::path RuntimeLockFile(const std::filesystem::path& programFolder);
+
+// "<device>-<inode>" of the program folder: the same for every path that
+// reaches it, so copies started through different links meet. Empty when
+// the folder cannot be looked at.
+std::string ProgramFolderIdentity(const std::filesystem::path& programFolder);
 
 // Every single file above (the backups go by their folder).
 std::vector<std::filesystem::path> ProgramOwnFiles(const std::filesystem::path& programFolder);

@@ -43,6 +43,11 @@ std::filesystem::path ProgramFolder() {
     return ProgramFolderFor(ExecutableFolder());
 }
 
+std::filesystem::path InstalledTemplateFolder() {
+    return IsInstalledCopy(ExecutableFolder()) ? InstalledDataFolder(ExecutableFolder())
+                                               : std::filesystem::path();
+}
+
 std::string PrepareProgramFolder() {
     if (!FolderSetting().empty() || !IsInstalledCopy(ExecutableFolder())) {
         return {};

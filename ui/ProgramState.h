@@ -27,6 +27,10 @@ inline std::string ProgramVersion() {
 std::filesystem::path ProgramFolder();
 void SetProgramFolder(const std::filesystem::path& folder);
 
+// The installed program's folder, which the user's folder is made from;
+// empty for a copy that runs from its own folder.
+std::filesystem::path InstalledTemplateFolder();
+
 // An installed copy makes the user's folder from its templates on the first
 // start, and after an upgrade refreshes the user's copies of the help, texts
 // and pictures (a refresh that fails is written to the error log and the

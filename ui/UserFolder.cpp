@@ -1,6 +1,8 @@
 #include "ui/UserFolder.h"
 
+#include <fcntl.h>
 #include <pwd.h>
+#include <stdio.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -9,6 +11,8 @@
 #include <sstream>
 #include <system_error>
 #include <vector>
+
+#include "zeviza/DatabaseFile.h"
 
 namespace parlow {
 
@@ -231,6 +235,34 @@ std::string RefreshUserCopies(const fs::path& installedFolder, const fs::path& f
     }
     // Noted only when every entry is new, so a failed refresh is tried again.
     return failures.empty() ? NoteCopiedVersion(folder, version) : failures;
+}
+
+std::string MakeFreshDatabase(const fs::path& installedFolder, const fs::path& folder) {
+    const fs::path database = zeviza::DatabaseFile(folder);
+    fs::path making = database;
+    making += ".new-" + std::to_string(::getpid());
+    std::error_code ec;
+    fs::create_directories(database.parent_path(), ec);
+    if (!ec) {
+        SetMode(database.parent_path(), fs::perms::owner_all, ec);
+    }
+    if (!ec) {
+        fs::copy_file(zeviza::DatabaseFile(installedFolder), making,
+                      fs::copy_options::overwrite_existing, ec);
+    }
+    if (!ec) {
+        SetMode(making, fs::perms::owner_read | fs::perms::owner_write, ec);
+    }
+    if (!ec &&
+        ::renameat2(AT_FDCWD, making.c_str(), AT_FDCWD, database.c_str(), RENAME_NOREPLACE) != 0) {
+        ec = std::error_code(errno, std::generic_category());
+    }
+    if (ec) {
+        std::error_code ignored;
+        fs::remove(making, ignored);
+        return Failure(database, ec);
+    }
+    return {};
 }
 
 }  // namespace parlow

@@ -58,6 +58,13 @@ std::string RefreshUserCopies(const std::filesystem::path& installedFolder,
 
 // Notes that `folder` holds the copies of `version`'s files (a folder just made).
 std::string NoteCopiedVersion(const std::filesystem::path& folder, const std::string& version);
+// Puts a copy of the installed template database where `folder` keeps its
+// log, owner-only, for a user whose log is gone. Never over a file that is
+// there; a copy cut short is never left under the log's name. Returns why it
+// failed, or an empty text.
+std::string MakeFreshDatabase(const std::filesystem::path& installedFolder,
+                              const std::filesystem::path& folder);
+
 // The folder holds golfers' addresses and phone numbers: it and every folder
 // below it become 0700, every file 0600, whatever they were made with (an
 // older copy, the umask, a restore from elsewhere). Links are left alone.

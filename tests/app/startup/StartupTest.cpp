@@ -13,7 +13,10 @@
 #include <QVBoxLayout>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 
+#include "app/DatabaseProblems.h"
+#include "app/RunningCopy.h"
 #include "app/StartupCheck.h"
 #include "app/modMain.h"
 #include "tests/support/ProgramFolder.h"
@@ -60,6 +63,10 @@ TEST_F(StartupTest, WithTheDatabaseTheMainWindowComesUpWithItsPuttAndCaption) {
     delete started.mainWindow;
 }
 
+const std::string kNotFoundText =
+    "Database Not Found.\r\n\r\nThe database must reside in the folder where it was "
+    "originally installed.\r\n\r\nThe program looked for it at ";
+
 TEST_F(StartupTest, WithoutTheDatabaseOnlyTheNotFoundBoxAppearsThenShutDown) {
     std::filesystem::remove(folder.Database());
     auto started = Start();
@@ -68,13 +75,85 @@ TEST_F(StartupTest, WithoutTheDatabaseOnlyTheNotFoundBoxAppearsThenShutDown) {
     EXPECT_EQ(started.mainWindow, nullptr);
     ASSERT_EQ(prompts.Shown().size(), 1u);
     EXPECT_EQ(prompts.Last().title, " ERROR - DATABASE NOT FOUND");
-    EXPECT_EQ(prompts.Last().text,
-              "Database Not Found.\r\n\r\nThe database must reside in the folder where it was "
-              "originally installed.");
+    const std::string backups = zeviza::BackupFolder(folder.Path()).string();
+    EXPECT_EQ(prompts.Last().text, kNotFoundText + folder.Database().string() +
+                                       ".\r\n\r\nNo backup of it was found in " + backups + ".");
     EXPECT_EQ(prompts.Last().icon, zeviza::Icon::Critical);
     EXPECT_EQ(shutDowns, 1);
     EXPECT_EQ(parlow::CurrentPutt(), nullptr);
     EXPECT_FALSE(std::filesystem::exists(folder.Database()));
+    EXPECT_NE(folder.ReadErrorLog().find(" Error: 53\r\nDatabase File Check\r\n---\r\n"
+                                         "Database Not Found: " +
+                                         folder.Database().string() + "; no backup in " + backups),
+              std::string::npos);
+}
+
+// The user's folder is there, its log is gone. Only an installed copy with no
+// backup to go back to offers a new empty log, and only when asked for.
+TEST_F(StartupTest, AMissingDatabaseNamesItsNewestBackupOrOffersAFreshLog) {
+    namespace fs = std::filesystem;
+    testing_support::ProgramFolder installed;  // its green/parlow.plg is the template
+    const std::string templateBytes = testing_support::ReadFile(installed.Database());
+    struct Case {
+        const char* name;
+        bool installedCopy;
+        bool backup;
+        std::optional<zeviza::Answer> answer;  // a question, answered so
+        bool freshLog;
+    };
+    const Case cases[] = {
+        {"installed, no backup, No by default", true, false, zeviza::Answer::No, false},
+        {"installed, no backup, Yes", true, false, zeviza::Answer::Yes, true},
+        {"installed, a backup to put back", true, true, std::nullopt, false},
+        {"run from its own folder", false, false, std::nullopt, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove_all(folder.Path() / "green");
+        fs::create_directories(zeviza::BackupFolder(folder.Path()));
+        if (c.backup) {
+            { std::ofstream(folder.Database(), std::ios::binary) << templateBytes; }
+            ASSERT_EQ(zeviza::BackUpWhenChanged(folder.Path()).kind,
+                      zeviza::BackupOutcome::Kind::Made);
+            fs::remove(folder.Database());
+        }
+        prompts.Clear();
+        if (c.answer == zeviza::Answer::Yes) {
+            prompts.Answer(zeviza::Answer::Yes);
+        }
+
+        const bool goesOn = parlow::AnswerMissingDatabase(
+            folder.Path(), c.installedCopy ? installed.Path() : fs::path());
+
+        EXPECT_EQ(goesOn, c.freshLog);
+        ASSERT_EQ(prompts.Shown().size(), 1u);
+        const zeviza::Box& box = prompts.Last();
+        EXPECT_EQ(box.title, " ERROR - DATABASE NOT FOUND");
+        EXPECT_EQ(box.text.rfind(kNotFoundText + folder.Database().string() + ".\r\n\r\n", 0), 0u);
+        EXPECT_EQ(box.buttons == zeviza::Buttons::YesNo, c.answer.has_value());
+        if (c.answer) {
+            EXPECT_EQ(box.defaultButton, zeviza::Answer::No);
+            EXPECT_EQ(box.icon, zeviza::Icon::Question);
+            EXPECT_NE(box.text.find("Make a new, empty log from the installed template?"),
+                      std::string::npos);
+        } else {
+            EXPECT_EQ(box.icon, zeviza::Icon::Critical);
+        }
+        if (c.backup) {
+            const auto newest = zeviza::NewestBackup(folder.Path());
+            ASSERT_TRUE(newest.has_value());
+            EXPECT_NE(box.text.find("The newest backup is " + newest->string() +
+                                    ".\r\nTo put it back, copy it to " +
+                                    folder.Database().string() + " and start the program again."),
+                      std::string::npos);
+        }
+        EXPECT_EQ(fs::exists(folder.Database()), c.freshLog);
+        if (c.freshLog) {
+            EXPECT_EQ(testing_support::ReadFile(folder.Database()), templateBytes);
+            EXPECT_EQ(fs::status(folder.Database()).permissions(),
+                      fs::perms::owner_read | fs::perms::owner_write);
+        }
+    }
 }
 
 TEST_F(StartupTest, ADamagedDatabaseIsNamedWithItsNewestBackupAndLeftUntouched) {
@@ -140,6 +219,9 @@ TEST_F(StartupTest, ASoundStartBacksUpAChangedDatabaseAndTheDamagedMessageNamesI
         std::string::npos);
 }
 
+const std::string kAlreadyRunning = "Parlow's Log is already running on this computer! \r\n\r\n";
+
+// A copy holding the lock without answering (one of an older build, or hung).
 TEST_F(StartupTest, ASecondCopyIsRefusedWithTheWarningAndStartsNothing) {
     parlow::InstanceLock running(folder.Path() / ".parlow.lock");
     ASSERT_TRUE(running.Acquired());
@@ -149,10 +231,43 @@ TEST_F(StartupTest, ASecondCopyIsRefusedWithTheWarningAndStartsNothing) {
     EXPECT_EQ(started.mainWindow, nullptr);
     ASSERT_EQ(prompts.Shown().size(), 1u);
     EXPECT_EQ(prompts.Last().title, "Parlow's Log");
-    EXPECT_EQ(prompts.Last().text, "Parlow's Log is already running on this computer! ");
+    EXPECT_EQ(prompts.Last().text, kAlreadyRunning + "It is already running with the log in " +
+                                       folder.Path().string() +
+                                       ", but its window could not be brought to the front.");
     EXPECT_EQ(prompts.Last().icon, zeviza::Icon::Warning);
     EXPECT_EQ(parlow::CurrentPutt(), nullptr);
     EXPECT_EQ(shutDowns, 0);
+}
+
+TEST_F(StartupTest, ASecondCopyBringsTheRunningWindowToTheFront) {
+    auto running = Start();
+    ASSERT_TRUE(running.run);
+    ASSERT_TRUE(running.listener && running.listener->Listening());
+    running.mainWindow->showMinimized();
+    Settle();
+    ASSERT_TRUE(running.mainWindow->isMinimized());
+
+    auto second = Start();
+
+    EXPECT_FALSE(second.run);
+    EXPECT_EQ(second.status, parlow::kStartRefused);
+    EXPECT_EQ(second.mainWindow, nullptr);
+    EXPECT_EQ(second.listener, nullptr);
+    ASSERT_EQ(prompts.Shown().size(), 1u);
+    EXPECT_EQ(prompts.Last().text,
+              kAlreadyRunning +
+                  "It is already running for this user; its window has been brought to the "
+                  "front.");
+    EXPECT_EQ(prompts.Last().icon, zeviza::Icon::Warning);
+    EXPECT_FALSE(running.mainWindow->isMinimized());
+    EXPECT_TRUE(running.mainWindow->isVisible());
+    EXPECT_TRUE(running.lock->Acquired());
+
+    // Asked again while the window is not up yet, it says so.
+    running.listener->SetWindow(nullptr);
+    EXPECT_EQ(parlow::BringRunningCopyToFront(folder.Path()),
+              parlow::RunningCopyAnswer::StillStarting);
+    delete running.mainWindow;
 }
 
 TEST_F(StartupTest, ALockLeftByAKilledCopyDoesNotBlockTheNextStart) {
@@ -225,7 +340,8 @@ TEST_F(StartupTest, TheLockGoesToTheRuntimeFolderWhenTheProgramFolderCannotHoldI
     EXPECT_FALSE(second.run);
     EXPECT_EQ(second.status, parlow::kStartRefused);
     ASSERT_FALSE(prompts.Shown().empty());
-    EXPECT_EQ(prompts.Last().text, "Parlow's Log is already running on this computer! ");
+    EXPECT_EQ(prompts.Last().text.rfind(kAlreadyRunning + "It is already running for this user", 0),
+              0u);
     delete first.mainWindow;
     first.lock.reset();
 
