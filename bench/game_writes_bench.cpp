@@ -259,7 +259,7 @@ void PuttAddGame(benchmark::State& state) {
             state.SkipWithError("AddGame failed");
         }
         state.PauseTiming();
-        stored.Remove(game.strGameID);
+        stored.Remove(game.gameId);
         state.ResumeTiming();
     }
 }
@@ -339,7 +339,7 @@ void PuttReplaceGame(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         auto game = NewGame("G5");
-        auto read = putt.LoadGameEdit(game.strGameID);
+        auto read = putt.LoadGameEdit(game.gameId);
         zeviza::ShownRecord shown = zeviza::ShownRecord::Of(*read);
         state.ResumeTiming();
         if (!game.Replace(putt, &shown)) {
@@ -362,11 +362,9 @@ void BareUnitOfWork(benchmark::State& state) {
 void PuttUnitOfWork(benchmark::State& state) {
     auto& stored = WithGames(static_cast<int>(state.range(0)));
     zeviza::Putt putt(stored.Folder().Path());
-    std::string game = "G1";
-    std::string golfer = "D2";
-    zeviza::IntArray unused(41);
+    const zeviza::GameRemoval removal{"G1", "D2", 18};
     for (auto _ : state) {
-        if (!putt.UpdateGolferStats(game, golfer, 18, unused)) {
+        if (!putt.UpdateGolferStats(removal)) {
             state.SkipWithError("UpdateGolferStats failed");
         }
     }

@@ -114,9 +114,7 @@ const ShownWrite kWrites[] = {
          t.AddGame("G3", "D2", 2);
      },
      [](Records& t, ShownRecord* shown) {
-         Removal removal = RemovalOf(t.folder, "G3");
-         return t.putt.DeleteGame(removal.gameID, removal.golferID, removal.holes, removal.intStats,
-                                  shown);
+         return t.putt.DeleteGame(RemovalOf(t.folder, "G3"), shown);
      },
      true},
     {"golfer removal after the identifier was given out again",

@@ -13,12 +13,18 @@
 
 #include "zeviza/Connection.h"
 #include "zeviza/Error.h"
+#include "zeviza/GameRecord.h"
 #include "zeviza/RecordSet.h"
 #include "zeviza/ShownRecord.h"
 
 namespace zeviza {
 
-// Fixed-layout, zero-based argument arrays; each method documents its slots.
+// Fixed-layout, zero-based argument arrays of the methods kept for callers
+// written against them; each is a thin adapter over the method that takes
+// the named record, and the adapter's source file documents its slots. The
+// adapters clean the caller's texts in place as Clean does once the record
+// passed its checks, and fail with "Subscript out of range" (error 9) for an
+// array shorter than its layout.
 using TextArray = std::vector<std::string>;
 using IntArray = std::vector<std::int16_t>;
 using SingleArray = std::vector<float>;
@@ -92,7 +98,23 @@ class Putt {
     bool DeleteClub(std::string& strClubID, ShownRecord* shown = nullptr);
 
     // --- game writes ---
-    // datDate is "YYYY-MM-DD HH:MM:SS".
+    // Records the game: its row, and its figures added to its golfer's
+    // statistics of its length, with the averages worked out again.
+    bool AddGame(const GameRecord& game);
+    // Replaces the stored game game.gameId in place, in one unit of work: the
+    // stored row's figures come out of its golfer's statistics, the row takes
+    // the new values (its GameID and AddDate stay), and the new figures go
+    // into the statistics of game.golferId, which may be another golfer. A
+    // game no longer stored is refused.
+    bool ReplaceGame(const GameRecord& game, ShownRecord* shown = nullptr);
+    // Removes the game removal.gameId once the user confirms; what comes out
+    // of the statistics is what the removed row held.
+    bool DeleteGame(const GameRemoval& removal, ShownRecord* shown = nullptr);
+    // The stroke averages of removal.golferId's games of removal.holes
+    // worked out again from the sums.
+    bool UpdateGolferStats(const GameRemoval& removal);
+
+    // Array adapters of the four above (data/src/PuttArraysGame.cpp).
     bool AddGame(IntArray& intScores, IntArray& intPars, IntArray& intCaps, std::string& datDate,
                  std::string& strGolfer, std::string& strClub, std::string& strGameID,
                  IntArray& intStats, std::string& strTees, std::string& strClubID,
@@ -100,12 +122,6 @@ class Putt {
                  float sngPuttAvg, TextArray& strPartners, std::string& strCategory,
                  std::int16_t intHandicap, float sngGreensHit, float sngFWaysHit,
                  SingleArray& sngParAvg);
-
-    // Replaces the stored game strGameID in place, in one unit of work: the
-    // stored row's figures come out of its golfer's statistics, the row takes
-    // the new values (its GameID and AddDate stay), and the new figures go
-    // into the statistics of strGolferID, which may be another golfer. The
-    // arguments are AddGame's. A game no longer stored is refused.
     bool ReplaceGame(IntArray& intScores, IntArray& intPars, IntArray& intCaps,
                      std::string& datDate, std::string& strGolfer, std::string& strClub,
                      std::string& strGameID, IntArray& intStats, std::string& strTees,
@@ -113,15 +129,14 @@ class Putt {
                      float sngStrokeAvg, float sngPuttAvg, TextArray& strPartners,
                      std::string& strCategory, std::int16_t intHandicap, float sngGreensHit,
                      float sngFWaysHit, SingleArray& sngParAvg, ShownRecord* shown = nullptr);
-
-    RecordSetPtr GetNewClubID();
-    RecordSetPtr GetNewGameID();
-    RecordSetPtr GetNewGolferID();
-
     bool DeleteGame(std::string& strGameID, std::string& strGolferID, std::int16_t intHoles,
                     IntArray& intStats, ShownRecord* shown = nullptr);
     bool UpdateGolferStats(std::string& strGameID, std::string& strGolferID, std::int16_t intHoles,
                            IntArray& intStats);
+
+    RecordSetPtr GetNewClubID();
+    RecordSetPtr GetNewGameID();
+    RecordSetPtr GetNewGolferID();
 
     // --- upkeep ---
     // Works each stored nine-hole game's figures out again with `refigure`
@@ -157,6 +172,16 @@ class Putt {
         std::function<bool(const Error&)> handledApart = nullptr;
     };
     using WriteBody = std::function<Outcome(Connection&)>;
+    // Where a game write finds its record, read inside its transaction
+    // before anything is checked, and what it does once the record passed
+    // its checks, just before the row is written: the array adapters' slot
+    // check and their cleaning of the caller's texts.
+    struct GameSource {
+        std::function<const GameRecord&()> record;
+        std::function<void()> checked = nullptr;
+    };
+    bool WriteNewGame(const GameSource& source);
+    bool WriteReplacement(const GameSource& source, ShownRecord* shown);
 
     RecordSetPtr ReadIgnoring(const std::string& sql, const std::vector<Value>& params = {});
     RecordSetPtr ReadReporting(const char* label, const std::string& sql);
