@@ -206,7 +206,7 @@ bool Putt::ReplaceGame(const GameRecord& game, ShownRecord* shown) {
     return WriteReplacement({[&game]() -> const GameRecord& { return game; }}, shown);
 }
 
-bool Putt::WriteNewGame(const GameSource& source) {
+bool Putt::WriteNewGame(const Source<GameRecord>& source) {
     return RunWrite(
         {"Add Game - DLL Function", "AddGame", ScoresNotValid}, [&](Connection& connection) {
             const GameRecord& game = source.record();
@@ -219,7 +219,7 @@ bool Putt::WriteNewGame(const GameSource& source) {
         });
 }
 
-bool Putt::WriteReplacement(const GameSource& source, ShownRecord* shown) {
+bool Putt::WriteReplacement(const Source<GameRecord>& source, ShownRecord* shown) {
     detail::ForgetChange(shown);
     return RunWrite(
         {"Replace Game - DLL Function", "ReplaceGame", ScoresNotValid},

@@ -54,12 +54,24 @@ Value CleanedText(Putt& putt, std::string& text) {
     return Value(LiteralValue(putt.Clean(text)));
 }
 
-Value StoredText(const std::string& text) {
+namespace {
+
+std::string WithoutNuls(const std::string& text) {
     std::string kept;
     kept.reserve(text.size());
     std::copy_if(text.begin(), text.end(), std::back_inserter(kept),
                  [](char c) { return c != '\0'; });
-    return Value(TrimSpaces(kept));
+    return kept;
+}
+
+}  // namespace
+
+Value StoredText(const std::string& text) {
+    return Value(TrimSpaces(WithoutNuls(text)));
+}
+
+Value UntrimmedText(const std::string& text) {
+    return Value(WithoutNuls(text));
 }
 
 Value ReusedText(const std::string& cleanedElement) {

@@ -4,10 +4,6 @@
 #include <filesystem>
 #include <functional>
 #include <limits>
-#include <map>
-
-#include <SQLiteCpp/Database.h>
-#include <SQLiteCpp/Statement.h>
 
 #include "tests/data/GameArrays.h"
 #include "tests/support/ProgramFolder.h"
@@ -373,39 +369,6 @@ TEST_F(GameWritesTest, LengthDateAndFiguresTheStatisticsCannotHoldAreRefused) {
 
 namespace {
 
-// Every column of a stored game but its identifiers and its dates, as texts.
-std::map<std::string, std::string> StoredRow(const testing_support::ProgramFolder& folder,
-                                             const std::string& gameID) {
-    auto db = folder.Open();
-    SQLite::Statement row(db, "SELECT * FROM tblGames WHERE GameID = ?");
-    row.bind(1, gameID);
-    std::map<std::string, std::string> columns;
-    if (row.executeStep()) {
-        for (int i = 0; i < row.getColumnCount(); ++i) {
-            const std::string name = row.getColumnName(i);
-            if (name != "ID" && name != "GameID" && name != "AddDate" && name != "ModDate") {
-                columns[name] = row.getColumn(i).getString();
-            }
-        }
-    }
-    return columns;
-}
-
-// The columns whose values differ between two stored games, with both values.
-std::string Differences(const testing_support::ProgramFolder& folder, const std::string& one,
-                        const std::string& other) {
-    const auto a = StoredRow(folder, one);
-    const auto b = StoredRow(folder, other);
-    std::string differences = a.empty() || b.empty() ? "a game is missing" : "";
-    for (const auto& [column, value] : a) {
-        if (b.count(column) == 0 || b.at(column) != value) {
-            differences +=
-                " " + column + ": " + value + " / " + (b.count(column) ? b.at(column) : "");
-        }
-    }
-    return differences;
-}
-
 // The array methods are the record methods reached through the slots: the
 // same round stores the same row and the same statistics either way.
 TEST_F(GameWritesTest, TheArrayFormStoresWhatTheRecordStores) {
@@ -415,7 +378,7 @@ TEST_F(GameWritesTest, TheArrayFormStoresWhatTheRecordStores) {
     auto arrays = ArraysOf(game);
     arrays.strGameID = "G2";
     ASSERT_TRUE(arrays.Add(putt));
-    EXPECT_EQ(Differences(folder, "G2", "G1"), "");
+    EXPECT_EQ(RowDifferences(folder, "tblGames", "GameID", "G2", "G1"), "");
     EXPECT_EQ(folder.Text("SELECT Partner1 FROM tblGames WHERE GameID = 'G2'"), "Pat O'Hara");
 
     Game nine = MakeGame("G1", "D2", "Tom Watson", course, ParScores(course, 9, 3), 2);
@@ -423,7 +386,7 @@ TEST_F(GameWritesTest, TheArrayFormStoresWhatTheRecordStores) {
     auto nineArrays = ArraysOf(nine);
     nineArrays.strGameID = "G2";
     ASSERT_TRUE(nineArrays.Replace(putt));
-    EXPECT_EQ(Differences(folder, "G2", "G1"), "");
+    EXPECT_EQ(RowDifferences(folder, "tblGames", "GameID", "G2", "G1"), "");
     EXPECT_EQ(GameColumn("Holes", "G2"), 9);
     EXPECT_TRUE(StatisticsMatchGames(folder, "D2"));
 

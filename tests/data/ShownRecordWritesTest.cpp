@@ -98,9 +98,7 @@ bool EditGolferD4(Records& t, ShownRecord* shown) {
 }
 
 void RenameCourse(Records& t) {
-    auto a = CourseArraysOf({"C2", "Pebble Beach East", StandardPars()});
-    std::string id = "C2";
-    EXPECT_TRUE(t.putt.UpdateClub(a.strText, a.intNumbers, a.intCaps, a.intStats, a.sngRating, id));
+    EXPECT_TRUE(t.putt.UpdateClub(CourseRecordOf({"C2", "Pebble Beach East", StandardPars()})));
 }
 
 const ShownWrite kWrites[] = {
@@ -157,9 +155,7 @@ const ShownWrite kWrites[] = {
          EXPECT_TRUE(t.putt.DeleteClub(id));
      },
      [](Records& t, ShownRecord* shown) {
-         auto a = CourseArraysOf({"C2", "Pebble Beach West", StandardPars()});
-         std::string id = "C2";
-         return t.putt.UpdateClub(a.strText, a.intNumbers, a.intCaps, a.intStats, a.sngRating, id,
+         return t.putt.UpdateClub(CourseRecordOf({"C2", "Pebble Beach West", StandardPars()}),
                                   shown);
      },
      false},

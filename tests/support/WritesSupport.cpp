@@ -49,32 +49,36 @@ std::array<std::int16_t, 18> ShortPars() {
     return {4, 3, 4, 4, 3, 4, 4, 3, 4, 4, 3, 4, 4, 3, 4, 4, 3, 4};
 }
 
-CourseArrays CourseArraysOf(const Course& course) {
-    CourseArrays a;
-    a.strText = {course.name, "1 Fairway Dr", "Pinehurst", "NC",        "28374",
-                 "555-0100",  "555-0101",     "Pro Name",  "Asst Name", "Mgr Name",
-                 course.id,   course.tees,    ""};
-    int out = 0;
-    int in = 0;
+zeviza::CourseRecord CourseRecordOf(const Course& course) {
+    zeviza::CourseRecord c{.clubId = course.id,
+                           .name = course.name,
+                           .address = "1 Fairway Dr",
+                           .city = "Pinehurst",
+                           .state = "NC",
+                           .postalCode = "28374",
+                           .clubPhone = "555-0100",
+                           .proShopPhone = "555-0101",
+                           .clubPro = "Pro Name",
+                           .assistantPro = "Asst Name",
+                           .manager = "Mgr Name",
+                           .tees = course.tees};
     for (int hole = 1; hole <= 18; ++hole) {
-        const int slot = hole <= 9 ? hole - 1 : hole;
-        a.intNumbers[slot] = course.ParOf(hole);
-        (hole <= 9 ? out : in) += course.ParOf(hole);
-        a.intCaps[hole - 1] = static_cast<std::int16_t>(hole);
-        a.intStats[course.ParOf(hole) - 3]++;
-        a.intStats[3] += course.ParOf(hole) > 3 ? 1 : 0;
+        const std::int16_t par = course.pars[hole - 1];
+        c.pars[hole - 1] = par;
+        (hole <= 9 ? c.parOut : c.parIn) += par;
+        c.holeHandicaps[hole - 1] = static_cast<std::int16_t>(hole);
+        ++(par == 3 ? c.par3s : par == 4 ? c.par4s : c.par5s);
+        c.fairways += par > 3 ? 1 : 0;
     }
-    a.intNumbers[9] = static_cast<std::int16_t>(out);
-    a.intNumbers[19] = static_cast<std::int16_t>(in);
-    a.intNumbers[20] = 131;
-    a.intNumbers[21] = static_cast<std::int16_t>(out + in);
-    a.intStats[4] = 6512;
-    return a;
+    c.coursePar = static_cast<std::int16_t>(c.parOut + c.parIn);
+    c.slope = 131;
+    c.rating = 70.4f;
+    c.yards = 6512;
+    return c;
 }
 
 bool AddCourse(zeviza::Putt& putt, const Course& course) {
-    auto a = CourseArraysOf(course);
-    return putt.AddClub(a.strText, a.intNumbers, a.intCaps, a.intStats, a.sngRating);
+    return putt.AddClub(CourseRecordOf(course));
 }
 
 Game::Game() {
@@ -177,6 +181,44 @@ Removal RemovalOf(SQLite::Database& db, const std::string& gameID) {
 Removal RemovalOf(const testing_support::ProgramFolder& folder, const std::string& gameID) {
     auto db = folder.Open();
     return RemovalOf(db, gameID);
+}
+
+namespace {
+
+std::map<std::string, std::string> StoredRow(const testing_support::ProgramFolder& folder,
+                                             const std::string& table, const std::string& keyColumn,
+                                             const std::string& key) {
+    auto db = folder.Open();
+    SQLite::Statement row(db, "SELECT * FROM " + table + " WHERE " + keyColumn + " = ?");
+    row.bind(1, key);
+    std::map<std::string, std::string> columns;
+    if (row.executeStep()) {
+        for (int i = 0; i < row.getColumnCount(); ++i) {
+            const std::string name = row.getColumnName(i);
+            if (name != "ID" && name != keyColumn && name != "AddDate" && name != "ModDate") {
+                columns[name] = row.getColumn(i).getString();
+            }
+        }
+    }
+    return columns;
+}
+
+}  // namespace
+
+std::string RowDifferences(const testing_support::ProgramFolder& folder, const std::string& table,
+                           const std::string& keyColumn, const std::string& one,
+                           const std::string& other) {
+    const auto a = StoredRow(folder, table, keyColumn, one);
+    const auto b = StoredRow(folder, table, keyColumn, other);
+    std::string differences = a.empty() || b.empty() ? "a row is missing" : "";
+    for (const auto& [column, value] : a) {
+        const auto found = b.find(column);
+        if (found == b.end() || found->second != value) {
+            differences += " " + column + ": " + value + " / " +
+                           (found == b.end() ? std::string() : found->second);
+        }
+    }
+    return differences;
 }
 
 const std::vector<std::string>& StatisticsColumns() {

@@ -53,15 +53,8 @@ std::array<std::int16_t, 18> StandardPars();
 // No par-5 hole at all.
 std::array<std::int16_t, 18> ShortPars();
 
-struct CourseArrays {
-    TextArray strText = TextArray(13);
-    IntArray intNumbers = IntArray(23);
-    IntArray intCaps = IntArray(19);
-    IntArray intStats = IntArray(6);
-    float sngRating = 70.4f;
-};
-
-CourseArrays CourseArraysOf(const Course& course);
+// The course as the course entry screen records it, rated 70.4 / 131.
+zeviza::CourseRecord CourseRecordOf(const Course& course);
 
 bool AddCourse(zeviza::Putt& putt, const Course& course);
 
@@ -100,6 +93,15 @@ struct Removal : zeviza::GameRemoval {
 Removal RemovalOf(SQLite::Database& db, const std::string& gameID);
 
 Removal RemovalOf(const testing_support::ProgramFolder& folder, const std::string& gameID);
+
+// --- rows ---
+
+// The columns whose stored values differ between the rows of `table` whose
+// keyColumn is `one` and `other`, with both values; the identifiers and the
+// dates of addition and change are not compared.
+std::string RowDifferences(const testing_support::ProgramFolder& folder, const std::string& table,
+                           const std::string& keyColumn, const std::string& one,
+                           const std::string& other);
 
 // --- the running statistics ---
 

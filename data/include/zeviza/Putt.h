@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "zeviza/Connection.h"
+#include "zeviza/CourseRecord.h"
 #include "zeviza/Error.h"
 #include "zeviza/GameRecord.h"
 #include "zeviza/RecordSet.h"
@@ -91,6 +92,11 @@ class Putt {
     bool DeleteGolfer(std::string& strGolferID, ShownRecord* shown = nullptr);
 
     // --- course writes ---
+    bool AddClub(const CourseRecord& course);
+    // Changes the stored course course.clubId; the games on it take its new
+    // name, tees, pars, hole handicaps and course par.
+    bool UpdateClub(const CourseRecord& course, ShownRecord* shown = nullptr);
+    // Array adapters of the two above (data/src/PuttArraysClub.cpp).
     bool AddClub(TextArray& strText, IntArray& intNumbers, IntArray& intCaps, IntArray& intStats,
                  float sngRating);
     bool UpdateClub(TextArray& strText, IntArray& intNumbers, IntArray& intCaps, IntArray& intStats,
@@ -172,16 +178,19 @@ class Putt {
         std::function<bool(const Error&)> handledApart = nullptr;
     };
     using WriteBody = std::function<Outcome(Connection&)>;
-    // Where a game write finds its record, read inside its transaction
-    // before anything is checked, and what it does once the record passed
-    // its checks, just before the row is written: the array adapters' slot
-    // check and their cleaning of the caller's texts.
-    struct GameSource {
-        std::function<const GameRecord&()> record;
+    // Where a write finds its record, read inside its transaction before
+    // anything is checked, and what it does once the record passed its
+    // checks, just before the row is written: the array adapters' slot check
+    // and their cleaning of the caller's texts.
+    template <class Record>
+    struct Source {
+        std::function<const Record&()> record;
         std::function<void()> checked = nullptr;
     };
-    bool WriteNewGame(const GameSource& source);
-    bool WriteReplacement(const GameSource& source, ShownRecord* shown);
+    bool WriteNewGame(const Source<GameRecord>& source);
+    bool WriteReplacement(const Source<GameRecord>& source, ShownRecord* shown);
+    bool WriteNewClub(const Source<CourseRecord>& source);
+    bool WriteClubChange(const Source<CourseRecord>& source, ShownRecord* shown);
 
     RecordSetPtr ReadIgnoring(const std::string& sql, const std::vector<Value>& params = {});
     RecordSetPtr ReadReporting(const char* label, const std::string& sql);
