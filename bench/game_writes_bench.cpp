@@ -12,6 +12,7 @@
 #include <map>
 #include <memory>
 
+#include "tests/data/GameArrays.h"
 #include "tests/support/ProgramFolder.h"
 #include "tests/support/WritesSupport.h"
 #include "zeviza/Prompts.h"
@@ -264,6 +265,25 @@ void PuttAddGame(benchmark::State& state) {
     }
 }
 
+// The same call through the array adapter, as callers written against the
+// arrays make it.
+void PuttAddGameArrays(benchmark::State& state) {
+    auto& stored = WithGames(static_cast<int>(state.range(0)));
+    zeviza::Putt putt(stored.Folder().Path());
+    int n = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto game = game_arrays::ArraysOf(NewGame(Id("GA", ++n)));
+        state.ResumeTiming();
+        if (!game.Add(putt)) {
+            state.SkipWithError("AddGame failed");
+        }
+        state.PauseTiming();
+        stored.Remove(game.strGameID);
+        state.ResumeTiming();
+    }
+}
+
 void BareDeleteGame(benchmark::State& state) {
     auto& stored = WithGames(static_cast<int>(state.range(0)));
     auto& db = stored.Db();
@@ -374,6 +394,7 @@ BENCHMARK(BareUnitOfWork)->Arg(100)->Arg(10000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(PuttUnitOfWork)->Arg(100)->Arg(10000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BareAddGame)->Arg(100)->Arg(10000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(PuttAddGame)->Arg(100)->Arg(10000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(PuttAddGameArrays)->Arg(100)->Arg(10000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BareReplaceGame)->Arg(100)->Arg(10000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(PuttReplaceGame)->Arg(100)->Arg(10000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BareDeleteGame)->Arg(100)->Arg(10000)->Unit(benchmark::kMicrosecond);
