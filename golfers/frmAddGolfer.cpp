@@ -53,12 +53,12 @@ void frmAddGolfer::Save() {
     bool saved = false;
     {
         parlow::BusyCursor busy;
-        GolferRecord record = AddGolferRecord(entry, NewGolferIdentifier());
-        if (record.handicapReplaced) {
+        const BuiltGolfer built = BuildGolferRecord(entry, NewGolferIdentifier());
+        if (built.handicapReplaced) {
             form->ShowHandicapNotNumber();
         }
-        saved = parlow::WriteStep(this, parlow::RecordKind::Golfers, [&record](zeviza::Putt& putt) {
-            return putt.AddGolfer(record.strText, record.intAge, record.sngHandicap);
+        saved = parlow::WriteStep(this, parlow::RecordKind::Golfers, [&built](zeviza::Putt& putt) {
+            return putt.AddGolfer(built.record);
         });
     }
     if (!saved) {

@@ -135,11 +135,10 @@ void frmEditGolfer::Save() {
     if (!Passes(check, form->FieldFor(check.focus))) {
         return;
     }
-    GolferRecord record = UpdateGolferRecord(entry);
-    if (record.handicapReplaced) {
+    const BuiltGolfer built = BuildGolferRecord(entry, ChosenGolferID());
+    if (built.handicapReplaced) {
         form->ShowHandicapNotNumber();
     }
-    std::string id = ChosenGolferID();
     // Changed meanwhile: nothing is written, what was typed stays, and the
     // golfer is to be chosen again from the list as it now is.
     parlow::ShownWrite write{this, kWrites, loaded_, kChanged, [this] {
@@ -147,8 +146,8 @@ void frmEditGolfer::Save() {
                                  FillGolferList();
                              }};
     const parlow::ShownWriteResult result =
-        parlow::WriteAsShown(write, [&record, &id](zeviza::Putt& putt, zeviza::ShownRecord* shown) {
-            return putt.UpdateGolfer(record.strText, record.intAge, record.sngHandicap, id, shown);
+        parlow::WriteAsShown(write, [&built](zeviza::Putt& putt, zeviza::ShownRecord* shown) {
+            return putt.UpdateGolfer(built.record, shown);
         });
     if (result == parlow::ShownWriteResult::RecordChanged) {
         return;

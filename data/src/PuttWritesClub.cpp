@@ -60,12 +60,6 @@ void AppendCourseFigures(Columns& columns, const CourseRecord& c) {
     columns.push_back({"Yards", Value(c.yards)});
 }
 
-void Checked(const std::function<void()>& checked) {
-    if (checked) {
-        checked();
-    }
-}
-
 }  // namespace
 
 bool Putt::AddClub(const CourseRecord& course) {
@@ -80,7 +74,7 @@ bool Putt::WriteNewClub(const Source<CourseRecord>& source) {
     return RunWrite({"Add Course - DLL Function", "AddClub"}, [&](Connection& connection) {
         const CourseRecord& course = source.record();
         detail::RequireFinite({course.rating}, "course");
-        Checked(source.checked);
+        detail::Checked(source.checked);
         Columns columns{{"ClubID", Value(course.clubId)}};
         AppendTexts(columns, course, StoredText(course.state));
         AppendCard(columns, course);
@@ -99,7 +93,7 @@ bool Putt::WriteClubChange(const Source<CourseRecord>& source, ShownRecord* show
         if (!detail::StillAsShown(connection, "tblClub", "ClubID", course.clubId, shown)) {
             return Outcome::RollBack;
         }
-        Checked(source.checked);
+        detail::Checked(source.checked);
         Columns columns;
         AppendTexts(columns, course, Value(course.state));
         AppendCard(columns, course);

@@ -190,12 +190,6 @@ void RequireWritable(Connection& connection, const GameRecord& game) {
     detail::RequireStored(connection, "tblClub", "ClubID", game.clubId, "course of this game");
 }
 
-void Checked(const std::function<void()>& checked) {
-    if (checked) {
-        checked();
-    }
-}
-
 }  // namespace
 
 bool Putt::AddGame(const GameRecord& game) {
@@ -211,7 +205,7 @@ bool Putt::WriteNewGame(const Source<GameRecord>& source) {
         {"Add Game - DLL Function", "AddGame", ScoresNotValid}, [&](Connection& connection) {
             const GameRecord& game = source.record();
             RequireWritable(connection, game);
-            Checked(source.checked);
+            detail::Checked(source.checked);
             detail::Insert(connection, "tblGames", GameRow(game));
             detail::AddToGolfer(connection, ShareOf(game));
             detail::RecomputeAverages(connection, game.golferId, detail::EighteenHoles(game.holes));
@@ -235,7 +229,7 @@ bool Putt::WriteReplacement(const Source<GameRecord>& source, ShownRecord* shown
                                                   ") is no longer stored: it was removed "
                                                   "since it was chosen.");
             }
-            Checked(source.checked);
+            detail::Checked(source.checked);
             for (const auto& share : stored) {
                 detail::TakeOutOfGolfer(connection, share);
             }

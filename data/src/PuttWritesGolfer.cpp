@@ -1,5 +1,5 @@
-#include <array>
-#include <set>
+#include <string>
+#include <utility>
 
 #include "src/WriteHelpers.h"
 
@@ -8,75 +8,95 @@
 
 namespace zeviza {
 
-using detail::CleanedText;
 using detail::Columns;
+using detail::StoredText;
 
 namespace {
 
-constexpr std::size_t kProfileTexts = 18;  // strText 0 to 17
-const std::array<const char*, kProfileTexts> kProfileColumns = {
-    "FName",    "MName",     "LName",   "Address",   "City",         "State",
-    "Zip",      "HPhone",    "CPhone",  "WPhone",    "Club",         "ClubAddress",
-    "ClubCity", "ClubState", "ClubZip", "ClubPhone", "ClubProPhone", "Notes"};
-
-// FName to Notes, Age, Handicap: what entry and edit share. The slots in
-// asIs are stored unchanged, every other text cleaned.
-Columns ProfileColumns(Putt& putt, TextArray& strText, std::int16_t intAge, float sngHandicap,
-                       const std::set<std::size_t>& asIs) {
-    Columns columns = detail::TextColumns(putt, strText, kProfileColumns, asIs);
-    columns.push_back({"Age", Value(intAge)});
-    columns.push_back({"Handicap", Value(sngHandicap)});
+// FName to Notes, Age, Handicap, Sex, Category, FullName: what entry and
+// edit share. The edit screen takes the two state codes from lists, and
+// they go in as given where statesAsGiven says so.
+Columns ProfileColumns(const GolferRecord& g, bool statesAsGiven) {
+    const std::pair<const char*, const std::string&> texts[] = {{"FName", g.firstName},
+                                                                {"MName", g.middleName},
+                                                                {"LName", g.lastName},
+                                                                {"Address", g.address},
+                                                                {"City", g.city},
+                                                                {"State", g.state},
+                                                                {"Zip", g.postalCode},
+                                                                {"HPhone", g.homePhone},
+                                                                {"CPhone", g.cellPhone},
+                                                                {"WPhone", g.workPhone},
+                                                                {"Club", g.club},
+                                                                {"ClubAddress", g.clubAddress},
+                                                                {"ClubCity", g.clubCity},
+                                                                {"ClubState", g.clubState},
+                                                                {"ClubZip", g.clubPostalCode},
+                                                                {"ClubPhone", g.clubPhone},
+                                                                {"ClubProPhone", g.proShopPhone},
+                                                                {"Notes", g.notes}};
+    Columns columns;
+    for (const auto& [column, text] : texts) {
+        const bool state = &text == &g.state || &text == &g.clubState;
+        columns.push_back({column, state && statesAsGiven ? Value(text) : StoredText(text)});
+    }
+    columns.push_back({"Age", Value(g.age)});
+    columns.push_back({"Handicap", Value(g.handicap)});
+    columns.push_back({"Sex", Value(g.sex)});
+    columns.push_back({"Category", Value(g.category)});
+    columns.push_back({"FullName", StoredText(g.fullName)});
     return columns;
 }
 
 }  // namespace
 
-bool Putt::AddGolfer(TextArray& strText, std::int16_t intAge, float sngHandicap) {
+bool Putt::AddGolfer(const GolferRecord& golfer) {
+    return WriteNewGolfer({[&golfer]() -> const GolferRecord& { return golfer; }});
+}
+
+bool Putt::UpdateGolfer(const GolferRecord& golfer, ShownRecord* shown) {
+    return WriteGolferChange({[&golfer]() -> const GolferRecord& { return golfer; }}, shown);
+}
+
+bool Putt::WriteNewGolfer(const Source<GolferRecord>& source) {
     return RunWrite({"Add Golfer - DLL Function", "AddGolfer"}, [&](Connection& connection) {
-        detail::RequireSlots(strText, 22);
-        const std::string& golferID = strText[18];
+        const GolferRecord& golfer = source.record();
         // A golfer without an identifier could never be chosen, changed or removed.
-        if (golferID.empty()) {
+        if (golfer.golferId.empty()) {
             throw Error(kInvalidArgument, "A golfer needs an identifier.");
         }
-        detail::RequireFinite({sngHandicap}, "golfer");
-        Columns columns{{"GolferID", Value(golferID)}};
-        for (auto& column : ProfileColumns(*this, strText, intAge, sngHandicap, {})) {
+        detail::RequireFinite({golfer.handicap}, "golfer");
+        detail::Checked(source.checked);
+        Columns columns{{"GolferID", Value(golfer.golferId)}};
+        for (auto& column : ProfileColumns(golfer, false)) {
             columns.push_back(std::move(column));
         }
-        columns.push_back({"Sex", Value(strText[20])});
-        columns.push_back({"Category", Value(strText[21])});
-        columns.push_back({"FullName", CleanedText(*this, strText[19])});
         detail::Insert(connection, "tblGolfer", columns);
-        detail::Update(connection, "tblGolfer", {{"Handicap", Value(sngHandicap)}}, "GolferID",
-                       golferID);
+        detail::Update(connection, "tblGolfer", {{"Handicap", Value(golfer.handicap)}}, "GolferID",
+                       golfer.golferId);
         return Outcome::Commit;
     });
 }
 
-bool Putt::UpdateGolfer(TextArray& strText, std::int16_t intAge, float sngHandicap,
-                        std::string& strGolferID, ShownRecord* shown) {
+bool Putt::WriteGolferChange(const Source<GolferRecord>& source, ShownRecord* shown) {
     detail::ForgetChange(shown);
     return RunWrite({"Update Golfer - DLL Function", "Update Golfer"}, [&](Connection& connection) {
-        detail::RequireSlots(strText, 21);
+        const GolferRecord& golfer = source.record();
         // The handicap goes into every game of the golfer too.
-        detail::RequireFinite({sngHandicap}, "golfer");
-        if (!detail::StillAsShown(connection, "tblGolfer", "GolferID", strGolferID, shown)) {
+        detail::RequireFinite({golfer.handicap}, "golfer");
+        if (!detail::StillAsShown(connection, "tblGolfer", "GolferID", golfer.golferId, shown)) {
             return Outcome::RollBack;
         }
-        // The state codes come from a list on the edit screen and go in unchanged.
-        auto columns = ProfileColumns(*this, strText, intAge, sngHandicap, {5, 13});
-        columns.push_back({"Sex", Value(strText[19])});
-        columns.push_back({"Category", Value(strText[20])});
-        columns.push_back({"FullName", CleanedText(*this, strText[18])});
+        detail::Checked(source.checked);
+        auto columns = ProfileColumns(golfer, true);
         columns.push_back({"ModDate", Value(detail::NowText())});
-        detail::UpdateExisting(connection, "tblGolfer", columns, "GolferID", strGolferID);
+        detail::UpdateExisting(connection, "tblGolfer", columns, "GolferID", golfer.golferId);
 
         detail::Update(connection, "tblGames",
-                       {{"Handicap", Value(sngHandicap)},
-                        {"Category", Value(strText[20])},
-                        {"FullName", detail::ReusedText(strText[18])}},
-                       "GolferID", strGolferID);
+                       {{"Handicap", Value(golfer.handicap)},
+                        {"Category", Value(golfer.category)},
+                        {"FullName", detail::UntrimmedText(golfer.fullName)}},
+                       "GolferID", golfer.golferId);
         return Outcome::Commit;
     });
 }

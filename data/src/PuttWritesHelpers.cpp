@@ -3,7 +3,6 @@
 #include <ctime>
 #include <iterator>
 
-#include "src/Literal.h"
 #include "src/WriteHelpers.h"
 #include "zeviza/ErrorLog.h"
 #include "zeviza/Prompts.h"
@@ -50,10 +49,6 @@ void RequireStored(Connection& connection, std::string_view table, std::string_v
     }
 }
 
-Value CleanedText(Putt& putt, std::string& text) {
-    return Value(LiteralValue(putt.Clean(text)));
-}
-
 namespace {
 
 std::string WithoutNuls(const std::string& text) {
@@ -72,20 +67,6 @@ Value StoredText(const std::string& text) {
 
 Value UntrimmedText(const std::string& text) {
     return Value(WithoutNuls(text));
-}
-
-Value ReusedText(const std::string& cleanedElement) {
-    return Value(LiteralValue(cleanedElement));
-}
-
-Columns TextColumns(Putt& putt, TextArray& strText, std::span<const char* const> names,
-                    const std::set<std::size_t>& asIs) {
-    Columns columns;
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        columns.push_back(
-            {names[i], asIs.count(i) != 0 ? Value(strText[i]) : CleanedText(putt, strText[i])});
-    }
-    return columns;
 }
 
 std::string NowText() {

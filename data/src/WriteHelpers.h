@@ -4,9 +4,8 @@
 // statements assembled from (column, value) lists so that each value is bound
 // and never spliced into SQL.
 #include <cstddef>
+#include <functional>
 #include <initializer_list>
-#include <set>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,19 +36,12 @@ void RequireFinite(std::initializer_list<float> figures, const std::string& whos
 void RequireStored(Connection& connection, std::string_view table, std::string_view keyColumn,
                    const std::string& key, const std::string& what);
 
-// A text written "cleaned": the caller's element keeps Clean's in/out form
-// (apostrophes doubled, NULs gone) and the stored value is what the quoted
-// literal would have stored (trimmed, apostrophes single).
-Value CleanedText(Putt& putt, std::string& text);
 // A record's text as the cleaned literal stores it: trimmed of blanks,
 // without NULs; the record keeps its own text.
 Value StoredText(const std::string& text);
-// The same text without its NULs but not trimmed: what the statements that
-// reused a cleaned element stored.
+// The same text without its NULs but not trimmed: the name a changed golfer
+// or course gives its games has always gone in so.
 Value UntrimmedText(const std::string& text);
-// An element a previous statement of the same write has already cleaned; it
-// is not trimmed again.
-Value ReusedText(const std::string& cleanedElement);
 // "YYYY-MM-DD HH:MM:SS" in local time, for AddDate and ModDate.
 std::string NowText();
 
@@ -58,11 +50,6 @@ struct Column {
     Value value;
 };
 using Columns = std::vector<Column>;
-
-// One column per text slot, in slot order: each slot cleaned, except those
-// listed in asIs, which are stored unchanged.
-Columns TextColumns(Putt& putt, TextArray& strText, std::span<const char* const> names,
-                    const std::set<std::size_t>& asIs);
 
 // INSERT INTO table (a,b,...) VALUES (?,?,...);
 void Insert(Connection& connection, std::string_view table, const Columns& columns);
@@ -82,6 +69,13 @@ void Delete(Connection& connection, std::string_view table, std::string_view key
 // shown->changed. table and keyColumn are the library's own names.
 bool StillAsShown(Connection& connection, std::string_view table, std::string_view keyColumn,
                   const std::string& key, ShownRecord* shown);
+// What a write's source does once its record passed the checks, if anything.
+inline void Checked(const std::function<void()>& checked) {
+    if (checked) {
+        checked();
+    }
+}
+
 // A write handed a record starts out not knowing it changed.
 inline void ForgetChange(ShownRecord* shown) {
     if (shown != nullptr) {

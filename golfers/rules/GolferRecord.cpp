@@ -9,25 +9,6 @@ namespace parlow::golfers {
 namespace {
 
 constexpr int kAdultAge = 18;
-constexpr std::size_t kAddGolferSlots = 23;
-constexpr std::size_t kUpdateGolferSlots = 22;
-
-// strText 0 to 17 are laid out alike for both methods.
-void FillProfile(const GolferEntry& entry, zeviza::TextArray& strText) {
-    const auto& text = entry.text;
-    const std::string profile[] = {
-        text[kFirstName],      text[kMiddleName],
-        text[kLastName],       text[kAddress],
-        text[kCity],           StateCode(entry.state[kGolferState]),
-        text[kPostalCode],     text[kHomePhone],
-        text[kCellPhone],      text[kWorkPhone],
-        text[kClub],           text[kClubAddress],
-        text[kClubCity],       StateCode(entry.state[kClubState]),
-        text[kClubPostalCode], text[kClubPhone],
-        text[kProShopPhone],   entry.notes,
-    };
-    std::copy(std::begin(profile), std::end(profile), strText.begin());
-}
 
 // Only reached after the age passed its check; an empty age counts as 0.
 std::int16_t AgeOf(const GolferEntry& entry) {
@@ -35,19 +16,10 @@ std::int16_t AgeOf(const GolferEntry& entry) {
 }
 
 // A handicap too large for single precision is as unusable as no number.
-void ReadHandicap(const GolferEntry& entry, GolferRecord& record) {
+void ReadHandicap(const GolferEntry& entry, BuiltGolfer& built) {
     const std::optional<float> handicap = zeviza::ReadSingle(entry.text[kHandicap]);
-    record.handicapReplaced = !handicap || !std::isfinite(*handicap);
-    record.sngHandicap = record.handicapReplaced ? 0.0f : *handicap;
-}
-
-GolferRecord StartRecord(const GolferEntry& entry, std::size_t slots) {
-    GolferRecord record;
-    record.strText.resize(slots);
-    FillProfile(entry, record.strText);
-    record.intAge = AgeOf(entry);
-    ReadHandicap(entry, record);
-    return record;
+    built.handicapReplaced = !handicap || !std::isfinite(*handicap);
+    built.record.handicap = built.handicapReplaced ? 0.0f : *handicap;
 }
 
 const char* SexText(bool male) {
@@ -92,21 +64,35 @@ std::string StateListEntry(const std::string& code, const std::string& fullName)
     return code + " - " + fullName;
 }
 
-GolferRecord AddGolferRecord(const GolferEntry& entry, const std::string& newGolferID) {
-    GolferRecord record = StartRecord(entry, kAddGolferSlots);
-    record.strText[18] = newGolferID;
-    record.strText[19] = FullNameOf(entry);
-    record.strText[20] = SexText(entry.male);
-    record.strText[21] = Category(record.intAge, entry.male);
-    return record;
-}
-
-GolferRecord UpdateGolferRecord(const GolferEntry& entry) {
-    GolferRecord record = StartRecord(entry, kUpdateGolferSlots);
-    record.strText[18] = FullNameOf(entry);
-    record.strText[19] = SexText(entry.male);
-    record.strText[20] = Category(record.intAge, entry.male);
-    return record;
+BuiltGolfer BuildGolferRecord(const GolferEntry& entry, const std::string& golferID) {
+    const auto& text = entry.text;
+    BuiltGolfer built;
+    zeviza::GolferRecord& g = built.record;
+    g.golferId = golferID;
+    g.firstName = text[kFirstName];
+    g.middleName = text[kMiddleName];
+    g.lastName = text[kLastName];
+    g.address = text[kAddress];
+    g.city = text[kCity];
+    g.state = StateCode(entry.state[kGolferState]);
+    g.postalCode = text[kPostalCode];
+    g.homePhone = text[kHomePhone];
+    g.cellPhone = text[kCellPhone];
+    g.workPhone = text[kWorkPhone];
+    g.club = text[kClub];
+    g.clubAddress = text[kClubAddress];
+    g.clubCity = text[kClubCity];
+    g.clubState = StateCode(entry.state[kClubState]);
+    g.clubPostalCode = text[kClubPostalCode];
+    g.clubPhone = text[kClubPhone];
+    g.proShopPhone = text[kProShopPhone];
+    g.notes = entry.notes;
+    g.fullName = FullNameOf(entry);
+    g.age = AgeOf(entry);
+    g.sex = SexText(entry.male);
+    g.category = Category(g.age, entry.male);
+    ReadHandicap(entry, built);
+    return built;
 }
 
 std::optional<std::string> MakeNewGolferID(const zeviza::RecordSet* newGolferIdRows) {

@@ -1,22 +1,19 @@
 #pragma once
-// How a checked golfer becomes the arguments of AddGolfer and UpdateGolfer:
-// the text array in each method's layout, the age and the handicap.
-#include <cstdint>
+// How a checked golfer becomes the record AddGolfer and UpdateGolfer take.
 #include <optional>
 #include <string>
 
 #include "golfers/rules/GolferEntry.h"
-#include "zeviza/Putt.h"
+#include "zeviza/GolferRecord.h"
+#include "zeviza/RecordSet.h"
 
 namespace parlow::golfers {
 
 // What the handicap field shows when its text was not a number.
 inline constexpr const char* kHandicapNotNumber = "0.00";
 
-struct GolferRecord {
-    zeviza::TextArray strText;
-    std::int16_t intAge = 0;
-    float sngHandicap = 0.0f;
+struct BuiltGolfer {
+    zeviza::GolferRecord record;
     // The handicap text was not a number and went in as 0; the screen shows
     // kHandicapNotNumber in its place.
     bool handicapReplaced = false;
@@ -35,10 +32,9 @@ std::string StateCode(const std::string& stateListText);
 // The entry form of a state or province in the lists: "ON - Ontario".
 std::string StateListEntry(const std::string& code, const std::string& fullName);
 
-// strText 0 to 22 for AddGolfer; newGolferID goes to slot 18.
-GolferRecord AddGolferRecord(const GolferEntry& entry, const std::string& newGolferID);
-// strText 0 to 21 for UpdateGolfer; the identifier is its own argument.
-GolferRecord UpdateGolferRecord(const GolferEntry& entry);
+// For a golfer that ValidateGolfer passed: golferID is the new golfer's
+// identifier on the entry screen, the chosen golfer's on the edit screen.
+BuiltGolfer BuildGolferRecord(const GolferEntry& entry, const std::string& golferID);
 
 // From the current row of what GetNewGolferID returned. Empty when there is
 // no such row (the read failed and has said so).

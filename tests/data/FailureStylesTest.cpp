@@ -14,15 +14,17 @@ using testing_support::ProgramFolder;
 using testing_support::ReadFile;
 using testing_support::ScriptedPrompts;
 
-zeviza::TextArray SampleGolfer() {
-    zeviza::TextArray text(23);
-    text[0] = "Ann";
-    text[2] = "Lee";
-    text[15] = "Female";
-    text[16] = "Adult Female";
-    text[18] = "D2";
-    text[21] = "Ann Lee";
-    return text;
+zeviza::GolferRecord SampleGolfer() {
+    zeviza::GolferRecord g;
+    g.golferId = "D2";
+    g.firstName = "Ann";
+    g.lastName = "Lee";
+    g.fullName = "Ann Lee";
+    g.sex = "Female";
+    g.category = "Adult Female";
+    g.age = 30;
+    g.handicap = 1.5f;
+    return g;
 }
 
 class FailureStylesTest : public ::testing::Test {
@@ -43,8 +45,8 @@ TEST_F(FailureStylesTest, MissingDatabase) {
     EXPECT_THROW(putt.GetNewGameID(), zeviza::Error);
     EXPECT_THROW(putt.LoadGolferEdit("D2"), zeviza::Error);
     // A write that cannot open its connection does the same, without a log entry.
-    auto text = SampleGolfer();
-    EXPECT_THROW(putt.AddGolfer(text, 30, 1.5f), zeviza::Error);
+    const auto golfer = SampleGolfer();
+    EXPECT_THROW(putt.AddGolfer(golfer), zeviza::Error);
 
     EXPECT_TRUE(prompts.Shown().empty());
     EXPECT_FALSE(std::filesystem::exists(folder.ErrorLog()));
@@ -68,8 +70,8 @@ TEST_F(FailureStylesTest, AFileOfRandomBytesIsNeverTouched) {
     EXPECT_EQ(putt.RefreshGolfers(), nullptr);
     EXPECT_TRUE(prompts.Shown().empty());
 
-    auto text = SampleGolfer();
-    EXPECT_FALSE(putt.AddGolfer(text, 30, 1.5f));
+    const auto golfer = SampleGolfer();
+    EXPECT_FALSE(putt.AddGolfer(golfer));
     ASSERT_EQ(prompts.Shown().size(), 1u);
     const auto& box = prompts.Last();
     EXPECT_EQ(box.title, "Zeviza");
@@ -91,14 +93,14 @@ TEST_F(FailureStylesTest, ALockedDatabaseFailsReadsQuietlyAndWritesLoudly) {
     EXPECT_EQ(putt.LoadGolferList(), nullptr);
     EXPECT_TRUE(prompts.Shown().empty());
 
-    auto text = SampleGolfer();
-    EXPECT_FALSE(putt.AddGolfer(text, 30, 1.5f));
+    const auto golfer = SampleGolfer();
+    EXPECT_FALSE(putt.AddGolfer(golfer));
     ASSERT_EQ(prompts.Shown().size(), 1u);
     EXPECT_EQ(prompts.Last().text.rfind("ERROR # 5\r\n", 0), 0u) << prompts.Last().text;
     holder.exec("ROLLBACK;");
 
     // Once the other holder lets go, the same object works again.
-    EXPECT_TRUE(putt.AddGolfer(text, 30, 1.5f));
+    EXPECT_TRUE(putt.AddGolfer(golfer));
     EXPECT_EQ(folder.Count("SELECT COUNT(*) FROM tblGolfer;"), 1);
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "tests/data/GolferArrays.h"
 #include "tests/support/ProgramFolder.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/WritesSupport.h"
@@ -8,6 +9,8 @@
 namespace {
 
 using namespace writes_support;
+using golfer_arrays::GolferEditText;
+using golfer_arrays::GolferText;
 using zeviza::Answer;
 
 struct GolferWritesTest : ::testing::Test {
@@ -110,9 +113,7 @@ TEST_F(GolferWritesTest, UpdateGolferRewritesTheGolferAndEveryGameOfTheGolfer) {
 
 TEST_F(GolferWritesTest, ChangingAGolferWhoIsGoneFailsInsteadOfReportingASave) {
     ASSERT_TRUE(AddGolfer(putt, "D2", "Tom", "Watson"));
-    auto text = GolferEditText("Tom", "Watson", "Adult Male");
-    std::string gone = "D4";
-    EXPECT_FALSE(putt.UpdateGolfer(text, 40, 2.0f, gone));
+    EXPECT_FALSE(putt.UpdateGolfer(GolferEdit("D4", "Tom", "Watson")));
     ASSERT_EQ(prompts.Shown().size(), 1u);
     EXPECT_NE(prompts.Last().text.find("Function: Update Golfer"), std::string::npos);
     EXPECT_EQ(folder.Count("SELECT COUNT(*) FROM tblGolfer;"), 1);
@@ -158,6 +159,60 @@ TEST_F(GolferWritesTest, RemovalRemovesTheGolferWithTheGolfersGamesOnly) {
     EXPECT_EQ(folder.Text("SELECT group_concat(GolferID) FROM tblGolfer"), "D4");
     EXPECT_EQ(folder.Text("SELECT group_concat(GameID) FROM tblGames"), "G2");
     EXPECT_TRUE(StatisticsMatchGames(folder, "D4"));
+}
+
+// The array methods are the record methods reached through the slots: the
+// same golfer stores the same row either way, and a change writes the same
+// golfer row and the same copies into the golfer's games.
+TEST_F(GolferWritesTest, TheArrayFormStoresWhatTheRecordStores) {
+    ASSERT_TRUE(putt.AddGolfer(GolferRecordOf("D2", "Tom", "O'Neil ", 8.5f)));
+    auto text = GolferText("D4", "Tom", "O'Neil ");
+    ASSERT_TRUE(putt.AddGolfer(text, 40, 8.5f));
+    EXPECT_EQ(RowDifferences(folder, "tblGolfer", "GolferID", "D4", "D2"), "");
+    ASSERT_TRUE(AddCourse(putt, course));
+    AddGameFor("G1", "D2");
+    AddGameFor("G2", "D4");
+
+    auto record = GolferEdit("D2", "Ann", "O'Hara ", "Junior Female");
+    record.state = " oh ";
+    record.clubState = "O'K";
+    record.notes = " Note's ";
+    record.age = 17;
+    record.handicap = 3.5f;
+    ASSERT_TRUE(putt.UpdateGolfer(record));
+    auto edit = GolferEditText("Ann", "O'Hara ", "Junior Female");
+    edit[5] = " oh ";
+    edit[13] = "O'K";
+    edit[17] = " Note's ";
+    std::string id = "D4";
+    ASSERT_TRUE(putt.UpdateGolfer(edit, 17, 3.5f, id));
+    EXPECT_EQ(RowDifferences(folder, "tblGolfer", "GolferID", "D4", "D2"), "");
+    EXPECT_EQ(Golfer("FullName || '|' || State || '|' || Notes"), "Ann O'Hara| oh |Note's");
+    EXPECT_EQ(folder.Count("SELECT COUNT(DISTINCT FullName || '|' || Category || '|' || Handicap) "
+                           "FROM tblGames"),
+              1);
+    EXPECT_EQ(folder.Text("SELECT FullName FROM tblGames WHERE GameID = 'G2'"), "Ann O'Hara ");
+}
+
+// An array shorter than its layout fails before anything is cleaned or stored.
+TEST_F(GolferWritesTest, ShortArraysAreOutOfRangeAndLeaveTextsAndRowsAlone) {
+    ASSERT_TRUE(AddGolfer(putt, "D2", "Tom", "Watson"));
+    auto text = GolferText("D4", "O'Neil", "Ben");
+    text.resize(21);
+    EXPECT_FALSE(putt.AddGolfer(text, 40, 1.5f));
+    auto edit = GolferEditText("O'Neil", "Ben");
+    edit.resize(20);
+    std::string id = "D2";
+    EXPECT_FALSE(putt.UpdateGolfer(edit, 40, 1.5f, id));
+
+    ASSERT_EQ(prompts.Shown().size(), 2u);
+    for (const auto& box : prompts.Shown()) {
+        EXPECT_EQ(box.text.rfind("ERROR # 9\r\n", 0), 0u) << box.text;
+        EXPECT_NE(box.text.find("Subscript out of range"), std::string::npos) << box.text;
+    }
+    EXPECT_EQ(text[0], "O'Neil");
+    EXPECT_EQ(edit[0], "O'Neil");
+    EXPECT_EQ(folder.Text("SELECT group_concat(FullName) FROM tblGolfer"), "Tom Watson");
 }
 
 }  // namespace

@@ -55,9 +55,9 @@ TEST_F(HostileTextWritesTest, GolferTextsAreStoredAndReadBackVerbatimUnderTheRul
     for (const auto& hostile : HostileTexts()) {
         SCOPED_TRACE(n);
         const std::string id = "D" + std::to_string(2 * ++n);
-        auto text = GolferText(id, hostile, hostile);
-        text[20] = hostile;  // Sex, written as is
-        ASSERT_TRUE(putt.AddGolfer(text, 30, 1.5f));
+        auto golfer = GolferRecordOf(id, hostile, hostile);
+        golfer.sex = hostile;  // written as is
+        ASSERT_TRUE(putt.AddGolfer(golfer));
 
         auto row = putt.LoadGolferEdit(id);
         ASSERT_FALSE(row->IsEmpty());
@@ -77,10 +77,9 @@ TEST_F(HostileTextWritesTest, EditedNamesReachTheGolfersGamesExactlyAsTheGolferR
     ASSERT_TRUE(game.Add(putt));
 
     for (const auto& hostile : HostileTexts()) {
-        auto text = GolferEditText("Tom", "Watson");
-        text[18] = hostile;
-        std::string id = "D2";
-        ASSERT_TRUE(putt.UpdateGolfer(text, 30, 1.5f, id));
+        auto edit = GolferEdit("D2", "Tom", "Watson");
+        edit.fullName = hostile;
+        ASSERT_TRUE(putt.UpdateGolfer(edit));
         // The games take the same name as the golfer row (no outer spaces here).
         EXPECT_EQ(folder.Text("SELECT FullName FROM tblGolfer"), CleanedForm(hostile));
         EXPECT_EQ(folder.Text("SELECT FullName FROM tblGames"), CleanedForm(hostile));

@@ -92,9 +92,9 @@ void ReplaceGolferD4(Records& t) {
 }
 
 bool EditGolferD4(Records& t, ShownRecord* shown) {
-    auto text = GolferEditText("Edited", "Name");
-    std::string id = "D4";
-    return t.putt.UpdateGolfer(text, 30, 4.5f, id, shown);
+    auto edit = GolferEdit("D4", "Edited", "Name");
+    edit.handicap = 4.5f;
+    return t.putt.UpdateGolfer(edit, shown);
 }
 
 void RenameCourse(Records& t) {
@@ -132,9 +132,9 @@ const ShownWrite kWrites[] = {
      [](Records& t) { return t.RowOf(t.putt.LoadGolferEdit("D4"), "", ""); },
      [](Records& t) { EXPECT_TRUE(EditGolferD4(t, nullptr)); },
      [](Records& t, ShownRecord* shown) {
-         auto text = GolferEditText("Third", "Name");
-         std::string id = "D4";
-         return t.putt.UpdateGolfer(text, 30, 4.5f, id, shown);
+         auto edit = GolferEdit("D4", "Third", "Name");
+         edit.handicap = 4.5f;
+         return t.putt.UpdateGolfer(edit, shown);
      },
      false},
     {"course removal after a rename",

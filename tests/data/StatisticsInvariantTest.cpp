@@ -171,9 +171,11 @@ class Sequence {
 
     void EditGolfer() {
         std::string id = AnyOf(kGolfers);
-        auto text = GolferEditText("First", id, Between(0, 1) == 0 ? "Adult Male" : "Junior Male");
+        auto edit = GolferEdit(id, "First", id, Between(0, 1) == 0 ? "Adult Male" : "Junior Male");
+        edit.age = 50;
+        edit.handicap = static_cast<float>(Between(0, 360)) / 10;
         last_ = "UpdateGolfer " + id;
-        ASSERT_TRUE(putt_.UpdateGolfer(text, 50, static_cast<float>(Between(0, 360)) / 10, id));
+        ASSERT_TRUE(putt_.UpdateGolfer(edit));
     }
 
     std::mt19937& random_;

@@ -56,9 +56,9 @@ TEST_F(UnusableRecordsTest, NonFiniteFiguresAndAnEmptyGolferIdentifierAreRefused
          [](zeviza::Putt& p) { return AddGolfer(p, "", "Ben", "Hogan"); }},
         {"changed golfer, minus infinite handicap", "Update Golfer",
          [inf](zeviza::Putt& p) {
-             auto text = GolferEditText("Tom", "Watson");
-             std::string id = "D2";
-             return p.UpdateGolfer(text, 40, -inf, id);
+             auto edit = GolferEdit("D2", "Tom", "Watson");
+             edit.handicap = -inf;
+             return p.UpdateGolfer(edit);
          }},
         {"new course, infinite rating", "AddClub",
          [inf](zeviza::Putt& p) {
@@ -98,22 +98,19 @@ TEST_F(UnusableRecordsTest, NonFiniteFiguresAndAnEmptyGolferIdentifierAreRefused
 TEST_F(UnusableRecordsTest, TheErrorLogIsTheOwnersAloneAndNeverHoldsAGolfersPersonalData) {
     std::filesystem::remove(folder.ErrorLog());
     const mode_t previous = ::umask(022);
-    auto personal = GolferText("D2", "Zelda", "Quixote");
-    personal[3] = "742 Evergreen Terrace";
-    personal[7] = "555-0123";
-    personal[8] = "555-0199";
-    personal[17] = "allergic to bees";
-    const float inf = std::numeric_limits<float>::infinity();
-    auto copy = personal;
-    EXPECT_FALSE(putt.AddGolfer(copy, 40, 12.5f));  // D2 is stored already
-    copy = personal;
-    copy[18] = "D7";
-    EXPECT_FALSE(putt.AddGolfer(copy, 40, inf));
-    auto edit = GolferEditText("Zelda", "Quixote");
-    edit[3] = "742 Evergreen Terrace";
-    edit[7] = "555-0123";
-    std::string gone = "D9";
-    EXPECT_FALSE(putt.UpdateGolfer(edit, 40, 3.0f, gone));
+    auto personal = GolferRecordOf("D2", "Zelda", "Quixote");
+    personal.address = "742 Evergreen Terrace";
+    personal.homePhone = "555-0123";
+    personal.cellPhone = "555-0199";
+    personal.notes = "allergic to bees";
+    EXPECT_FALSE(putt.AddGolfer(personal));  // D2 is stored already
+    personal.golferId = "D7";
+    personal.handicap = std::numeric_limits<float>::infinity();
+    EXPECT_FALSE(putt.AddGolfer(personal));
+    auto edit = GolferEdit("D9", "Zelda", "Quixote");
+    edit.address = "742 Evergreen Terrace";
+    edit.homePhone = "555-0123";
+    EXPECT_FALSE(putt.UpdateGolfer(edit));
     ::umask(previous);
 
     const std::string log = folder.ReadErrorLog();

@@ -7,38 +7,41 @@
 
 namespace writes_support {
 
-TextArray GolferText(const std::string& golferID, const std::string& first,
-                     const std::string& last) {
-    TextArray text(23);
-    text[0] = first;
-    text[2] = last;
-    text[3] = "1 Main St";
-    text[4] = "Springfield";
-    text[5] = "IL";
-    text[10] = "Home Links";
-    text[18] = golferID;
-    text[19] = first + " " + last;
-    text[20] = "Male";
-    text[21] = "Adult Male";
-    return text;
+zeviza::GolferRecord GolferRecordOf(const std::string& golferID, const std::string& first,
+                                    const std::string& last, float handicap) {
+    zeviza::GolferRecord g;
+    g.golferId = golferID;
+    g.firstName = first;
+    g.lastName = last;
+    g.address = "1 Main St";
+    g.city = "Springfield";
+    g.state = "IL";
+    g.club = "Home Links";
+    g.fullName = first + " " + last;
+    g.sex = "Male";
+    g.category = "Adult Male";
+    g.age = 40;
+    g.handicap = handicap;
+    return g;
 }
 
 bool AddGolfer(zeviza::Putt& putt, const std::string& golferID, const std::string& first,
                const std::string& last, float handicap) {
-    auto text = GolferText(golferID, first, last);
-    return putt.AddGolfer(text, 40, handicap);
+    return putt.AddGolfer(GolferRecordOf(golferID, first, last, handicap));
 }
 
-TextArray GolferEditText(const std::string& first, const std::string& last,
-                         const std::string& category) {
-    TextArray text(22);
-    text[0] = first;
-    text[2] = last;
-    text[5] = "IL";
-    text[18] = first + " " + last;
-    text[19] = "Male";
-    text[20] = category;
-    return text;
+zeviza::GolferRecord GolferEdit(const std::string& golferID, const std::string& first,
+                                const std::string& last, const std::string& category) {
+    zeviza::GolferRecord g;
+    g.golferId = golferID;
+    g.firstName = first;
+    g.lastName = last;
+    g.state = "IL";
+    g.fullName = first + " " + last;
+    g.sex = "Male";
+    g.category = category;
+    g.age = 40;
+    return g;
 }
 
 std::array<std::int16_t, 18> StandardPars() {

@@ -1,5 +1,5 @@
 #pragma once
-// Builders for the fixed-layout arrays the screens hand to the writes, and a
+// Builders for the records the screens hand to the writes, and a
 // recomputation of a golfer's running statistics from the games that are
 // stored: what the statistics columns must always equal.
 #include <gtest/gtest.h>
@@ -26,16 +26,18 @@ using zeviza::TextArray;
 
 // --- golfers ---
 
-// strText as the golfer entry screen fills it (0 to 22, 0 to 21 used).
-TextArray GolferText(const std::string& golferID, const std::string& first,
-                     const std::string& last);
+// The golfer as the entry screen records it: Springfield, IL, 40, Adult Male.
+zeviza::GolferRecord GolferRecordOf(const std::string& golferID, const std::string& first,
+                                    const std::string& last, float handicap = 12.5f);
 
 bool AddGolfer(zeviza::Putt& putt, const std::string& golferID, const std::string& first,
                const std::string& last, float handicap = 12.5f);
 
-// strText as the golfer edit screen fills it (0 to 21, 0 to 20 used).
-TextArray GolferEditText(const std::string& first, const std::string& last,
-                         const std::string& category = "Adult Male");
+// The golfer as the edit screen changes it: a new name and category, IL,
+// no address.
+zeviza::GolferRecord GolferEdit(const std::string& golferID, const std::string& first,
+                                const std::string& last,
+                                const std::string& category = "Adult Male");
 
 // --- courses ---
 

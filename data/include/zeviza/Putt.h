@@ -15,6 +15,7 @@
 #include "zeviza/CourseRecord.h"
 #include "zeviza/Error.h"
 #include "zeviza/GameRecord.h"
+#include "zeviza/GolferRecord.h"
 #include "zeviza/RecordSet.h"
 #include "zeviza/ShownRecord.h"
 
@@ -86,6 +87,11 @@ class Putt {
     RecordSetPtr LoadHandicapCourses();
 
     // --- golfer writes ---
+    bool AddGolfer(const GolferRecord& golfer);
+    // Changes the stored golfer golfer.golferId; the golfer's games take the
+    // new full name, category and handicap.
+    bool UpdateGolfer(const GolferRecord& golfer, ShownRecord* shown = nullptr);
+    // Array adapters of the two above (data/src/PuttArraysGolfer.cpp).
     bool AddGolfer(TextArray& strText, std::int16_t intAge, float sngHandicap);
     bool UpdateGolfer(TextArray& strText, std::int16_t intAge, float sngHandicap,
                       std::string& strGolferID, ShownRecord* shown = nullptr);
@@ -191,6 +197,8 @@ class Putt {
     bool WriteReplacement(const Source<GameRecord>& source, ShownRecord* shown);
     bool WriteNewClub(const Source<CourseRecord>& source);
     bool WriteClubChange(const Source<CourseRecord>& source, ShownRecord* shown);
+    bool WriteNewGolfer(const Source<GolferRecord>& source);
+    bool WriteGolferChange(const Source<GolferRecord>& source, ShownRecord* shown);
 
     RecordSetPtr ReadIgnoring(const std::string& sql, const std::vector<Value>& params = {});
     RecordSetPtr ReadReporting(const char* label, const std::string& sql);

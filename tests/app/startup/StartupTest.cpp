@@ -288,10 +288,10 @@ TEST_F(StartupTest, TheIntegrityCheckRunsOnlyWhenTheFileChangedSinceItLastPassed
     EXPECT_FALSE(run().checkRun);
 
     zeviza::Putt putt(folder.Path());
-    zeviza::TextArray golfer(23);
-    golfer[18] = "D2";
-    golfer[19] = "Ann Lee";
-    ASSERT_TRUE(putt.AddGolfer(golfer, 30, 1.5f));
+    zeviza::GolferRecord golfer;
+    golfer.golferId = "D2";
+    golfer.fullName = "Ann Lee";
+    ASSERT_TRUE(putt.AddGolfer(golfer));
     EXPECT_TRUE(run().checkRun);
     EXPECT_FALSE(run().checkRun);
 

@@ -131,59 +131,75 @@ GolferEntry Full() {
     return entry;
 }
 
-TEST(GolferRecord, AddGolferArrayFollowsItsLayout) {
-    const GolferRecord record = AddGolferRecord(Full(), "D16");
-    const zeviza::TextArray expected = {"t0",  "t1",       "t2",     "t3",           "t4",  "ON",
-                                        "t5",  "t6",       "t7",     "t8",           "t11", "t12",
-                                        "t13", "NY",       "t14",    "t15",          "t16", "n",
-                                        "D16", "t0 t1 t2", "Female", "Adult Female", ""};
-    EXPECT_EQ(record.strText, expected);
-    EXPECT_EQ(record.intAge, 18);  // 17.5 rounds half to even
-    EXPECT_FLOAT_EQ(record.sngHandicap, 12.5f);
-    EXPECT_FALSE(record.handicapReplaced);
+TEST(GolferRecord, EveryFieldGoesToItsOwnNamedValue) {
+    const BuiltGolfer built = BuildGolferRecord(Full(), "D16");
+    const zeviza::GolferRecord expected{.golferId = "D16",
+                                        .firstName = "t0",
+                                        .middleName = "t1",
+                                        .lastName = "t2",
+                                        .address = "t3",
+                                        .city = "t4",
+                                        .state = "ON",
+                                        .postalCode = "t5",
+                                        .homePhone = "t6",
+                                        .cellPhone = "t7",
+                                        .workPhone = "t8",
+                                        .club = "t11",
+                                        .clubAddress = "t12",
+                                        .clubCity = "t13",
+                                        .clubState = "NY",
+                                        .clubPostalCode = "t14",
+                                        .clubPhone = "t15",
+                                        .proShopPhone = "t16",
+                                        .notes = "n",
+                                        .fullName = "t0 t1 t2",
+                                        .sex = "Female",
+                                        .category = "Adult Female",
+                                        .age = 18,  // 17.5 rounds half to even
+                                        .handicap = 12.5f};
+    EXPECT_EQ(built.record, expected);
+    EXPECT_FALSE(built.handicapReplaced);
 }
 
-TEST(GolferRecord, UpdateGolferArrayEndsWithNameSexCategory) {
+TEST(GolferRecord, NameSexAndCategoryFollowTheEntry) {
     GolferEntry entry = Full();
     entry.text[kMiddleName].clear();
     entry.text[kAge] = "16.5";
     entry.male = true;
     entry.state[kClubState].clear();
-    const GolferRecord record = UpdateGolferRecord(entry);
-    ASSERT_EQ(record.strText.size(), 22u);
-    EXPECT_EQ(record.strText[13], "");
-    EXPECT_EQ(record.strText[18], "t0 t2");
-    EXPECT_EQ(record.strText[19], "Male");
-    EXPECT_EQ(record.strText[20], "Junior Male");
-    EXPECT_EQ(record.strText[21], "");
-    EXPECT_EQ(record.intAge, 16);
+    const zeviza::GolferRecord record = BuildGolferRecord(entry, "D2").record;
+    EXPECT_EQ(record.clubState, "");
+    EXPECT_EQ(record.fullName, "t0 t2");
+    EXPECT_EQ(record.sex, "Male");
+    EXPECT_EQ(record.category, "Junior Male");
+    EXPECT_EQ(record.age, 16);
 }
 
 TEST(GolferRecord, AHandicapThatIsNoUsableNumberGoesInAsZero) {
     for (const char* handicap : {"abc", "", "9e99", "1.2.3"}) {
         GolferEntry entry = Full();
         entry.text[kHandicap] = handicap;
-        const GolferRecord record = AddGolferRecord(entry, "D2");
-        EXPECT_TRUE(record.handicapReplaced) << handicap;
-        EXPECT_EQ(record.sngHandicap, 0.0f) << handicap;
+        const BuiltGolfer built = BuildGolferRecord(entry, "D2");
+        EXPECT_TRUE(built.handicapReplaced) << handicap;
+        EXPECT_EQ(built.record.handicap, 0.0f) << handicap;
     }
     GolferEntry plus = Full();
     plus.text[kHandicap] = "-2.3";
-    EXPECT_FLOAT_EQ(AddGolferRecord(plus, "D2").sngHandicap, -2.3f);
+    EXPECT_FLOAT_EQ(BuildGolferRecord(plus, "D2").record.handicap, -2.3f);
 }
 
 TEST(GolferRecord, AHandicapWithTheLocalesDecimalCommaIsANumber) {
     GolferEntry entry = Full();
     entry.text[kHandicap] = "12,5";
-    const GolferRecord german = [&] {
+    const BuiltGolfer german = [&] {
         testing_support::LocaleEnvironment locale("de_DE.UTF-8");
-        return AddGolferRecord(entry, "D2");
+        return BuildGolferRecord(entry, "D2");
     }();
     testing_support::LocaleEnvironment locale("en_US.UTF-8");
-    const GolferRecord american = AddGolferRecord(entry, "D2");
+    const BuiltGolfer american = BuildGolferRecord(entry, "D2");
 
     EXPECT_FALSE(german.handicapReplaced);
-    EXPECT_FLOAT_EQ(german.sngHandicap, 12.5f);
+    EXPECT_FLOAT_EQ(german.record.handicap, 12.5f);
     EXPECT_TRUE(american.handicapReplaced);
 }
 
