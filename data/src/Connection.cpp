@@ -119,7 +119,8 @@ void Connection::Open() {
     try {
         // A damaged or locked file fails at its first statement, inside the
         // transaction, where a write can report it.
-        db_ = detail::TakeIdleHandle(source);
+        openedOn_ = detail::IdentifyWritable(source);
+        db_ = detail::TakeIdleHandle(source, openedOn_);
         configured_ = db_ != nullptr;
         if (!db_) {
             db_ =
@@ -146,8 +147,8 @@ void Connection::Close() {
         }
         inTransaction_ = false;
     }
-    if (configured_) {
-        detail::KeepIdleHandle(DataSource(), std::move(db_));
+    if (configured_ && openedOn_) {
+        detail::KeepIdleHandle(DataSource(), *openedOn_, std::move(db_));
     }
     db_.reset();
 }

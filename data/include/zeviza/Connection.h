@@ -1,7 +1,9 @@
 #pragma once
 // The database connection of a Putt: configured once, opened and closed by
 // every call. Values are always bound as parameters, never spliced into SQL.
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,6 +16,15 @@ class Database;
 }
 
 namespace zeviza {
+
+namespace detail {
+// The file a handle was opened on, to know it again at the next open.
+struct FileIdentity {
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
+}  // namespace detail
 
 class Connection {
   public:
@@ -56,7 +67,8 @@ class Connection {
     std::string connectString_;
     std::unique_ptr<SQLite::Database> db_;
     bool inTransaction_ = false;
-    bool configured_ = false;  // durability and collation set on this handle
+    bool configured_ = false;                       // durability and collation set on this handle
+    std::optional<detail::FileIdentity> openedOn_;  // writable when it opened
     bool clientSide_ = false;
     std::vector<Error> errors_;
 };
