@@ -81,7 +81,7 @@ int FieldChars(const char* column) {
 
 // The kind of record the screen's read lists.
 RecordKinds ListedKind(const ReviewScreen& screen) {
-    if (screen.read == &zeviza::Putt::LoadDeleteGame) {
+    if (screen.read == &zeviza::Putt::LoadGameReview) {
         return RecordKind::Games;
     }
     return screen.read == &zeviza::Putt::LoadGolfer ? RecordKind::Golfers : RecordKind::Courses;

@@ -54,6 +54,10 @@ class Putt {
 
     // --- reads ---
     RecordSetPtr LoadDeleteGame();
+    // The games of LoadDeleteGame in its order, with only the columns a game
+    // review list shows: GameID, FullName, PlayDate, Club, GrossScore,
+    // NetScore, Tees. A failure is reported as LoadDeleteGame's.
+    RecordSetPtr LoadGameReview();
     RecordSetPtr LoadGolferList();
     RecordSetPtr LoadClubEdit(const std::string& strClubID);
     RecordSetPtr LoadClubList();
