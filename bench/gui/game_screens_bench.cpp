@@ -8,7 +8,8 @@
 //     its own text) and gross scores (numbers);
 //   - the game review screen (Game Stats) opened against a bare SQLite read
 //     of the columns it shows into a bare QTreeWidget, drawn;
-//   - the entry screen opened with 500 courses against the bare view of them.
+//   - the entry screen opened with 500 courses against the bare view of them,
+//     and against a bare SQLite read of them into the bare view.
 //
 //   QT_QPA_PLATFORM=offscreen build/bin/game_screens_bench   (offscreen is the default)
 #include <benchmark/benchmark.h>
@@ -34,6 +35,7 @@
 #include "reports/review/ReviewScreens.h"
 #include "ui/ProgramState.h"
 #include "ui/fields/RecordTableModel.h"
+#include "zeviza/ReaderCollation.h"
 
 namespace {
 
@@ -235,6 +237,32 @@ void BM_BareCourseViewOpen(benchmark::State& state) {
     }
 }
 
+// The course list read with a bare SQLite statement and shown bare.
+void BM_BareReadAndCourseViewOpen(benchmark::State& state) {
+    UseGames(1000);
+    std::string columns;
+    for (const char* field : parlow::games::CourseListFields()) {
+        columns += (columns.empty() ? "" : ",") + std::string(field);
+    }
+    const std::string sql = "SELECT " + columns + " FROM tblClub ORDER BY ClubName COLLATE READER;";
+    for (auto _ : state) {
+        std::vector<QStringList> rows;
+        {
+            SQLite::Database db((parlow::ProgramFolder() / "green" / "parlow.plg").string());
+            zeviza::RegisterReaderOrder(db.getHandle());
+            SQLite::Statement query(db, sql);
+            while (query.executeStep()) {
+                QStringList row;
+                for (int column = 0; column < query.getColumnCount(); ++column) {
+                    row << QString::fromUtf8(query.getColumn(column).getText());
+                }
+                rows.push_back(std::move(row));
+            }
+        }
+        ShowBareView(std::move(rows), parlow::games::kCourseListColumnCount);
+    }
+}
+
 void AtEachSize(benchmark::internal::Benchmark* bench) {
     for (int games : bench_support::kGameCounts) {
         bench->Arg(games);
@@ -261,6 +289,7 @@ BENCHMARK(BM_ReviewGameListOpen)->Apply(AtEachSize);
 BENCHMARK(BM_BareReadAndReviewListOpen)->Apply(AtEachSize);
 BENCHMARK(BM_EntryScreenOpen)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BareCourseViewOpen)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BareReadAndCourseViewOpen)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

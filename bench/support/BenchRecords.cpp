@@ -4,6 +4,7 @@
 #include <SQLiteCpp/Statement.h>
 #include <SQLiteCpp/Transaction.h>
 
+#include <algorithm>
 #include <map>
 #include <tuple>
 
@@ -66,8 +67,9 @@ void StoreGames(SQLite::Database& db, const Records& records) {
         "NetScore,Holes,CoursePar,ScoreOut,ParOut,ScoreIn,ParIn,Handicap,TotalFWays,Pars,Birds,"
         "Bogies,TotalPutts) VALUES (?,?,?,?,?,'White',?,?,?,18,72,?,36,?,36,12,14,9,2,5,31)");
     for (int game = 1; game <= records.games; ++game) {
-        const int golfer = game % records.golfers;
-        const int course = game % records.courses;
+        // Without courses the games name one no longer stored.
+        const int golfer = game % std::max(records.golfers, 1);
+        const int course = game % std::max(records.courses, 1);
         const int gross = 70 + game * 37 % 30;
         insert.bind(1, "G" + std::to_string(game));
         insert.bind(2, GolferId(golfer));
