@@ -159,12 +159,30 @@ int SortColumn(const benchmark::State& state) {
     return static_cast<int>(state.range(1));
 }
 
-// Each click sorts the other way, as the screen's header does.
+// Each click sorts the other way, as the screen's header does. The first
+// click by a column works out its order (timed apart below), the later ones
+// reuse it.
 void BM_RemovalScreenSort(benchmark::State& state) {
     UseGames(Games(state));
     parlow::games::frmDeleteGame screen;
     Draw(&screen);
+    emit screen.lvGame->header()->sectionClicked(SortColumn(state));
     for (auto _ : state) {
+        emit screen.lvGame->header()->sectionClicked(SortColumn(state));
+        screen.repaint();
+    }
+}
+
+// The first click after the list was filled.
+void BM_RemovalScreenFirstSort(benchmark::State& state) {
+    UseGames(Games(state));
+    parlow::games::frmDeleteGame screen;
+    Draw(&screen);
+    std::vector<QStringList> rows = GameRows();
+    for (auto _ : state) {
+        state.PauseTiming();
+        screen.gameRows->SetRows(rows);
+        state.ResumeTiming();
         emit screen.lvGame->header()->sectionClicked(SortColumn(state));
         screen.repaint();
     }
@@ -284,6 +302,7 @@ BENCHMARK(BM_RemovalScreenOpen)->Apply(AtEachSize);
 BENCHMARK(BM_BareGameViewOpen)->Apply(AtEachSize);
 BENCHMARK(BM_BareReadAndGameViewOpen)->Apply(AtEachSize);
 BENCHMARK(BM_RemovalScreenSort)->Apply(AtEachSizeByColumn);
+BENCHMARK(BM_RemovalScreenFirstSort)->Apply(AtEachSizeByColumn);
 BENCHMARK(BM_BareGameViewSort)->Apply(AtEachSizeByColumn);
 BENCHMARK(BM_ReviewGameListOpen)->Apply(AtEachSize);
 BENCHMARK(BM_BareReadAndReviewListOpen)->Apply(AtEachSize);
