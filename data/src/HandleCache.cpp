@@ -1,5 +1,6 @@
 #include "src/HandleCache.h"
 
+#include <fcntl.h>
 #include <sqlite3.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -39,31 +40,38 @@ std::vector<IdleHandle>& IdleHandles() {
     return handles;
 }
 
-// Whether the mode lets this process write, as access(W_OK) would judge it
-// for the effective user, without looking the path up a second time.
-bool ModeAllowsWriting(const struct stat& status) {
+// Whether the mode and attributes let this process write, as access(W_OK)
+// would judge it for the effective user, without looking the path up a
+// second time. An immutable or append-only file refuses even the superuser.
+bool AllowsWriting(const struct statx& status) {
+    constexpr std::uint64_t kUnwritable = STATX_ATTR_IMMUTABLE | STATX_ATTR_APPEND;
+    if ((status.stx_attributes & status.stx_attributes_mask & kUnwritable) != 0) {
+        return false;
+    }
     const uid_t user = ::geteuid();
     if (user == 0) {
         return true;
     }
-    if (status.st_uid == user) {
-        return (status.st_mode & S_IWUSR) != 0;
+    if (status.stx_uid == user) {
+        return (status.stx_mode & S_IWUSR) != 0;
     }
-    if (InGroup(status.st_gid)) {
-        return (status.st_mode & S_IWGRP) != 0;
+    if (InGroup(status.stx_gid)) {
+        return (status.stx_mode & S_IWGRP) != 0;
     }
-    return (status.st_mode & S_IWOTH) != 0;
+    return (status.stx_mode & S_IWOTH) != 0;
 }
 
 }  // namespace
 
 std::optional<FileIdentity> IdentifyWritable(const std::string& path) {
-    struct stat status {};
-    if (::stat(path.c_str(), &status) != 0 || !ModeAllowsWriting(status)) {
+    struct statx status {};
+    if (::statx(AT_FDCWD, path.c_str(), 0, STATX_BASIC_STATS, &status) != 0 ||
+        !AllowsWriting(status)) {
         return std::nullopt;
     }
-    return FileIdentity{static_cast<std::uint64_t>(status.st_dev),
-                        static_cast<std::uint64_t>(status.st_ino)};
+    return FileIdentity{
+        (static_cast<std::uint64_t>(status.stx_dev_major) << 32) | status.stx_dev_minor,
+        status.stx_ino};
 }
 
 std::unique_ptr<SQLite::Database> TakeIdleHandle(const std::string& path,
