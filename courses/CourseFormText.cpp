@@ -60,8 +60,7 @@ const std::array<const char*, kNumBoxCount> kNumBoxColumns = {
 const std::array<const char*, kStatBoxCount> kStatBoxColumns = {"Par3s", "Par4s", "Par5s", "FWays",
                                                                 "Yards"};
 
-const std::array<const char*, kTeeCount> kTeeCaptions = {"Gold",  "Black", "Yellow",
-                                                         "White", "Blue",  "Red"};
+const std::array<const char*, kTeeCount> kTeeCaptions = kTeeNames;
 
 const char* CapBoxColumn(int capBox) {
     static const std::array<const char*, kCapBoxCount> columns = {

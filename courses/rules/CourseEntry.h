@@ -13,6 +13,10 @@ namespace parlow::courses {
 
 enum class CourseScreen { Entry, Edit };
 
+// The tees a course record is for, as the screens' options name them.
+inline constexpr std::array<const char*, 6> kTeeNames = {"Gold",  "Black", "Yellow",
+                                                         "White", "Blue",  "Red"};
+
 struct CourseEntry {
     std::string clubName;     // txtBox(0)
     std::string address;      // txtBox(1)

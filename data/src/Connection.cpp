@@ -225,6 +225,50 @@ RecordSetPtr Connection::Execute(const std::string& sql, const std::vector<Value
     }
 }
 
+void Connection::ExecuteEach(const std::string& sql, const std::vector<Value>& params,
+                             const std::function<void(const RowTexts&)>& row) {
+    sqlite3* db = Db().getHandle();
+    sqlite3_stmt* raw = nullptr;
+    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &raw, nullptr) != SQLITE_OK) {
+        const std::string message = sqlite3_errmsg(db);
+        sqlite3_finalize(raw);
+        Fail(NumberFor(sqlite3_extended_errcode(db), true), message);
+    }
+    // Stepped by hand: each cell's text is read where the engine keeps it.
+    const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> statement(raw, sqlite3_finalize);
+    for (std::size_t i = 0; i < params.size(); ++i) {
+        const int index = static_cast<int>(i + 1);
+        const Value& value = params[i];
+        if (value.IsNull()) {
+            sqlite3_bind_null(raw, index);
+        } else if (value.IsInteger()) {
+            sqlite3_bind_int64(raw, index, value.ToInt());
+        } else if (value.IsReal()) {
+            sqlite3_bind_double(raw, index, value.ToDouble());
+        } else {
+            const std::string text = value.ToText();
+            sqlite3_bind_text(raw, index, text.data(), static_cast<int>(text.size()),
+                              SQLITE_TRANSIENT);
+        }
+    }
+    const int count = sqlite3_column_count(raw);
+    RowTexts texts(static_cast<std::size_t>(count));
+    int stepped = SQLITE_ROW;
+    while ((stepped = sqlite3_step(raw)) == SQLITE_ROW) {
+        for (int c = 0; c < count; ++c) {
+            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(raw, c));
+            const int bytes = sqlite3_column_bytes(raw, c);
+            texts[static_cast<std::size_t>(c)] =
+                text == nullptr ? std::string_view()
+                                : std::string_view(text, static_cast<std::size_t>(bytes));
+        }
+        row(texts);
+    }
+    if (stepped != SQLITE_DONE) {
+        Fail(NumberFor(sqlite3_extended_errcode(db), false), sqlite3_errmsg(db));
+    }
+}
+
 long long Connection::ExecuteChanges(const std::string& sql, const std::vector<Value>& params) {
     Execute(sql, params);
     return sqlite3_changes(Db().getHandle());

@@ -1,8 +1,10 @@
 #pragma once
 // The database connection of a Putt: configured once, opened and closed by
 // every call. Values are always bound as parameters, never spliced into SQL.
+#include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "zeviza/Error.h"
@@ -42,6 +44,13 @@ class Connection {
     RecordSetPtr Execute(const std::string& sql, const std::vector<Value>& params = {});
     // Runs one statement and returns the number of rows it changed.
     long long ExecuteChanges(const std::string& sql, const std::vector<Value>& params = {});
+    // Runs one statement and hands each row to `row` as it is stepped, never
+    // holding more than that row: every column as the engine's text (numbers
+    // written with a point, NULL as the empty text). The views last for the
+    // call of `row` only.
+    using RowTexts = std::vector<std::string_view>;
+    void ExecuteEach(const std::string& sql, const std::vector<Value>& params,
+                     const std::function<void(const RowTexts&)>& row);
 
     std::vector<Error>& Errors() { return errors_; }
     void ClearErrors() { errors_.clear(); }
