@@ -14,6 +14,7 @@ namespace zeviza {
 namespace {
 
 constexpr int kBusyTimeoutMs = 2000;
+constexpr std::size_t kKeptStatements = 64;
 
 // Failures of preparing a statement are parse failures; a NOT NULL column
 // receiving a division without value is the out-of-range condition.
@@ -146,6 +147,7 @@ void Connection::Close() {
         }
         inTransaction_ = false;
     }
+    statements_.clear();
     if (configured_) {
         detail::KeepIdleHandle(DataSource(), std::move(db_));
     }
@@ -192,14 +194,42 @@ void Connection::RollbackTrans() {
     }
 }
 
-RecordSetPtr Connection::Execute(const std::string& sql, const std::vector<Value>& params) {
+SQLite::Statement& Connection::Prepared(const std::string& sql, bool& whilePreparing) {
     SQLite::Database& db = Db();
-    std::unique_ptr<SQLite::Statement> statement;
-    try {
-        statement = std::make_unique<SQLite::Statement>(db, sql);
-    } catch (const SQLite::Exception& e) {
-        Fail(NumberFor(e.getExtendedErrorCode(), true), e.what());
+    whilePreparing = true;
+    auto found = statements_.find(sql);
+    if (found == statements_.end()) {
+        // A few dozen kinds of statement serve every call; a stray flood of
+        // distinct ones is not kept.
+        if (statements_.size() >= kKeptStatements) {
+            statements_.clear();
+        }
+        found = statements_.emplace(sql, std::make_unique<SQLite::Statement>(db, sql)).first;
+    } else {
+        found->second->tryReset();
+        found->second->clearBindings();
     }
+    whilePreparing = false;
+    return *found->second;
+}
+
+RecordSetPtr Connection::Execute(const std::string& sql, const std::vector<Value>& params) {
+    SQLite::Statement* statement = nullptr;
+    bool whilePreparing = false;
+    try {
+        statement = &Prepared(sql, whilePreparing);
+    } catch (const Error&) {
+        throw;
+    } catch (const SQLite::Exception& e) {
+        Fail(NumberFor(e.getExtendedErrorCode(), whilePreparing), e.what());
+    } catch (const std::exception& e) {
+        FailFromEngine(e);
+    }
+    // Left reset, so a kept statement holds no read open between calls.
+    struct ResetAfter {
+        SQLite::Statement& statement;
+        ~ResetAfter() { statement.tryReset(); }
+    } resetAfter{*statement};
     try {
         for (std::size_t i = 0; i < params.size(); ++i) {
             Bind(*statement, static_cast<int>(i + 1), params[i]);

@@ -2,6 +2,7 @@
 // The database connection of a Putt: configured once, opened and closed by
 // every call. Values are always bound as parameters, never spliced into SQL.
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -13,6 +14,7 @@
 
 namespace SQLite {
 class Database;
+class Statement;
 }
 
 namespace zeviza {
@@ -61,9 +63,14 @@ class Connection {
     [[noreturn]] void Fail(long number, const std::string& description);
     [[noreturn]] void FailFromEngine(const std::exception& e);
     SQLite::Database& Db();
+    // The statement for `sql`, prepared once while the file is open: a unit
+    // of work storing thousands of rows runs the same few statements.
+    SQLite::Statement& Prepared(const std::string& sql, bool& whilePreparing);
 
     std::string connectString_;
     std::unique_ptr<SQLite::Database> db_;
+    // Finalized before the handle is closed or kept, so declared after it.
+    std::map<std::string, std::unique_ptr<SQLite::Statement>> statements_;
     bool inTransaction_ = false;
     bool configured_ = false;  // durability and collation set on this handle
     bool clientSide_ = false;
