@@ -13,7 +13,7 @@
 #include "reports/export/CsvExport.h"
 #include "transfer/ImportCommand.h"
 #include "ui/Platform.h"
-#include "ui/QtPrompts.h"
+#include "ui/StandardErrorPrompts.h"
 #include "ui/Terminal.h"
 
 namespace {
@@ -70,8 +70,8 @@ int main(int argc, char** argv) {
     // Lets the desktop match the windows to the menu entry and its icon.
     QGuiApplication::setDesktopFileName("com.parlowslog.parlow");
 
-    parlow::QtPrompts prompts;
-    zeviza::InstallPrompts(&prompts);
+    const std::unique_ptr<zeviza::Prompts> prompts = parlow::ProgramPrompts();
+    zeviza::InstallPrompts(prompts.get());
 
     parlow::StartupOptions options;
     options.showSplash = command.showSplash;

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QMessageBox>
-#include <iostream>
 
 #include "ui/ProgramState.h"
 
@@ -45,33 +44,9 @@ class PointerLifted {
     int lifted_ = 0;
 };
 
-// Offscreen and minimal draw nowhere (scripted runs, tests of the program
-// itself): no one could answer a box there, and a start would wait forever.
-bool NoOneSeesBoxes() {
-    const QString platform = QGuiApplication::platformName();
-    return platform == "offscreen" || platform == "minimal";
-}
-
-// The box on standard error, taken with its default button.
-zeviza::Answer WriteOut(const zeviza::Box& box) {
-    const bool question = box.buttons == zeviza::Buttons::YesNo;
-    const zeviza::Answer answer = question ? box.defaultButton : zeviza::Answer::Ok;
-    QString text = QString::fromStdString(box.text);
-    text.replace("\r\n", "\n");
-    std::cerr << "parlow: " << QString::fromStdString(box.title).trimmed().toStdString() << '\n'
-              << text.toStdString() << '\n';
-    if (question) {
-        std::cerr << "(answered " << (answer == zeviza::Answer::Yes ? "Yes" : "No") << ")\n";
-    }
-    return answer;
-}
-
 }  // namespace
 
 zeviza::Answer QtPrompts::Show(const zeviza::Box& box) {
-    if (NoOneSeesBoxes()) {
-        return WriteOut(box);
-    }
     PointerLifted lifted;
     QMessageBox message(ToQt(box.icon), QString::fromStdString(box.title),
                         QString::fromStdString(box.text), QMessageBox::NoButton,

@@ -1,8 +1,6 @@
 #pragma once
 // The program's prompts: each box is a QMessageBox with the exact title,
-// text, icon, buttons and default button asked for. Where nothing is drawn
-// (the offscreen and minimal platforms) the box goes to standard error and
-// its default button is taken.
+// text, icon, buttons and default button asked for.
 #include "zeviza/Prompts.h"
 
 namespace parlow {

@@ -38,17 +38,9 @@ void Press(QWidget* target) {
     }
 }
 
-}  // namespace
-
-ScreenAccessKeys::ScreenAccessKeys(QWidget* frame, QMdiArea* area)
-    : QObject(frame), frame_(frame), area_(area) {
-    // The keys go to the focused field, anywhere below the frame.
-    qApp->installEventFilter(this);
-}
-
-QWidget* ScreenAccessKeys::ScreenTarget(const QKeyEvent* key) const {
+// The button or buddied label of the front screen that the key names.
+QWidget* ScreenTarget(const QKeyEvent* key, QMdiSubWindow* front) {
     const QKeySequence pressed = AccessKey(key);
-    QMdiSubWindow* front = area_->activeSubWindow();
     if (pressed.isEmpty() || front == nullptr || front->widget() == nullptr) {
         return nullptr;
     }
@@ -68,27 +60,14 @@ QWidget* ScreenAccessKeys::ScreenTarget(const QKeyEvent* key) const {
     return nullptr;
 }
 
-// Qt first offers a key to the focused widget as a shortcut override; taking
-// it there keeps the menu bar's shortcut from firing, and the key press that
-// follows presses the screen's own control.
-bool ScreenAccessKeys::eventFilter(QObject* watched, QEvent* event) {
-    const QEvent::Type type = event->type();
-    if (type != QEvent::ShortcutOverride && type != QEvent::KeyPress) {
-        return false;
-    }
-    auto* widget = qobject_cast<QWidget*>(watched);
-    if (widget == nullptr || widget->window() != frame_) {
-        return false;
-    }
-    QWidget* target = ScreenTarget(static_cast<QKeyEvent*>(event));
-    if (target == nullptr) {
-        return false;
-    }
-    event->accept();
-    if (type == QEvent::KeyPress) {
-        Press(target);
-    }
-    return true;
+}  // namespace
+
+bool ScreenAccessKeys::Takes(const QKeyEvent* key, QMdiSubWindow* front) const {
+    return ScreenTarget(key, front) != nullptr;
+}
+
+void ScreenAccessKeys::Act(const QKeyEvent* key, QMdiSubWindow* front) {
+    Press(ScreenTarget(key, front));
 }
 
 }  // namespace parlow

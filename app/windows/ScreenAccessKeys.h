@@ -3,30 +3,17 @@
 // a screen with a "&Remove" button presses it instead of opening "&Reports".
 // A button's key presses it, a label's key puts the focus in its buddy, as
 // Qt does; keys the screen does not use still open the menus.
-#include <QObject>
-
-class QKeyEvent;
-class QMdiArea;
-class QWidget;
+#include "app/windows/FrontScreenKeys.h"
 
 namespace parlow {
 
-class ScreenAccessKeys : public QObject {
-    Q_OBJECT
+class ScreenAccessKeys : public FrontScreenKeys {
   public:
-    // Watches the keys pressed anywhere in `frame`, whose child windows are
-    // in `area`.
-    ScreenAccessKeys(QWidget* frame, QMdiArea* area);
+    ScreenAccessKeys(QWidget* frame, QMdiArea* area) : FrontScreenKeys(frame, area) {}
 
   protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-  private:
-    // The button or buddied label of the front screen that the key names.
-    QWidget* ScreenTarget(const QKeyEvent* key) const;
-
-    QWidget* frame_;
-    QMdiArea* area_;
+    bool Takes(const QKeyEvent* key, QMdiSubWindow* front) const override;
+    void Act(const QKeyEvent* key, QMdiSubWindow* front) override;
 };
 
 }  // namespace parlow

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QMdiArea>
 #include <QMdiSubWindow>
 
 namespace parlow {
@@ -18,34 +17,15 @@ bool IsClosingKey(const QKeyEvent* key) {
 
 }  // namespace
 
-ScreenClosingKeys::ScreenClosingKeys(QWidget* frame, QMdiArea* area)
-    : QObject(frame), frame_(frame), area_(area) {
-    qApp->installEventFilter(this);
+// A drop-down list or calendar is a pop-up window of its own, so its Esc
+// never comes from inside the frame; while one is open, none of these keys
+// is the screen's.
+bool ScreenClosingKeys::Takes(const QKeyEvent* key, QMdiSubWindow* front) const {
+    return QApplication::activePopupWidget() == nullptr && front != nullptr && IsClosingKey(key);
 }
 
-// Taken as a shortcut override, so that no shortcut of a screen (a report's
-// own Esc, its Ctrl+W) answers the same key as well.
-bool ScreenClosingKeys::eventFilter(QObject* watched, QEvent* event) {
-    const QEvent::Type type = event->type();
-    if (type != QEvent::ShortcutOverride && type != QEvent::KeyPress) {
-        return false;
-    }
-    auto* widget = qobject_cast<QWidget*>(watched);
-    // A drop-down list or calendar is a pop-up window of its own, so its Esc
-    // never comes from inside the frame.
-    if (widget == nullptr || widget->window() != frame_ ||
-        QApplication::activePopupWidget() != nullptr) {
-        return false;
-    }
-    QMdiSubWindow* front = area_->activeSubWindow();
-    if (front == nullptr || !IsClosingKey(static_cast<QKeyEvent*>(event))) {
-        return false;
-    }
-    event->accept();
-    if (type == QEvent::KeyPress) {
-        front->close();
-    }
-    return true;
+void ScreenClosingKeys::Act(const QKeyEvent*, QMdiSubWindow* front) {
+    front->close();
 }
 
 }  // namespace parlow

@@ -17,8 +17,10 @@
 #include "reports/trends/rules/TrendReads.h"
 #include "ui/BusyCursor.h"
 #include "ui/QtPrompts.h"
+#include "ui/RecordNotice.h"
 #include "ui/ScreenSteps.h"
 #include "ui/fields/FieldBehaviour.h"
+#include "ui/fields/RecordList.h"
 #include "ui/fields/ValueLabel.h"
 
 namespace parlow::reports {
@@ -68,6 +70,7 @@ frmTrends::frmTrends(QWidget* parent)
         behaviour->LightOwnText(option);
     }
     FillList();
+    RefillOnWrite(this, RecordKind::Golfers, [this] { RefillKeepingChoice(); });
     connect(cmdChart, &QPushButton::clicked, this, &frmTrends::Chart);
     connect(cmdClear, &QPushButton::clicked, this, &frmTrends::Clear);
     connect(cmdExit, &QPushButton::clicked, this, [this] { CloseScreen(this); });
@@ -170,10 +173,21 @@ void frmTrends::ShowRow(QTreeWidgetItem* row) {
     }
 }
 
-void frmTrends::Clear() {
+void frmTrends::RefillKeepingChoice() {
+    parlow::RefillKeepingChoice(
+        lvGolfer, txtField.front()->text(), [this] { FillList(); },
+        [this](const QModelIndex& row) { ShowRow(lvGolfer->topLevelItem(row.row())); },
+        [this] { ClearFields(); });
+}
+
+void frmTrends::ClearFields() {
     for (QLabel* field : txtField) {
         field->clear();
     }
+}
+
+void frmTrends::Clear() {
+    ClearFields();
     opt18->setChecked(true);
     optLast20->setChecked(true);
 }

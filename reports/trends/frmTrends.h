@@ -44,6 +44,9 @@ class frmTrends : public QWidget {
     void LayOut();
     void FillList();
     void ShowRow(QTreeWidgetItem* row);
+    // Another screen's golfer write fills the list again, keeping the choice.
+    void RefillKeepingChoice();
+    void ClearFields();
     void Clear();
     void Chart();
     // Opens the charts; otherwise the warning that stopped it.

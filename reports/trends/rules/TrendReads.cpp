@@ -1,5 +1,7 @@
 #include "reports/trends/rules/TrendReads.h"
 
+#include "handicap/RecordReader.h"
+
 namespace trends {
 
 namespace {
@@ -31,8 +33,17 @@ std::vector<TrendRound> ReadTrendRounds(zeviza::Putt& putt, const std::string& g
     return rounds;
 }
 
-std::vector<IndexPoint> ReadIndexHistory(zeviza::Putt&, const std::string&) {
-    return {};
+std::vector<IndexPoint> ReadIndexHistory(zeviza::Putt& putt, const std::string& golferId) {
+    const handicap::ScoringRecord record = handicap::LoadScoringRecord(putt, golferId);
+    std::vector<IndexPoint> points;
+    points.reserve(record.history.size());
+    for (const handicap::IndexPoint& point : record.history) {
+        const handicap::Round& round = record.entries[point.entry].round;
+        // A plus index is kept below zero, so the chart plots it where a
+        // golfer reads it: better than scratch.
+        points.push_back({round.playDate, round.club, static_cast<double>(point.index10) / 10.0});
+    }
+    return points;
 }
 
 }  // namespace trends

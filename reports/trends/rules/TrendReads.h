@@ -12,9 +12,9 @@ namespace trends {
 // Every game of the golfer, in play order.
 std::vector<TrendRound> ReadTrendRounds(zeviza::Putt& putt, const std::string& golferId);
 
-// The golfer's Handicap Index after each round that changed it. The program
-// keeps no index yet, so the history is empty and the charts leave the
-// index out; once the handicap record is kept, its history is read here.
+// The golfer's Handicap Index estimate after each round that set it, from
+// the same scoring record the Handicap Record report prints; empty until the
+// golfer has enough differentials, and the charts then leave the index out.
 std::vector<IndexPoint> ReadIndexHistory(zeviza::Putt& putt, const std::string& golferId);
 
 }  // namespace trends

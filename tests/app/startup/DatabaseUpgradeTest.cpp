@@ -3,10 +3,8 @@
 #include <QMainWindow>
 #include <filesystem>
 
-#include "app/StartupCheck.h"
-#include "app/modMain.h"
+#include "tests/app/startup/StartupFixture.h"
 #include "tests/support/ProgramFolder.h"
-#include "tests/support/gui/GuiTest.h"
 #include "ui/Platform.h"
 #include "zeviza/DatabaseFile.h"
 #include "zeviza/SchemaVersion.h"
@@ -16,24 +14,13 @@
 
 namespace {
 
-using testing_support::GuiTest;
 using testing_support::ReadFile;
 
-class DatabaseUpgradeTest : public GuiTest {
+class DatabaseUpgradeTest : public startup_test::StartupFixture {
   protected:
-    parlow::StartupResult Start() {
-        parlow::StartupOptions options;
-        options.showSplash = false;
-        options.shutDown = [this] { ++shutDowns; };
-        auto started = parlow::Main(options);
-        // The upgrade runs with the check and backup behind the shown window.
-        parlow::WaitForStartupCheck();
-        return started;
-    }
     void SetVersion(int version) {
         folder.Exec("PRAGMA user_version = " + std::to_string(version) + ";");
     }
-    int shutDowns = 0;
 };
 
 TEST_F(DatabaseUpgradeTest, AnOlderLogIsBroughtUpToDateAndTheProgramStarts) {
@@ -56,7 +43,7 @@ TEST_F(DatabaseUpgradeTest, ALogOfANewerVersionStopsTheStartAndIsLeftAsItIs) {
     SetVersion(zeviza::kSchemaVersion + 1);
     const std::string before = ReadFile(folder.Database());
     auto started = Start();
-    EXPECT_TRUE(started.mainWindow == nullptr || !started.mainWindow->isVisible());
+    EXPECT_TRUE(Refused(started));
     ASSERT_EQ(prompts.Shown().size(), 1u);
     EXPECT_EQ(prompts.Last().title, " ERROR - DATABASE TOO NEW");
     EXPECT_EQ(prompts.Last().icon, zeviza::Icon::Critical);

@@ -19,6 +19,7 @@
 #include "app/RunningCopy.h"
 #include "app/StartupCheck.h"
 #include "app/modMain.h"
+#include "tests/app/startup/StartupFixture.h"
 #include "tests/support/ProgramFolder.h"
 #include "tests/support/gui/GuiTest.h"
 #include "ui/Platform.h"
@@ -29,25 +30,7 @@
 
 namespace {
 
-using testing_support::GuiTest;
-
-class StartupTest : public GuiTest {
-  protected:
-    parlow::StartupResult Start() {
-        parlow::StartupOptions options;
-        options.showSplash = false;
-        options.shutDown = [this] { ++shutDowns; };
-        auto started = parlow::Main(options);
-        // The check and backup run behind the shown window; a test looks
-        // at the start once they are done.
-        parlow::WaitForStartupCheck();
-        return started;
-    }
-    static bool Refused(const parlow::StartupResult& started) {
-        return started.mainWindow == nullptr || !started.mainWindow->isVisible();
-    }
-    int shutDowns = 0;
-};
+using StartupTest = startup_test::StartupFixture;
 
 TEST_F(StartupTest, WithTheDatabaseTheMainWindowComesUpWithItsPuttAndCaption) {
     auto started = Start();

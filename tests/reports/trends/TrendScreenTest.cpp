@@ -3,8 +3,10 @@
 #include "tests/reports/trends/TrendFixture.h"  // first: see there
 
 #include <fstream>
+
 #include <set>
 #include <sstream>
+#include "ui/RecordNotice.h"
 
 namespace trend_tests {
 namespace {
@@ -28,6 +30,17 @@ TEST_F(TrendScreenTest, TheScreenOffersTheGolfersALengthAndAPeriod) {
     EXPECT_EQ(screen->txtField[0]->text(), "");
     EXPECT_TRUE(screen->opt18->isChecked());
     EXPECT_TRUE(screen->optLast20->isChecked());
+}
+
+TEST_F(TrendScreenTest, AGolferWrittenElsewhereJoinsTheListAndTheChoiceStays) {
+    Choose("D2");
+    {
+        zeviza::Putt putt(folder.Path());
+        ASSERT_TRUE(AddGolfer(putt, "D3", "Cy", "Oz"));
+    }
+    parlow::AnnounceWrite(parlow::RecordKind::Golfers, nullptr);
+    EXPECT_EQ(screen->lvGolfer->topLevelItemCount(), 3);
+    EXPECT_EQ(screen->txtField[1]->text(), "Bob Ray");
 }
 
 TEST_F(TrendScreenTest, ChartWithoutRoundsToShowWarnsAndOpensNothing) {
@@ -56,9 +69,10 @@ TEST_F(TrendScreenTest, TheChartsShowTheChosenRoundsAndANewChartReplacesTheLast)
     ASSERT_NE(chart, nullptr);
     EXPECT_TRUE(prompts.Shown().empty());
     EXPECT_EQ(chart->windowTitle(), "Trends: Ann Lee, 18 Hole Games, Last 20 Rounds");
-    ASSERT_EQ(chart->Charts().size(), 3u);  // no Handicap Index history yet
-    const char* titles[] = {"Gross Score per Round", "Putts per Round", "Greens and Fairways Hit"};
-    for (int i = 0; i < 3; ++i) {
+    ASSERT_EQ(chart->Charts().size(), 4u);
+    const char* titles[] = {"Gross Score per Round", "Putts per Round", "Greens and Fairways Hit",
+                            "Handicap Index"};
+    for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(chart->Charts()[i]->chart()->title(), titles[i]);
     }
     ASSERT_EQ(Series(chart, 0, 0)->count(), 8);
@@ -67,6 +81,8 @@ TEST_F(TrendScreenTest, TheChartsShowTheChosenRoundsAndANewChartReplacesTheLast)
     ASSERT_EQ(Series(chart, 0, 1)->count(), 4);
     EXPECT_DOUBLE_EQ(Series(chart, 0, 1)->at(0).y(), 76);  // 74 78 76 72 80
     EXPECT_EQ(Series(chart, 2, 1)->name(), "Fairways hit");
+    // A first index needs three differentials: one point from the third round on.
+    EXPECT_EQ(Series(chart, 3, 0)->count(), 6);
 
     screen->optThisYear->setChecked(true);
     Click(screen->cmdChart);

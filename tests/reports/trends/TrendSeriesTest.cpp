@@ -1,6 +1,7 @@
 // The trend charts' series as plain tables, and read from a small known log.
 #include <gtest/gtest.h>
 
+#include "handicap/RecordReader.h"
 #include "reports/trends/rules/TrendReads.h"
 #include "reports/trends/rules/TrendSeries.h"
 #include "tests/support/WritesSupport.h"
@@ -208,6 +209,23 @@ TEST_F(StoredTrends, TheSeriesOfAGolfersStoredGames) {
     const auto nine = trends::BuildTrendSeries(rounds, 9, Period::All, "2025-06-30");
     EXPECT_EQ(Values(nine.gross), (std::vector<double>{37}));
     EXPECT_TRUE(trends::ReadTrendRounds(putt, "D9").empty());
+}
+
+TEST_F(StoredTrends, TheIndexHistoryIsTheHandicapRecordsOwn) {
+    const auto record = handicap::LoadScoringRecord(putt, "D1");
+    ASSERT_TRUE(record.Index10().has_value());
+    const auto history = trends::ReadIndexHistory(putt, "D1");
+    ASSERT_EQ(history.size(), record.history.size());
+    EXPECT_EQ(history.back().index * 10, static_cast<double>(*record.Index10()));
+    EXPECT_EQ(history.back().club, "Pine Valley");
+    for (std::size_t i = 1; i < history.size(); ++i) {
+        EXPECT_LT(history[i - 1].playDate, history[i].playDate);
+    }
+    // The charts plot it over the rounds shown.
+    const auto all = trends::BuildTrendSeries(trends::ReadTrendRounds(putt, "D1"), 18, Period::All,
+                                              "2025-06-30", history);
+    EXPECT_EQ(all.index.size(), history.size());
+    EXPECT_TRUE(trends::ReadIndexHistory(putt, "D2").empty());
 }
 
 }  // namespace
