@@ -1,5 +1,6 @@
 #include "reports/export/frmExportCsv.h"
 
+#include <QComboBox>
 #include <QDate>
 #include <QDir>
 #include <QFile>
@@ -11,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "reports/export/CsvExport.h"
+#include "reports/handicap_record/HandicapExport.h"
 #include "reports/preview/PdfFolder.h"
 #include "transfer/rules/ExportText.h"
 #include "ui/BusyCursor.h"
@@ -24,8 +26,9 @@ namespace parlow::reports {
 namespace {
 
 constexpr const char* kCaption = "Export to CSV";
-const std::array<const char*, 4> kOptionTexts = {"&Golfers", "&Courses", "G&ames",
-                                                 "&Statistics (one row per golfer)"};
+const std::array<const char*, 5> kOptionTexts = {
+    "&Golfers", "&Courses", "G&ames", "&Statistics (one row per golfer)", "&Handicap record of"};
+constexpr std::size_t kHandicapOption = 4;
 
 std::chrono::year_month_day Today() {
     const QDate today = QDate::currentDate();
@@ -42,8 +45,23 @@ frmExportCsv::frmExportCsv(QWidget* parent) : QWidget(parent) {
     layout->addWidget(new QLabel("Records to export:", this));
     for (std::size_t i = 0; i < optKind.size(); ++i) {
         optKind[i] = new QRadioButton(kOptionTexts[i], this);
-        layout->addWidget(optKind[i]);
+        if (i != kHandicapOption) {
+            layout->addWidget(optKind[i]);
+        }
     }
+    cboGolfer = new QComboBox(this);
+    parlow::ReadSharedRows([](zeviza::Putt& putt) { return putt.LoadGolferList(); },
+                           [this](const zeviza::RecordSet& golfer) {
+                               cboGolfer->addItem(
+                                   QString::fromStdString(golfer.Field("FullName").ToText()),
+                                   QString::fromStdString(golfer.Field("GolferID").ToText()));
+                           });
+    cboGolfer->setEnabled(false);
+    auto* handicap = new QHBoxLayout;
+    handicap->addWidget(optKind[kHandicapOption]);
+    handicap->addWidget(cboGolfer, 1);
+    layout->addLayout(handicap);
+    connect(optKind[kHandicapOption], &QRadioButton::toggled, cboGolfer, &QWidget::setEnabled);
     optKind[2]->setChecked(true);
     cmdExport = new QPushButton("&Export...", this);
     cmdExit = new QPushButton("E&xit", this);
@@ -57,7 +75,10 @@ frmExportCsv::frmExportCsv(QWidget* parent) : QWidget(parent) {
 }
 
 const char* frmExportCsv::ChosenKind() const {
-    for (std::size_t i = 0; i < optKind.size(); ++i) {
+    if (optKind[kHandicapOption]->isChecked()) {
+        return "handicap";
+    }
+    for (std::size_t i = 0; i < transfer::kExportChoices.size(); ++i) {
         if (optKind[i]->isChecked()) {
             return transfer::kExportChoices[i].name;
         }
@@ -66,8 +87,15 @@ const char* frmExportCsv::ChosenKind() const {
 }
 
 void frmExportCsv::Export() {
-    const QString proposed =
-        QString::fromStdString(transfer::ProposedFileName(ChosenKind(), Today()));
+    std::string what = ChosenKind();
+    if (what == "handicap") {
+        if (cboGolfer->currentIndex() < 0) {
+            parlow::ShowMessage("Select a Golfer", zeviza::Icon::Warning);
+            return;
+        }
+        what += " " + cboGolfer->currentData().toString().toStdString();
+    }
+    const QString proposed = QString::fromStdString(transfer::ProposedFileName(what, Today()));
     QString file = QFileDialog::getSaveFileName(
         this, "Export to CSV", QDir(PdfStartingFolder()).filePath(proposed), "CSV files (*.csv)");
     if (file.isEmpty()) {
@@ -85,8 +113,12 @@ bool frmExportCsv::ExportTo(const QString& file) {
     bool written = false;
     {
         parlow::BusyCursor busy;
-        written = ExportRecordsCsv(parlow::ProgramFolder(), ChosenKind(),
-                                   QFile::encodeName(file).toStdString(), error);
+        const std::string target = QFile::encodeName(file).toStdString();
+        written = optKind[kHandicapOption]->isChecked()
+                      ? ExportHandicapCsv(parlow::ProgramFolder(),
+                                          cboGolfer->currentData().toString().toStdString(), target,
+                                          error) == kExportWritten
+                      : ExportRecordsCsv(parlow::ProgramFolder(), ChosenKind(), target, error);
     }
     if (!written) {
         parlow::ShowMessage("The export was NOT saved.\r\n\r\n" + error, zeviza::Icon::Critical);

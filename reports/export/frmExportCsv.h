@@ -1,9 +1,11 @@
 #pragma once
-// Reports > Export to CSV...: choose what to export, then where, in a save
-// dialog offering a name such as "Parlow games 2026-12-10.csv".
+// Reports > Export to CSV...: choose what to export (a golfer's handicap
+// record with the golfer), then where, in a save dialog offering a name such
+// as "Parlow games 2026-12-10.csv".
 #include <QWidget>
 #include <array>
 
+class QComboBox;
 class QPushButton;
 class QRadioButton;
 
@@ -13,7 +15,9 @@ class frmExportCsv : public QWidget {
   public:
     explicit frmExportCsv(QWidget* parent = nullptr);
 
-    std::array<QRadioButton*, 4> optKind{};
+    // Golfers, courses, games, statistics, then a golfer's handicap record.
+    std::array<QRadioButton*, 5> optKind{};
+    QComboBox* cboGolfer = nullptr;  // whose handicap record
     QPushButton* cmdExport = nullptr;
     QPushButton* cmdExit = nullptr;
 

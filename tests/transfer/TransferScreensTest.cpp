@@ -1,5 +1,6 @@
 // Reports > Export to CSV... and Add > Import from CSV...: what the screens
 // write, preview and say.
+#include <QComboBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -41,6 +42,17 @@ TEST_F(TransferScreensTest, TheExportOffersADatedNameAndWritesTheChosenKind) {
     EXPECT_EQ(testing_support::ReadFile(file),
               parlow::transfer::ExportCsv(putt, zeviza::Putt::ExportKind::Courses));
     EXPECT_EQ(prompts.Last().text.rfind("Exported to ", 0), 0u);
+
+    // A golfer's handicap record, the golfer chosen beside it.
+    EXPECT_FALSE(screen.cboGolfer->isEnabled());
+    screen.optKind[4]->setChecked(true);
+    EXPECT_TRUE(screen.cboGolfer->isEnabled());
+    screen.cboGolfer->setCurrentIndex(screen.cboGolfer->findData("D4"));
+    const auto record = folder.Path() / "record.csv";
+    ASSERT_TRUE(screen.ExportTo(QString::fromStdString(record.string())));
+    const csv::Table rounds = transfer_test::Parsed(testing_support::ReadFile(record));
+    EXPECT_EQ(rounds.header.at(0), "GameID");
+    EXPECT_EQ(rounds.rows.size(), 2u);
 
     const std::string before = testing_support::ReadFile(folder.Database());
     EXPECT_FALSE(screen.ExportTo(QString::fromStdString(folder.Database().string())));
