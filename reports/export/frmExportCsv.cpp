@@ -39,6 +39,7 @@ std::chrono::year_month_day Today() {
 }  // namespace
 
 frmExportCsv::frmExportCsv(QWidget* parent) : QWidget(parent) {
+    parlow::OpenPuttIfAny();
     setWindowTitle(kCaption);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(parlow::NewHeading(kCaption, this));
