@@ -68,6 +68,10 @@ TEST_F(ImportRefusals, EachInvalidGameRowIsRefusedByColumnAndMessage) {
         {"partner score no round", {{"PartnerScore1", "7"}}, "PartnerScore1", ""},
         {"detail count not a number", {{"SandSaves", "many"}}, "SandSaves", ""},
         {"no nine played", {{"ScoreOut", "0"}, {"ScoreIn", "0"}}, "", "No valid Par scores"},
+        {"partner's name too long",
+         {{"Partner2", std::string(36, 'P')}},
+         "Partner2",
+         "at most 35 characters"},
     };
     for (const RefusalCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -99,6 +103,8 @@ TEST_F(ImportRefusals, EachInvalidCourseRowIsRefusedByColumnAndMessage) {
          "Yards",
          "The Length field must be a valid number."},
         {"tees not offered", {{"Tees", "Green"}}, "Tees", "Please select the tees"},
+        {"club name too long", {{"ClubName", std::string(36, 'N')}}, "ClubName", "at most 35"},
+        {"postal code too long", {{"Zip", "02134-12345"}}, "Zip", "at most 10 characters"},
     };
     for (const RefusalCase& c : cases) {
         SCOPED_TRACE(c.name);

@@ -91,6 +91,19 @@ bool IsTeeName(const std::string& tees) {
 
 }  // namespace
 
+std::optional<RowProblem> TooLong(const std::string& column, const std::string& text, int limit) {
+    int characters = 0;
+    for (const char c : text) {
+        characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+    }
+    if (characters <= limit) {
+        return std::nullopt;
+    }
+    return RowProblem{column, "at most " + std::to_string(limit) +
+                                  " characters, as the entry screen's field takes, not " +
+                                  std::to_string(characters)};
+}
+
 std::vector<std::string> RequiredCourseColumns() {
     std::vector<std::string> required = {"ClubName", "Address", "City",   "Tees",     "ParOut",
                                          "ParIn",    "Slope",   "Rating", "CoursePar"};
@@ -108,6 +121,12 @@ std::variant<zeviza::Putt::ClubWrite, RowProblem> CheckCourseRow(const ColumnCel
         courses::ValidateCourse(entry, courses::CourseScreen::Entry);
     if (!check.pass) {
         return RowProblem{ColumnOf(check.focus), OneLine(check.message)};
+    }
+    for (std::size_t box = 0; box < kTextColumns.size(); ++box) {
+        if (auto tooLong = TooLong(kTextColumns[box], cells.Cell(row, kTextColumns[box]),
+                                   courses::kClubTextLimits[box])) {
+            return *tooLong;
+        }
     }
     if (!IsTeeName(entry.tees)) {
         return RowProblem{"Tees", OneLine("Please select the tees you will be playing from") +

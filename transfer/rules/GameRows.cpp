@@ -163,6 +163,12 @@ std::variant<zeviza::Putt::GameWrite, RowProblem> CheckGameRow(const ColumnCells
         choice.Category = cells.Cell(row, "Category");
     }
     GameEntry entry = EntryOf(cells, row);
+    for (int partner = 0; partner < 3; ++partner) {
+        if (auto tooLong = TooLong(Numbered("Partner", partner), entry.partnerName[partner],
+                                   games::kPartnerNameLimit)) {
+            return *tooLong;
+        }
+    }
     const games::GameValidation check =
         games::ValidateGame(entry, course->second, choice, date, today);
     if (!check.Passed()) {

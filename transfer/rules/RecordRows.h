@@ -5,6 +5,7 @@
 // put the focus on.
 #include <chrono>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -19,6 +20,9 @@ struct RowProblem {
     std::string column;
     std::string message;
 };
+
+// A text longer than its entry field takes, counted in characters, or none.
+std::optional<RowProblem> TooLong(const std::string& column, const std::string& text, int limit);
 
 // The columns a file must have, beyond the identifier (ClubID or GameID,
 // which may be left out: each row then gets a new one).
