@@ -2,6 +2,7 @@
 #include <string>
 
 #include "src/GolferStatistics.h"
+#include "src/NewRecordWrites.h"
 #include "src/WriteHelpers.h"
 
 // Courses: add, change (the games on the course take its new name, tees,
@@ -60,20 +61,29 @@ void AppendCourseFigures(Columns& columns, const IntArray& intNumbers, const Int
 
 }  // namespace
 
+namespace detail {
+
+void InsertClub(Putt& putt, Connection& connection, TextArray& strText, IntArray& intNumbers,
+                IntArray& intCaps, IntArray& intStats, float sngRating) {
+    RequireCourseSlots(strText, intNumbers, intCaps, intStats);
+    RequireFinite({sngRating}, "course");
+    Columns columns{{"ClubID", Value(strText[10])}};
+    for (auto& column : TextColumns(putt, strText, kClubColumns, {})) {
+        columns.push_back(std::move(column));
+    }
+    columns.push_back({"Tees", Value(strText[kTees])});
+    AppendCard(columns, intNumbers, intCaps);
+    AppendCourseFigures(columns, intNumbers, intStats, sngRating);
+    columns.push_back({"AddDate", Value(NowText())});
+    Insert(connection, "tblClub", columns);
+}
+
+}  // namespace detail
+
 bool Putt::AddClub(TextArray& strText, IntArray& intNumbers, IntArray& intCaps, IntArray& intStats,
                    float sngRating) {
     return RunWrite({"Add Course - DLL Function", "AddClub"}, [&](Connection& connection) {
-        RequireCourseSlots(strText, intNumbers, intCaps, intStats);
-        detail::RequireFinite({sngRating}, "course");
-        Columns columns{{"ClubID", Value(strText[10])}};
-        for (auto& column : detail::TextColumns(*this, strText, kClubColumns, {})) {
-            columns.push_back(std::move(column));
-        }
-        columns.push_back({"Tees", Value(strText[kTees])});
-        AppendCard(columns, intNumbers, intCaps);
-        AppendCourseFigures(columns, intNumbers, intStats, sngRating);
-        columns.push_back({"AddDate", Value(detail::NowText())});
-        detail::Insert(connection, "tblClub", columns);
+        detail::InsertClub(*this, connection, strText, intNumbers, intCaps, intStats, sngRating);
         return Outcome::Commit;
     });
 }

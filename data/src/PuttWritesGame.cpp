@@ -4,6 +4,7 @@
 #include "src/DateTimeText.h"
 
 #include "src/GolferStatistics.h"
+#include "src/NewRecordWrites.h"
 #include "src/WriteHelpers.h"
 
 // Recording a game: the game row, the golfer's running totals of the game's
@@ -274,7 +275,27 @@ void RequireWritable(Connection& connection, const NewGame& game) {
     detail::RequireStored(connection, "tblClub", "ClubID", game.strClubID, "course of this game");
 }
 
+// The row and its share of the golfer's statistics; the averages are the
+// caller's to work out once the sums are in.
+void InsertNewGame(Putt& putt, Connection& connection, NewGame& game) {
+    RequireWritable(connection, game);
+    detail::Insert(connection, "tblGames", GameRow(putt, game));
+    detail::AddToGolfer(connection, ShareOf(game));
+}
+
 }  // namespace
+
+namespace detail {
+
+void InsertGame(Putt& putt, Connection& connection, Putt::GameWrite& g) {
+    NewGame game{g.intScores,   g.intPars,     g.intCaps,      g.datDate,     g.strGolfer,
+                 g.strClub,     g.strGameID,   g.intStats,     g.strTees,     g.strClubID,
+                 g.strGolferID, g.intHoles,    g.sngStrokeAvg, g.sngPuttAvg,  g.strPartners,
+                 g.strCategory, g.intHandicap, g.sngGreensHit, g.sngFWaysHit, g.sngParAvg};
+    InsertNewGame(putt, connection, game);
+}
+
+}  // namespace detail
 
 bool Putt::AddGame(IntArray& intScores, IntArray& intPars, IntArray& intCaps, std::string& datDate,
                    std::string& strGolfer, std::string& strClub, std::string& strGameID,
@@ -289,9 +310,7 @@ bool Putt::AddGame(IntArray& intScores, IntArray& intPars, IntArray& intCaps, st
                  strCategory, intHandicap, sngGreensHit, sngFWaysHit, sngParAvg};
     return RunWrite({"Add Game - DLL Function", "AddGame", ScoresNotValid},
                     [&](Connection& connection) {
-                        RequireWritable(connection, game);
-                        detail::Insert(connection, "tblGames", GameRow(*this, game));
-                        detail::AddToGolfer(connection, ShareOf(game));
+                        InsertNewGame(*this, connection, game);
                         detail::RecomputeAverages(connection, strGolferID, game.EighteenHoles());
                         return Outcome::Commit;
                     });

@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "zeviza/Connection.h"
@@ -141,6 +142,67 @@ class Putt {
     RecordSetPtr RefreshGames();
     RecordSetPtr RefreshStats(std::int16_t intHoles = 0);
     RecordSetPtr RefreshClubs();
+
+    // ===== CSV transfer: the export reads and the import writes =====
+    // Kept together and apart from the rest: the import writes take the
+    // arrays the entry screens give AddClub and AddGame, one element per
+    // record, so they can move to typed records with those writes.
+
+    // What an export holds: the golfers' own columns, the courses, the
+    // games, or each golfer's running statistics (GolferID, FullName, then
+    // every statistics column). The row number, AddDate and ModDate are this
+    // log's bookkeeping and stay out.
+    enum class ExportKind { Golfers, Courses, Games, Statistics };
+    using ExportRow = std::vector<std::string_view>;
+    // Reads every row of the kind with one statement, in the order recorded,
+    // handing each to `row` while it is read: `header` first receives the
+    // column names. The cells are the engine's texts (numbers with a point,
+    // NULL as the empty text) and last for the call of `row` only. A failed
+    // read throws; nothing is shown.
+    void ReadExportRows(ExportKind kind, std::vector<std::string>& header,
+                        const std::function<void(const ExportRow&)>& row);
+
+    // One course as AddClub takes it. An empty strText[10] asks for a new
+    // identifier, formed as the entry screen forms it.
+    struct ClubWrite {
+        TextArray strText;
+        IntArray intNumbers;
+        IntArray intCaps;
+        IntArray intStats;
+        float sngRating = 0.0f;
+    };
+    // One game as AddGame takes it. An empty strGameID asks for a new
+    // identifier, formed as the entry screen forms it.
+    struct GameWrite {
+        IntArray intScores;
+        IntArray intPars;
+        IntArray intCaps;
+        std::string datDate;
+        std::string strGolfer;
+        std::string strClub;
+        std::string strGameID;
+        IntArray intStats;
+        std::string strTees;
+        std::string strClubID;
+        std::string strGolferID;
+        std::int16_t intHoles = 0;
+        float sngStrokeAvg = 0.0f;
+        float sngPuttAvg = 0.0f;
+        TextArray strPartners;
+        std::string strCategory;
+        std::int16_t intHandicap = 0;
+        float sngGreensHit = 0.0f;
+        float sngFWaysHit = 0.0f;
+        SingleArray sngParAvg;
+    };
+    // Every course or none, in one unit of work, each stored as AddClub
+    // stores it. The identifiers given out are written back into the slots.
+    bool AddClubs(std::vector<ClubWrite>& clubs);
+    // Every game or none, in one unit of work, each stored as AddGame stores
+    // it and its figures added to its golfer's statistics as AddGame adds
+    // them. The identifiers given out are written back into strGameID.
+    bool AddGames(std::vector<GameWrite>& games);
+    // ===== end of CSV transfer =====
 
     // Doubles each apostrophe once and removes NULs in the caller's text;
     // returns that text trimmed of leading and trailing spaces.
