@@ -12,6 +12,7 @@
 #include <map>
 #include <memory>
 
+#include "tests/data/GameArrays.h"
 #include "tests/support/ProgramFolder.h"
 #include "tests/support/WritesSupport.h"
 #include "zeviza/Prompts.h"
@@ -259,6 +260,25 @@ void PuttAddGame(benchmark::State& state) {
             state.SkipWithError("AddGame failed");
         }
         state.PauseTiming();
+        stored.Remove(game.gameId);
+        state.ResumeTiming();
+    }
+}
+
+// The same call through the array adapter, as callers written against the
+// arrays make it.
+void PuttAddGameArrays(benchmark::State& state) {
+    auto& stored = WithGames(static_cast<int>(state.range(0)));
+    zeviza::Putt putt(stored.Folder().Path());
+    int n = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto game = game_arrays::ArraysOf(NewGame(Id("GA", ++n)));
+        state.ResumeTiming();
+        if (!game.Add(putt)) {
+            state.SkipWithError("AddGame failed");
+        }
+        state.PauseTiming();
         stored.Remove(game.strGameID);
         state.ResumeTiming();
     }
@@ -339,7 +359,7 @@ void PuttReplaceGame(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         auto game = NewGame("G5");
-        auto read = putt.LoadGameEdit(game.strGameID);
+        auto read = putt.LoadGameEdit(game.gameId);
         zeviza::ShownRecord shown = zeviza::ShownRecord::Of(*read);
         state.ResumeTiming();
         if (!game.Replace(putt, &shown)) {
@@ -362,11 +382,9 @@ void BareUnitOfWork(benchmark::State& state) {
 void PuttUnitOfWork(benchmark::State& state) {
     auto& stored = WithGames(static_cast<int>(state.range(0)));
     zeviza::Putt putt(stored.Folder().Path());
-    std::string game = "G1";
-    std::string golfer = "D2";
-    zeviza::IntArray unused(41);
+    const zeviza::GameRemoval removal{"G1", "D2", 18};
     for (auto _ : state) {
-        if (!putt.UpdateGolferStats(game, golfer, 18, unused)) {
+        if (!putt.UpdateGolferStats(removal)) {
             state.SkipWithError("UpdateGolferStats failed");
         }
     }
@@ -376,6 +394,7 @@ BENCHMARK(BareUnitOfWork)->Arg(100)->Arg(10000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(PuttUnitOfWork)->Arg(100)->Arg(10000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BareAddGame)->Arg(100)->Arg(10000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(PuttAddGame)->Arg(100)->Arg(10000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(PuttAddGameArrays)->Arg(100)->Arg(10000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BareReplaceGame)->Arg(100)->Arg(10000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(PuttReplaceGame)->Arg(100)->Arg(10000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BareDeleteGame)->Arg(100)->Arg(10000)->Unit(benchmark::kMicrosecond);

@@ -61,7 +61,7 @@ void StoreFirstGame(zeviza::Putt& putt) {
     AddGolfer(putt, "D2", "Tom", "Watson");
     AddCourse(putt, kCourse);
     auto first = MakeGame("G1", "D2", "Tom Watson", kCourse, ParScores(kCourse, 18, 7), 3);
-    first.datDate = "2024-05-18 00:00:00";
+    first.playDate = "2024-05-18 00:00:00";
     first.Add(putt);
 }
 

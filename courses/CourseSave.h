@@ -2,7 +2,7 @@
 // The steps the entry and edit screens' Save share once the checks passed.
 #include <optional>
 
-#include "courses/rules/ClubRecordArgs.h"
+#include "courses/rules/CourseRecordBuilder.h"
 
 class QComboBox;
 class QWidget;

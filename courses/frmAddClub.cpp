@@ -31,11 +31,9 @@ std::optional<std::string> NewClubIdentifier() {
 }
 
 bool AddCourse(const QWidget* screen, const CourseEntry& entry, const std::string& id) {
-    ClubRecordArgs args = BuildClubRecordArgs(entry, CourseScreen::Entry, id);
-    return parlow::WriteStep(screen, parlow::RecordKind::Courses, [&args](zeviza::Putt& putt) {
-        return putt.AddClub(args.strText, args.intNumbers, args.intCaps, args.intStats,
-                            args.sngRating);
-    });
+    const zeviza::CourseRecord course = BuildCourseRecord(entry, CourseScreen::Entry, id);
+    return parlow::WriteStep(screen, parlow::RecordKind::Courses,
+                             [&course](zeviza::Putt& putt) { return putt.AddClub(course); });
 }
 
 }  // namespace

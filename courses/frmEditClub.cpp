@@ -155,11 +155,11 @@ void frmEditClub::Save() {
     if (!entry) {
         return;
     }
-    ClubRecordArgs args = BuildClubRecordArgs(*entry, CourseScreen::Edit, {});
     if (!TeesChosen(*entry)) {
         return;
     }
-    std::string id = LoadedClubID();
+    const zeviza::CourseRecord course =
+        BuildCourseRecord(*entry, CourseScreen::Edit, LoadedClubID());
     // Changed meanwhile: nothing is written, what was typed stays, and the
     // course is to be chosen again from the list as it now is.
     parlow::ShownWrite write{this, kWrites, loaded_, kChanged, [this] {
@@ -168,9 +168,8 @@ void frmEditClub::Save() {
                                  FillCourseList();
                              }};
     const parlow::ShownWriteResult result =
-        parlow::WriteAsShown(write, [&args, &id](zeviza::Putt& putt, zeviza::ShownRecord* shown) {
-            return putt.UpdateClub(args.strText, args.intNumbers, args.intCaps, args.intStats,
-                                   args.sngRating, id, shown);
+        parlow::WriteAsShown(write, [&course](zeviza::Putt& putt, zeviza::ShownRecord* shown) {
+            return putt.UpdateClub(course, shown);
         });
     if (result == parlow::ShownWriteResult::RecordChanged) {
         return;

@@ -20,9 +20,6 @@
 namespace parlow::games {
 namespace {
 
-enum ParTotalSlot : int { kPar3ScoreSlot = 29 };
-enum ScoreSlot : int { kGrossSlot = 20, kNetSlot = 24 };
-
 std::chrono::year_month_day Today() {
     const QDate today = QDate::currentDate();
     return std::chrono::year_month_day{std::chrono::year(today.year()),
@@ -51,13 +48,9 @@ std::optional<std::string> NewGameIdentifier() {
     return id;
 }
 
-bool AddGame(GameFigures& f) {
+bool AddGame(const zeviza::GameRecord& game) {
     zeviza::Putt* putt = parlow::CurrentPutt();
-    return putt != nullptr &&
-           putt->AddGame(f.intScores, f.intPars, f.intCaps, f.datDate, f.strGolfer, f.strClub,
-                         f.strGameID, f.intStats, f.strTees, f.strClubID, f.strGolferID, f.intHoles,
-                         f.sngStrokeAvg, f.sngPuttAvg, f.strPartners, f.strCategory, f.intHandicap,
-                         f.sngGreensHit, f.sngFWaysHit, f.sngParAvg);
+    return putt != nullptr && putt->AddGame(game);
 }
 
 bool Refused(const GameProblem& problem, QWidget* field) {
@@ -157,32 +150,32 @@ void frmAddGame::AfterSave(Written written) {
 // a new one, or the chosen one in its place. A figure beyond 16 bits throws
 // the overflow failure.
 frmAddGame::Written frmAddGame::Store(GameEntry entry) {
-    std::variant<GameFigures, zeviza::Error> computed;
+    std::variant<zeviza::GameRecord, zeviza::Error> computed;
     {
         parlow::BusyCursor busy;
         computed = ComputeGameFigures(entry, Course(), Golfer(), GameDate());
         if (auto* failure = std::get_if<zeviza::Error>(&computed)) {
             throw *failure;
         }
-        const GameFigures& figures = std::get<GameFigures>(computed);
-        boxScore[kGross]->setText(QString::number(figures.intScores[kGrossSlot]));
-        boxScore[kNet]->setText(QString::number(figures.intScores[kNetSlot]));
+        const auto& game = std::get<zeviza::GameRecord>(computed);
+        boxScore[kGross]->setText(QString::number(game.gross));
+        boxScore[kNet]->setText(QString::number(game.net));
         for (int type = 0; type < kParTypes; ++type) {
-            lblParScore[type]->setText(QString::number(figures.intStats[kPar3ScoreSlot + type]));
+            lblParScore[type]->setText(QString::number(game.stats.parScores[type]));
         }
     }
-    GameFigures& figures = std::get<GameFigures>(computed);
-    return screen_ == GameScreen::Edit ? ReplaceChosen(figures) : AddNew(figures);
+    auto& game = std::get<zeviza::GameRecord>(computed);
+    return screen_ == GameScreen::Edit ? ReplaceChosen(game) : AddNew(game);
 }
 
-frmAddGame::Written frmAddGame::AddNew(GameFigures& figures) {
+frmAddGame::Written frmAddGame::AddNew(zeviza::GameRecord& game) {
     parlow::BusyCursor busy;
     const std::optional<std::string> id = NewGameIdentifier();
     if (!id) {
         return Written::Refused;
     }
-    figures.strGameID = *id;
-    return AddGame(figures) ? Written::Yes : Written::Refused;
+    game.gameId = *id;
+    return AddGame(game) ? Written::Yes : Written::Refused;
 }
 
 }  // namespace parlow::games

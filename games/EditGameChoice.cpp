@@ -139,22 +139,18 @@ void frmAddGame::ForgetGame() {
     lvGame->clearSelection();
 }
 
-frmAddGame::Written frmAddGame::ReplaceChosen(GameFigures& f) {
+frmAddGame::Written frmAddGame::ReplaceChosen(zeviza::GameRecord& game) {
     if (!parlow::AskYesNo("Replace the recorded game?", {}, zeviza::Answer::No)) {
         return Written::Declined;
     }
-    f.strGameID = chosenGame_.toStdString();
+    game.gameId = chosenGame_.toStdString();
     parlow::ShownWrite write{this, parlow::RecordKind::Games, loaded_, kChanged, [this] {
                                  ForgetGame();
                                  LoadGames();
                              }};
     const parlow::ShownWriteResult result =
-        parlow::WriteAsShown(write, [&f](zeviza::Putt& putt, zeviza::ShownRecord* shown) {
-            return putt.ReplaceGame(f.intScores, f.intPars, f.intCaps, f.datDate, f.strGolfer,
-                                    f.strClub, f.strGameID, f.intStats, f.strTees, f.strClubID,
-                                    f.strGolferID, f.intHoles, f.sngStrokeAvg, f.sngPuttAvg,
-                                    f.strPartners, f.strCategory, f.intHandicap, f.sngGreensHit,
-                                    f.sngFWaysHit, f.sngParAvg, shown);
+        parlow::WriteAsShown(write, [&game](zeviza::Putt& putt, zeviza::ShownRecord* shown) {
+            return putt.ReplaceGame(game, shown);
         });
     switch (result) {
         case parlow::ShownWriteResult::Written:

@@ -126,7 +126,7 @@ class frmAddGame : public QWidget {
     void Save();
     void SaveChecked();
     Written Store(GameEntry entry);
-    Written AddNew(GameFigures& figures);
+    Written AddNew(zeviza::GameRecord& game);
     void AfterSave(Written written);
     void Clear();
 
@@ -137,7 +137,7 @@ class frmAddGame : public QWidget {
     void ShowStoredGame(const zeviza::RecordSet& game);
     void ShowStoredGolfer(const QString& golferID);
     void ForgetGame();
-    Written ReplaceChosen(GameFigures& figures);
+    Written ReplaceChosen(zeviza::GameRecord& game);
 
     GameScreen screen_ = GameScreen::Entry;
     QString chosenGame_;

@@ -154,10 +154,7 @@ void frmDeleteGame::Remove() {
                                    afresh};
     if (parlow::RemoveChosen(lblID->text(), kRemovalTexts, write,
                              [this](zeviza::Putt& putt, zeviza::ShownRecord* shown) {
-                                 RemovalArguments arguments = MakeRemovalArguments(Cells(shown_));
-                                 return putt.DeleteGame(arguments.strGameID, arguments.strGolferID,
-                                                        arguments.intHoles, arguments.intStats,
-                                                        shown);
+                                 return putt.DeleteGame(MakeGameRemoval(Cells(shown_)), shown);
                              })) {
         afresh();
     }

@@ -1,4 +1,3 @@
-#include <array>
 #include <string>
 
 #include "src/GolferStatistics.h"
@@ -12,105 +11,117 @@
 namespace zeviza {
 
 using detail::Columns;
+using detail::StoredText;
 
 namespace {
 
-constexpr std::size_t kClubTexts = 10;  // strText 0 to 9
-const std::array<const char*, kClubTexts> kClubColumns = {
-    "ClubName",  "Address",      "City",    "State",       "Zip",
-    "ClubPhone", "ProShopPhone", "ClubPro", "ClubAsstPro", "ClubMgr"};
-
-constexpr std::size_t kTees = 11;
-
-void RequireCourseSlots(const TextArray& strText, const IntArray& intNumbers,
-                        const IntArray& intCaps, const IntArray& intStats) {
-    detail::RequireSlots(strText, 12);
-    detail::RequireSlots(intNumbers, 22);
-    detail::RequireSlots(intCaps, 18);
-    detail::RequireSlots(intStats, 5);
-}
-
 // Par1, HCap1 ... Par9, HCap9, ParOut, Par10, HCap10 ... Par18, HCap18, ParIn:
 // the card that course rows and the games on them both carry.
-void AppendCard(Columns& columns, const IntArray& intNumbers, const IntArray& intCaps) {
+void AppendCard(Columns& columns, const CourseRecord& course) {
     for (std::size_t hole = 1; hole <= 18; ++hole) {
-        const std::size_t parSlot = hole <= 9 ? hole - 1 : hole;
-        columns.push_back({"Par" + std::to_string(hole), Value(intNumbers[parSlot])});
-        columns.push_back({"HCap" + std::to_string(hole), Value(intCaps[hole - 1])});
+        columns.push_back({"Par" + std::to_string(hole), Value(course.pars[hole - 1])});
+        columns.push_back({"HCap" + std::to_string(hole), Value(course.holeHandicaps[hole - 1])});
         if (hole == 9) {
-            columns.push_back({"ParOut", Value(intNumbers[9])});
+            columns.push_back({"ParOut", Value(course.parOut)});
         }
     }
-    columns.push_back({"ParIn", Value(intNumbers[19])});
+    columns.push_back({"ParIn", Value(course.parIn)});
+}
+
+// The texts of the course row from ClubName to ClubMgr; the state as given
+// where `state` says so, since the edit screen takes it from a list.
+void AppendTexts(Columns& columns, const CourseRecord& c, Value state) {
+    columns.push_back({"ClubName", StoredText(c.name)});
+    columns.push_back({"Address", StoredText(c.address)});
+    columns.push_back({"City", StoredText(c.city)});
+    columns.push_back({"State", std::move(state)});
+    for (const auto& [column, text] :
+         {std::pair<const char*, const std::string&>{"Zip", c.postalCode},
+          {"ClubPhone", c.clubPhone},
+          {"ProShopPhone", c.proShopPhone},
+          {"ClubPro", c.clubPro},
+          {"ClubAsstPro", c.assistantPro},
+          {"ClubMgr", c.manager}}) {
+        columns.push_back({column, StoredText(text)});
+    }
+    columns.push_back({"Tees", Value(c.tees)});
 }
 
 // Slope, rating, course par, par-type counts, fairways (twice) and length:
 // what a course row carries beyond its card.
-void AppendCourseFigures(Columns& columns, const IntArray& intNumbers, const IntArray& intStats,
-                         float sngRating) {
-    columns.push_back({"Slope", Value(intNumbers[20])});
-    columns.push_back({"Rating", Value(sngRating)});
-    columns.push_back({"CoursePar", Value(intNumbers[21])});
-    columns.push_back({"Par3s", Value(intStats[0])});
-    columns.push_back({"Par4s", Value(intStats[1])});
-    columns.push_back({"Par5s", Value(intStats[2])});
-    columns.push_back({"FWays", Value(intStats[3])});
-    columns.push_back({"TotalFWays", Value(intStats[3])});
-    columns.push_back({"Yards", Value(intStats[4])});
+void AppendCourseFigures(Columns& columns, const CourseRecord& c) {
+    columns.push_back({"Slope", Value(c.slope)});
+    columns.push_back({"Rating", Value(c.rating)});
+    columns.push_back({"CoursePar", Value(c.coursePar)});
+    columns.push_back({"Par3s", Value(c.par3s)});
+    columns.push_back({"Par4s", Value(c.par4s)});
+    columns.push_back({"Par5s", Value(c.par5s)});
+    columns.push_back({"FWays", Value(c.fairways)});
+    columns.push_back({"TotalFWays", Value(c.fairways)});
+    columns.push_back({"Yards", Value(c.yards)});
+}
+
+void Checked(const std::function<void()>& checked) {
+    if (checked) {
+        checked();
+    }
 }
 
 }  // namespace
 
 namespace detail {
 
-void InsertClub(Putt& putt, Connection& connection, TextArray& strText, IntArray& intNumbers,
-                IntArray& intCaps, IntArray& intStats, float sngRating) {
-    RequireCourseSlots(strText, intNumbers, intCaps, intStats);
-    RequireFinite({sngRating}, "course");
-    Columns columns{{"ClubID", Value(strText[10])}};
-    for (auto& column : TextColumns(putt, strText, kClubColumns, {})) {
-        columns.push_back(std::move(column));
-    }
-    columns.push_back({"Tees", Value(strText[kTees])});
-    AppendCard(columns, intNumbers, intCaps);
-    AppendCourseFigures(columns, intNumbers, intStats, sngRating);
+void InsertClub(Connection& connection, const CourseRecord& course) {
+    RequireFinite({course.rating}, "course");
+    Columns columns{{"ClubID", Value(course.clubId)}};
+    AppendTexts(columns, course, StoredText(course.state));
+    AppendCard(columns, course);
+    AppendCourseFigures(columns, course);
     columns.push_back({"AddDate", Value(NowText())});
     Insert(connection, "tblClub", columns);
 }
 
 }  // namespace detail
 
-bool Putt::AddClub(TextArray& strText, IntArray& intNumbers, IntArray& intCaps, IntArray& intStats,
-                   float sngRating) {
+bool Putt::AddClub(const CourseRecord& course) {
+    return WriteNewClub({[&course]() -> const CourseRecord& { return course; }});
+}
+
+bool Putt::UpdateClub(const CourseRecord& course, ShownRecord* shown) {
+    return WriteClubChange({[&course]() -> const CourseRecord& { return course; }}, shown);
+}
+
+bool Putt::WriteNewClub(const Source<CourseRecord>& source) {
     return RunWrite({"Add Course - DLL Function", "AddClub"}, [&](Connection& connection) {
-        detail::InsertClub(*this, connection, strText, intNumbers, intCaps, intStats, sngRating);
+        const CourseRecord& course = source.record();
+        detail::RequireFinite({course.rating}, "course");
+        Checked(source.checked);
+        detail::InsertClub(connection, course);
         return Outcome::Commit;
     });
 }
 
-bool Putt::UpdateClub(TextArray& strText, IntArray& intNumbers, IntArray& intCaps,
-                      IntArray& intStats, float sngRating, std::string& strClubID,
-                      ShownRecord* shown) {
+bool Putt::WriteClubChange(const Source<CourseRecord>& source, ShownRecord* shown) {
     detail::ForgetChange(shown);
     return RunWrite({"Update Club - DLL Function", "Update Club"}, [&](Connection& connection) {
-        RequireCourseSlots(strText, intNumbers, intCaps, intStats);
-        detail::RequireFinite({sngRating}, "course");
-        if (!detail::StillAsShown(connection, "tblClub", "ClubID", strClubID, shown)) {
+        const CourseRecord& course = source.record();
+        detail::RequireFinite({course.rating}, "course");
+        if (!detail::StillAsShown(connection, "tblClub", "ClubID", course.clubId, shown)) {
             return Outcome::RollBack;
         }
-        // The state code comes from a list on the edit screen and goes in unchanged.
-        auto columns = detail::TextColumns(*this, strText, kClubColumns, {3});
-        columns.push_back({"Tees", Value(strText[kTees])});
-        AppendCard(columns, intNumbers, intCaps);
-        AppendCourseFigures(columns, intNumbers, intStats, sngRating);
+        Checked(source.checked);
+        Columns columns;
+        AppendTexts(columns, course, Value(course.state));
+        AppendCard(columns, course);
+        AppendCourseFigures(columns, course);
         columns.push_back({"ModDate", Value(detail::NowText())});
-        detail::UpdateExisting(connection, "tblClub", columns, "ClubID", strClubID);
+        detail::UpdateExisting(connection, "tblClub", columns, "ClubID", course.clubId);
 
         // The games keep their own figures; only the copied card changes.
-        Columns games{{"Club", detail::ReusedText(strText[0])}, {"Tees", Value(strText[kTees])}};
-        AppendCard(games, intNumbers, intCaps);
-        games.push_back({"CoursePar", Value(intNumbers[21])});
-        detail::Update(connection, "tblGames", games, "ClubID", strClubID);
+        Columns games{{"Club", detail::UntrimmedText(course.name)}, {"Tees", Value(course.tees)}};
+        AppendCard(games, course);
+        games.push_back({"CoursePar", Value(course.coursePar)});
+        detail::Update(connection, "tblGames", games, "ClubID", course.clubId);
         return Outcome::Commit;
     });
 }

@@ -6,7 +6,7 @@
 // asked; a No undoes it all.
 //
 // The golfer, the length and every figure taken out come from the row the
-// delete actually removed. The caller's arguments may describe an older game
+// delete actually removed. The caller's golfer and length may describe an older game
 // that carried the same identifier (a list opened before the identifier was
 // reused); trusting them would move two golfers' statistics off for good.
 // A caller that hands in what it showed of the game has a game that no
@@ -14,8 +14,8 @@
 
 namespace zeviza {
 
-bool Putt::DeleteGame(std::string& strGameID, std::string& /*strGolferID*/,
-                      std::int16_t /*intHoles*/, IntArray& /*intStats*/, ShownRecord* shown) {
+bool Putt::DeleteGame(const GameRemoval& removal, ShownRecord* shown) {
+    const std::string& strGameID = removal.gameId;
     detail::ForgetChange(shown);
     return RunWrite({"Remove Game - DLL Function", "RemoveGame"}, [&](Connection& connection) {
         if (!detail::StillAsShown(connection, "tblGames", "GameID", strGameID, shown)) {
@@ -32,13 +32,12 @@ bool Putt::DeleteGame(std::string& strGameID, std::string& /*strGolferID*/,
     });
 }
 
-bool Putt::UpdateGolferStats(std::string& /*strGameID*/, std::string& strGolferID,
-                             std::int16_t intHoles, IntArray& /*intStats*/) {
+bool Putt::UpdateGolferStats(const GameRemoval& removal) {
     return RunWrite({"UpdateGolferStats - DLL Function", "RemoveGame - UpdateStats"},
                     [&](Connection& connection) {
                         try {
-                            detail::RecomputeStrokeAverages(connection, strGolferID,
-                                                            detail::EighteenHoles(intHoles));
+                            detail::RecomputeStrokeAverages(connection, removal.golferId,
+                                                            detail::EighteenHoles(removal.holes));
                         } catch (const Error& error) {
                             // A statement the engine cannot parse is passed over.
                             if (error.Number() != kSyntaxError) {

@@ -1,10 +1,13 @@
+#include <algorithm>
 #include <cmath>
 #include <ctime>
+#include <iterator>
 
 #include "src/Literal.h"
 #include "src/WriteHelpers.h"
 #include "zeviza/ErrorLog.h"
 #include "zeviza/Prompts.h"
+#include "zeviza/TrimSpaces.h"
 
 namespace zeviza::detail {
 
@@ -49,6 +52,26 @@ void RequireStored(Connection& connection, std::string_view table, std::string_v
 
 Value CleanedText(Putt& putt, std::string& text) {
     return Value(LiteralValue(putt.Clean(text)));
+}
+
+namespace {
+
+std::string WithoutNuls(const std::string& text) {
+    std::string kept;
+    kept.reserve(text.size());
+    std::copy_if(text.begin(), text.end(), std::back_inserter(kept),
+                 [](char c) { return c != '\0'; });
+    return kept;
+}
+
+}  // namespace
+
+Value StoredText(const std::string& text) {
+    return Value(TrimSpaces(WithoutNuls(text)));
+}
+
+Value UntrimmedText(const std::string& text) {
+    return Value(WithoutNuls(text));
 }
 
 Value ReusedText(const std::string& cleanedElement) {

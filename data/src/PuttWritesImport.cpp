@@ -40,31 +40,29 @@ std::string NewIdentifier(Connection& connection, const char* table, const Ident
 
 }  // namespace
 
-bool Putt::AddClubs(std::vector<ClubWrite>& clubs) {
+bool Putt::AddClubs(std::vector<CourseRecord>& courses) {
     return RunWrite({"Import Courses - DLL Function", "AddClubs"}, [&](Connection& connection) {
-        for (ClubWrite& club : clubs) {
-            detail::RequireSlots(club.strText, 12);
-            if (club.strText[10].empty()) {
-                club.strText[10] = NewIdentifier(connection, "tblClub", kClubIdentifiers, "ClubID");
+        for (CourseRecord& course : courses) {
+            if (course.clubId.empty()) {
+                course.clubId = NewIdentifier(connection, "tblClub", kClubIdentifiers, "ClubID");
             }
-            detail::InsertClub(*this, connection, club.strText, club.intNumbers, club.intCaps,
-                               club.intStats, club.sngRating);
+            detail::InsertClub(connection, course);
         }
         return Outcome::Commit;
     });
 }
 
-bool Putt::AddGames(std::vector<GameWrite>& games) {
+bool Putt::AddGames(std::vector<GameRecord>& games) {
     return RunWrite({"Import Games - DLL Function", "AddGames"}, [&](Connection& connection) {
         // The averages follow from the sums alone, so each golfer's are
         // worked out once, after the last of the golfer's games is in.
         std::set<std::pair<std::string, bool>> golfersTouched;
-        for (GameWrite& game : games) {
-            if (game.strGameID.empty()) {
-                game.strGameID = NewIdentifier(connection, "tblGames", kGameIdentifiers, "GameID");
+        for (GameRecord& game : games) {
+            if (game.gameId.empty()) {
+                game.gameId = NewIdentifier(connection, "tblGames", kGameIdentifiers, "GameID");
             }
-            detail::InsertGame(*this, connection, game);
-            golfersTouched.insert({game.strGolferID, detail::EighteenHoles(game.intHoles)});
+            detail::InsertGame(connection, game);
+            golfersTouched.insert({game.golferId, detail::EighteenHoles(game.holes)});
         }
         for (const auto& [golferID, eighteenHoles] : golfersTouched) {
             detail::RecomputeAverages(connection, golferID, eighteenHoles);

@@ -41,6 +41,12 @@ void RequireStored(Connection& connection, std::string_view table, std::string_v
 // (apostrophes doubled, NULs gone) and the stored value is what the quoted
 // literal would have stored (trimmed, apostrophes single).
 Value CleanedText(Putt& putt, std::string& text);
+// A record's text as the cleaned literal stores it: trimmed of blanks,
+// without NULs; the record keeps its own text.
+Value StoredText(const std::string& text);
+// The same text without its NULs but not trimmed: what the statements that
+// reused a cleaned element stored.
+Value UntrimmedText(const std::string& text);
 // An element a previous statement of the same write has already cleaned; it
 // is not trimmed again.
 Value ReusedText(const std::string& cleanedElement);

@@ -11,27 +11,19 @@
 namespace parlow::games {
 namespace {
 
-// intScores and intPars share their layout: holes 1-9, Out, holes 10-18, In.
-enum HoleLayout { kFrontTotal = 9, kBackTotal = 19, kGross = 20, kCoursePar = 20 };
-enum ScoreSlot { kFirstPartnerScore = 21, kNet = 24 };
-enum StatSlot {
-    kFairwaysMissedLeft = 0,
-    kFairwaysMissedRight = 1,
-    kGreensMissedLeft = 2,
-    kPuttsMissedLeft = 6,
-    kFairwaysMissed = 12,
-    kTotalPutts = 13,
-    kGreensMissed = 25,
-    kPuttsMissed = 26,
-    kFairwaysToHit = 27,
-    kFairwaysMissedAgain = 28,
-    kPar3Score = 29,
-    kPar3Count = 32,
-};
+using zeviza::GameRecord;
+using zeviza::GameStats;
 
-constexpr int HoleSlot(int hole) {
-    return hole < 9 ? hole : hole + 1;
-}
+// The detail counts in the order of the entry screen's fields.
+constexpr std::int16_t GameStats::*kDetailCounts[24] = {
+    &GameStats::fairwaysLeft, &GameStats::fairwaysRight,   &GameStats::greensLeft,
+    &GameStats::greensRight,  &GameStats::greensLong,      &GameStats::greensShort,
+    &GameStats::puttsLeft,    &GameStats::puttsRight,      &GameStats::puttsLong,
+    &GameStats::puttsShort,   &GameStats::sandSaves,       &GameStats::upDowns,
+    &GameStats::totalPutts,   &GameStats::longDrive,       &GameStats::aces,
+    &GameStats::doubleEagles, &GameStats::eagles,          &GameStats::birdies,
+    &GameStats::pars,         &GameStats::bogies,          &GameStats::doubleBogies,
+    &GameStats::tripleBogies, &GameStats::quadrupleBogies, &GameStats::others};
 
 // Reads and sums in 16 bits, remembering the first value that left the
 // range so that one check at the end can refuse the whole round by its name.
@@ -88,11 +80,11 @@ struct PlayedHoles {
     bool IsNine() const { return end - first == 9; }
 };
 
-PlayedHoles PlayedHolesOf(const GameFigures& figures) {
-    if (figures.intHoles == 18) {
+PlayedHoles PlayedHolesOf(const GameRecord& game) {
+    if (game.holes == 18) {
         return {};
     }
-    return figures.intScores[kFrontTotal] != 0 ? PlayedHoles{0, 9} : PlayedHoles{9, 18};
+    return game.scoreOut != 0 ? PlayedHoles{0, 9} : PlayedHoles{9, 18};
 }
 
 // A course without holes of a par, or without fairways to hit, has nothing to
@@ -106,124 +98,110 @@ float Share(int part, int whole, double scale = 1.0) {
 
 // Every hole is stored as typed; only the holes played count toward their
 // par type.
-void FillHoleScores(const GameEntry& entry, SixteenBits& bits, GameFigures& figures) {
+void FillHoleScores(const GameEntry& entry, SixteenBits& bits, GameRecord& game) {
     for (int hole = 0; hole < 18; ++hole) {
-        figures.intScores[HoleSlot(hole)] = bits.Read(entry.hole[hole], HoleName(hole));
+        game.scores[hole] = bits.Read(entry.hole[hole], HoleName(hole));
     }
 }
 
 // Gross and net are both the typed totals: the scores are net already.
-void FillTotals(const GameEntry& entry, SixteenBits& bits, GameFigures& figures) {
-    zeviza::IntArray& scores = figures.intScores;
-    scores[kFrontTotal] = bits.Read(entry.out, "Out");
-    scores[kBackTotal] = bits.Read(entry.in, "In");
-    scores[kGross] = bits.Sum({scores[kFrontTotal], scores[kBackTotal]}, "Gross");
-    scores[kNet] = scores[kGross];
-    figures.intHoles = scores[kFrontTotal] == 0 || scores[kBackTotal] == 0 ? 9 : 18;
+void FillTotals(const GameEntry& entry, SixteenBits& bits, GameRecord& game) {
+    game.scoreOut = bits.Read(entry.out, "Out");
+    game.scoreIn = bits.Read(entry.in, "In");
+    game.gross = bits.Sum({game.scoreOut, game.scoreIn}, "Gross");
+    game.net = game.gross;
+    game.holes = game.scoreOut == 0 || game.scoreIn == 0 ? 9 : 18;
     for (int partner = 0; partner < 3; ++partner) {
-        scores[kFirstPartnerScore + partner] =
+        game.partnerScores[partner] =
             bits.Read(entry.partnerScore[partner],
                       "Playing Partner " + std::to_string(partner + 1) + " Score");
-        figures.strPartners[partner] = entry.partnerName[partner];
+        game.partners[partner] = entry.partnerName[partner];
     }
 }
 
-void FillCourseValues(const CourseCard& course, SixteenBits& bits, GameFigures& figures) {
-    zeviza::IntArray& pars = figures.intPars;
+void FillCourseValues(const CourseCard& course, SixteenBits& bits, GameRecord& game) {
     for (int hole = 0; hole < 18; ++hole) {
-        pars[HoleSlot(hole)] = bits.Read(course.par[hole], CourseName("par of " + HoleName(hole)));
-        figures.intCaps[hole] =
+        game.pars[hole] = bits.Read(course.par[hole], CourseName("par of " + HoleName(hole)));
+        game.holeHandicaps[hole] =
             bits.Read(course.hcap[hole], CourseName("HCap of " + HoleName(hole)));
     }
-    pars[kFrontTotal] = bits.Read(course.ParOut, CourseName("Out par"));
-    pars[kBackTotal] = bits.Read(course.ParIn, CourseName("In par"));
-    pars[kCoursePar] = bits.Sum({pars[kFrontTotal], pars[kBackTotal]}, CourseName("par"));
-    figures.intStats[kFairwaysToHit] = bits.Read(course.TotalFWays, CourseName("F-Ways"));
+    game.parOut = bits.Read(course.ParOut, CourseName("Out par"));
+    game.parIn = bits.Read(course.ParIn, CourseName("In par"));
+    game.coursePar = bits.Sum({game.parOut, game.parIn}, CourseName("par"));
+    game.stats.fairwaysToHit = bits.Read(course.TotalFWays, CourseName("F-Ways"));
 }
 
 // The par-type counts, sums and fairways of the holes played, and the par of
 // a nine-hole round is that nine's: a nine cannot be measured against the
 // course's 18. A fairway is to hit on a par-4 or par-5 hole, never more of
 // them than the course counts.
-void FillPlayedHoleFigures(const CourseCard& course, SixteenBits& bits, GameFigures& figures) {
-    const PlayedHoles played = PlayedHolesOf(figures);
-    zeviza::IntArray& stats = figures.intStats;
+void FillPlayedHoleFigures(const CourseCard& course, SixteenBits& bits, GameRecord& game) {
+    const PlayedHoles played = PlayedHolesOf(game);
+    GameStats& stats = game.stats;
     if (!played.IsNine()) {
         // The course's own counts, as its record gives them.
         const std::string* counts[] = {&course.Par3s, &course.Par4s, &course.Par5s};
         for (int type = 0; type < 3; ++type) {
-            stats[kPar3Count + type] =
+            stats.parCounts[type] =
                 bits.Read(*counts[type], CourseName("Par " + std::to_string(type + 3) + "s"));
         }
         return;
     }
-    zeviza::IntArray& pars = figures.intPars;
-    pars[kCoursePar] = pars[played.first == 0 ? kFrontTotal : kBackTotal];
+    game.coursePar = played.first == 0 ? game.parOut : game.parIn;
     int longHoles = 0;
     for (int hole = played.first; hole < played.end; ++hole) {
-        const int par = pars[HoleSlot(hole)];
+        const int par = game.pars[hole];
         if (par >= 3 && par <= 5) {
-            ++stats[kPar3Count + par - 3];
+            ++stats.parCounts[par - 3];
         }
         longHoles += par == 4 || par == 5 ? 1 : 0;
     }
-    stats[kFairwaysToHit] =
-        static_cast<std::int16_t>(std::min<int>(stats[kFairwaysToHit], longHoles));
+    stats.fairwaysToHit = static_cast<std::int16_t>(std::min<int>(stats.fairwaysToHit, longHoles));
 }
 
-void FillParTypeScores(SixteenBits& bits, GameFigures& figures) {
-    const PlayedHoles played = PlayedHolesOf(figures);
-    zeviza::IntArray& stats = figures.intStats;
+void FillParTypeScores(SixteenBits& bits, GameRecord& game) {
+    const PlayedHoles played = PlayedHolesOf(game);
     for (int hole = played.first; hole < played.end; ++hole) {
-        const int par = figures.intPars[HoleSlot(hole)];
+        const int par = game.pars[hole];
         if (par >= 3 && par <= 5) {
-            const int slot = kPar3Score + par - 3;
-            stats[slot] = bits.Sum({stats[slot], figures.intScores[HoleSlot(hole)]},
-                                   "Par " + std::to_string(par) + " score sum");
+            std::int16_t& sum = game.stats.parScores[par - 3];
+            sum = bits.Sum({sum, game.scores[hole]}, "Par " + std::to_string(par) + " score sum");
         }
     }
 }
 
-// The first twelve counts fill slots 0-11, the other twelve slots 13-24,
-// around the fairways-missed sum in slot 12.
-void FillDetailCounts(const GameEntry& entry, SixteenBits& bits, GameFigures& figures) {
-    zeviza::IntArray& stats = figures.intStats;
+void FillDetailCounts(const GameEntry& entry, SixteenBits& bits, GameRecord& game) {
+    GameStats& s = game.stats;
     for (int detail = 0; detail < 24; ++detail) {
-        stats[detail < 12 ? detail : detail + 1] =
-            bits.Read(entry.detail[detail], kDetailNames[detail]);
+        s.*kDetailCounts[detail] = bits.Read(entry.detail[detail], kDetailNames[detail]);
     }
-    stats[kFairwaysMissed] =
-        bits.Sum({stats[kFairwaysMissedLeft], stats[kFairwaysMissedRight]}, "Fairways Missed");
-    stats[kFairwaysMissedAgain] = stats[kFairwaysMissed];
-    const int g = kGreensMissedLeft;
-    stats[kGreensMissed] =
-        bits.Sum({stats[g], stats[g + 1], stats[g + 2], stats[g + 3]}, "Greens Missed");
-    const int p = kPuttsMissedLeft;
-    stats[kPuttsMissed] =
-        bits.Sum({stats[p], stats[p + 1], stats[p + 2], stats[p + 3]}, "Putts Missed");
+    s.fairwaysMissed = bits.Sum({s.fairwaysLeft, s.fairwaysRight}, "Fairways Missed");
+    s.greensMissed =
+        bits.Sum({s.greensLeft, s.greensRight, s.greensLong, s.greensShort}, "Greens Missed");
+    s.puttsMissed =
+        bits.Sum({s.puttsLeft, s.puttsRight, s.puttsLong, s.puttsShort}, "Putts Missed");
 }
 
 // Per hole played, not per green reached.
-void FillAverages(GameFigures& figures) {
-    const double holes = figures.intHoles;
-    figures.sngStrokeAvg = ToHundredths(figures.intScores[kNet] / holes);
-    const int putts = figures.intStats[kTotalPutts];
-    figures.sngPuttAvg = putts == 0 ? 0.0f : ToHundredths(putts / holes);
+void FillAverages(GameRecord& game) {
+    const double holes = game.holes;
+    game.strokeAverage = ToHundredths(game.net / holes);
+    const int putts = game.stats.totalPutts;
+    game.puttAverage = putts == 0 ? 0.0f : ToHundredths(putts / holes);
 }
 
 // Neither percentage is clamped. Fairways are those of the holes played.
-void FillPercentages(SixteenBits& bits, GameFigures& figures) {
-    const zeviza::IntArray& stats = figures.intStats;
-    const int greensHit = bits.Sum({figures.intHoles, -stats[kGreensMissed]}, "Greens Hit");
-    figures.sngGreensHit = Share(greensHit, figures.intHoles, 100.0);
-    figures.sngFWaysHit = FairwaysHitPercent(stats[kFairwaysToHit], stats[kFairwaysMissedAgain]);
+void FillPercentages(SixteenBits& bits, GameRecord& game) {
+    const GameStats& stats = game.stats;
+    const int greensHit = bits.Sum({game.holes, -stats.greensMissed}, "Greens Hit");
+    game.greensHit = Share(greensHit, game.holes, 100.0);
+    game.fairwaysHit = FairwaysHitPercent(stats.fairwaysToHit, stats.fairwaysMissed);
 }
 
 // Divided by the par-type counts of the holes played.
-void FillParAverages(GameFigures& figures) {
+void FillParAverages(GameRecord& game) {
     for (int type = 0; type < 3; ++type) {
-        figures.sngParAvg[type] =
-            Share(figures.intStats[kPar3Score + type], figures.intStats[kPar3Count + type]);
+        game.parAverages[type] = Share(game.stats.parScores[type], game.stats.parCounts[type]);
     }
 }
 
@@ -235,15 +213,15 @@ std::string Midnight(std::chrono::year_month_day date) {
 }
 
 void FillNames(const CourseCard& course, const GolferChoice& golfer,
-               std::chrono::year_month_day gameDate, SixteenBits& bits, GameFigures& figures) {
-    figures.datDate = Midnight(gameDate);
-    figures.strGolfer = golfer.FullName;
-    figures.strClub = course.ClubName;
-    figures.strTees = course.Tees;
-    figures.strClubID = course.ClubID;
-    figures.strGolferID = golfer.GolferID;
-    figures.strCategory = golfer.Category;
-    figures.intHandicap = bits.Read(golfer.Handicap, "Handicap");
+               std::chrono::year_month_day gameDate, SixteenBits& bits, GameRecord& game) {
+    game.playDate = Midnight(gameDate);
+    game.golferName = golfer.FullName;
+    game.clubName = course.ClubName;
+    game.tees = course.Tees;
+    game.clubId = course.ClubID;
+    game.golferId = golfer.GolferID;
+    game.category = golfer.Category;
+    game.handicap = bits.Read(golfer.Handicap, "Handicap");
 }
 
 }  // namespace
@@ -252,12 +230,12 @@ float FairwaysHitPercent(int fairwaysToHit, int fairwaysMissed) {
     return Share(fairwaysToHit - fairwaysMissed, fairwaysToHit, 100.0);
 }
 
-std::variant<GameFigures, zeviza::Error> ComputeGameFigures(const GameEntry& entry,
-                                                            const CourseCard& course,
-                                                            const GolferChoice& golfer,
-                                                            std::chrono::year_month_day gameDate) {
+std::variant<GameRecord, zeviza::Error> ComputeGameFigures(const GameEntry& entry,
+                                                           const CourseCard& course,
+                                                           const GolferChoice& golfer,
+                                                           std::chrono::year_month_day gameDate) {
     SixteenBits bits;
-    GameFigures figures;
+    GameRecord figures;
     FillHoleScores(entry, bits, figures);
     FillTotals(entry, bits, figures);
     FillCourseValues(course, bits, figures);
@@ -304,18 +282,18 @@ std::optional<zeviza::NineHoleFigures> RefigureNineHoleGame(const zeviza::Record
     course.ParIn = Text(gameRow, "ParIn");
     course.TotalFWays = Text(gameRow, "TotalFWays");
     const auto computed = ComputeGameFigures(entry, course, {}, std::chrono::year(2000) / 1 / 1);
-    const GameFigures* f = std::get_if<GameFigures>(&computed);
-    if (f == nullptr || f->intHoles != 9) {
+    const GameRecord* f = std::get_if<GameRecord>(&computed);
+    if (f == nullptr || f->holes != 9) {
         return std::nullopt;
     }
     zeviza::NineHoleFigures nine;
-    nine.coursePar = f->intPars[kCoursePar];
-    nine.fairwaysToHit = f->intStats[kFairwaysToHit];
-    nine.fairwaysHit = f->sngFWaysHit;
+    nine.coursePar = f->coursePar;
+    nine.fairwaysToHit = f->stats.fairwaysToHit;
+    nine.fairwaysHit = f->fairwaysHit;
     for (int type = 0; type < 3; ++type) {
-        nine.parScores[type] = f->intStats[kPar3Score + type];
-        nine.parCounts[type] = f->intStats[kPar3Count + type];
-        nine.parAverages[type] = f->sngParAvg[type];
+        nine.parScores[type] = f->stats.parScores[type];
+        nine.parCounts[type] = f->stats.parCounts[type];
+        nine.parAverages[type] = f->parAverages[type];
     }
     return nine;
 }

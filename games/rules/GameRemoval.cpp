@@ -16,31 +16,15 @@ const std::array<const char*, kGameListColumnCount> kGameListFields = {
 
 namespace {
 
-constexpr int kNetSlot = 38;
-constexpr int kGrossSlot = 39;
-constexpr int kCountSlots = kGameListColumnCount - kFirstCountColumn;  // 38
-
 std::string Cell(const std::vector<std::string>& row, int column) {
     return column < static_cast<int>(row.size()) ? row[column] : std::string();
 }
 
-std::int16_t Number(const std::vector<std::string>& row, int column) {
-    return FieldInteger(Cell(row, column)).value_or(0);
-}
-
 }  // namespace
 
-RemovalArguments MakeRemovalArguments(const std::vector<std::string>& row) {
-    RemovalArguments arguments;
-    arguments.strGameID = Cell(row, kGameIdColumn);
-    arguments.strGolferID = Cell(row, kGolferIdColumn);
-    arguments.intHoles = Number(row, kHolesColumn);
-    for (int slot = 0; slot < kCountSlots; ++slot) {
-        arguments.intStats[slot] = Number(row, kFirstCountColumn + slot);
-    }
-    arguments.intStats[kNetSlot] = Number(row, kNetColumn);
-    arguments.intStats[kGrossSlot] = Number(row, kGrossColumn);
-    return arguments;
+zeviza::GameRemoval MakeGameRemoval(const std::vector<std::string>& row) {
+    return {Cell(row, kGameIdColumn), Cell(row, kGolferIdColumn),
+            FieldInteger(Cell(row, kHolesColumn)).value_or(0)};
 }
 
 }  // namespace parlow::games

@@ -1,12 +1,12 @@
 #pragma once
 // What the game removal screen hands to DeleteGame, built from the one row of
-// its game list that it shows: identity and figures always of the same game.
+// its game list that it shows: the game, its golfer and its length always of
+// the same game. The figures taken back out are those the stored row holds.
 #include <array>
-#include <cstdint>
 #include <string>
 #include <vector>
 
-#include "zeviza/Putt.h"
+#include "zeviza/GameRecord.h"
 
 namespace parlow::games {
 
@@ -27,15 +27,8 @@ enum GameListColumn : int {
     kFirstCountColumn = 9,  // Aces; the 38 counts and totals follow
 };
 
-struct RemovalArguments {
-    std::string strGameID;
-    std::string strGolferID;
-    std::int16_t intHoles = 0;
-    zeviza::IntArray intStats = zeviza::IntArray(41);  // slot 40 stays 0
-};
-
-// Each number reads like a round's field: no number (or one beyond 16 bits)
+// The length reads like a round's field: no number (or one beyond 16 bits)
 // gives 0. Missing cells count as empty.
-RemovalArguments MakeRemovalArguments(const std::vector<std::string>& row);
+zeviza::GameRemoval MakeGameRemoval(const std::vector<std::string>& row);
 
 }  // namespace parlow::games

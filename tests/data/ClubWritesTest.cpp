@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "tests/data/CourseArrays.h"
 #include "tests/support/ProgramFolder.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/WritesSupport.h"
@@ -8,6 +9,7 @@
 namespace {
 
 using namespace writes_support;
+using course_arrays::CourseArraysOf;
 using zeviza::Answer;
 
 struct ClubWritesTest : ::testing::Test {
@@ -169,6 +171,44 @@ TEST_F(ClubWritesTest, RemovalFailureBeforeTheQuestionLeavesEverything) {
     ASSERT_EQ(prompts.Shown().size(), 1u);
     EXPECT_NE(prompts.Last().text.find("Function: RemoveClub"), std::string::npos);
     EXPECT_NE(folder.ReadErrorLog().find("Remove Club - DLL Function\r\n"), std::string::npos);
+}
+
+}  // namespace
+
+namespace {
+
+// The array methods are the record methods reached through the slots: the
+// same course stores the same row either way, and a change writes the same
+// course row and the same copies into the games on it.
+TEST_F(ClubWritesTest, TheArrayFormStoresWhatTheRecordStores) {
+    ASSERT_TRUE(AddGolfer(putt, "D2", "Tom", "Watson"));
+    Course byRecord{"C3", "Pine Hollow", StandardPars()};
+    Course byArrays{"C4", "Pine Hollow", StandardPars()};
+    ASSERT_TRUE(putt.AddClub(CourseRecordOf(byRecord)));
+    auto a = CourseArraysOf(byArrays);
+    ASSERT_TRUE(putt.AddClub(a.strText, a.intNumbers, a.intCaps, a.intStats, a.sngRating));
+    EXPECT_EQ(RowDifferences(folder, "tblClub", "ClubID", "C4", "C3"), "");
+    AddGame("G1", "D2", byRecord, 18, 2);
+    AddGame("G2", "D2", byArrays, 18, 2);
+
+    for (Course* edited : {&byRecord, &byArrays}) {
+        edited->name = " O'Brien's Links ";
+        edited->tees = "Blue";
+        edited->pars[4] = 3;
+    }
+    auto record = CourseRecordOf(byRecord);
+    record.state = " nc ";
+    ASSERT_TRUE(putt.UpdateClub(record));
+    auto changed = CourseArraysOf(byArrays);
+    changed.strText[3] = " nc ";
+    std::string id = "C4";
+    ASSERT_TRUE(putt.UpdateClub(changed.strText, changed.intNumbers, changed.intCaps,
+                                changed.intStats, changed.sngRating, id));
+    EXPECT_EQ(RowDifferences(folder, "tblClub", "ClubID", "C4", "C3"), "");
+    EXPECT_EQ(Club("ClubName || '|' || State", "C3"), "O'Brien's Links| nc ");
+    EXPECT_EQ(Number("SELECT COUNT(DISTINCT Club || '|' || Tees || '|' || Par5) FROM tblGames"), 1);
+    EXPECT_EQ(folder.Text("SELECT Tees || '|' || Par5 FROM tblGames WHERE GameID = 'G2'"),
+              "Blue|3");
 }
 
 }  // namespace

@@ -127,7 +127,7 @@ TEST_F(GameRemovalWritesTest, ParTypeFiguresComeOutOfNineHoleGamesToo) {
 TEST_F(GameRemovalWritesTest, AGameNoLongerStoredTakesNothingOut) {
     Add("G1", 18, 0);
     auto removal = RemovalOf(folder, "G1");
-    removal.gameID = "G77";
+    removal.gameId = "G77";
     const auto before = Stats();
     prompts.Answer(Answer::Yes);
 

@@ -63,7 +63,7 @@ TEST_F(GameReplacementWritesTest, KeepsTheRowInPlaceAndEveryStatisticTheSumOfThe
         const Course& course = c.otherCourse ? shortCourse : standard;
         auto game =
             MakeGame("G1", c.golferID, c.golferName, course, ParScores(course, c.holes, 4), 3);
-        game.datDate = "2024-06-01 00:00:00";
+        game.playDate = "2024-06-01 00:00:00";
 
         ASSERT_TRUE(game.Replace(putt));
 
@@ -76,7 +76,7 @@ TEST_F(GameReplacementWritesTest, KeepsTheRowInPlaceAndEveryStatisticTheSumOfThe
         EXPECT_EQ(Column("ClubID"), course.id);
         EXPECT_EQ(Column("PlayDate"), "2024-06-01 00:00:00");
         EXPECT_EQ(Column("Holes"), std::to_string(c.holes));
-        EXPECT_EQ(Column("GrossScore"), std::to_string(game.intScores[20]));
+        EXPECT_EQ(Column("GrossScore"), std::to_string(game.gross));
         // A round of the other length keeps nothing in that length's totals.
         const char* otherLength = c.holes == 18 ? "TotalGross9" : "TotalGross18";
         EXPECT_EQ(Column(otherLength), "0");

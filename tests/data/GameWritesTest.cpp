@@ -5,6 +5,7 @@
 #include <functional>
 #include <limits>
 
+#include "tests/data/GameArrays.h"
 #include "tests/support/ProgramFolder.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/WritesSupport.h"
@@ -13,6 +14,7 @@
 namespace {
 
 using namespace writes_support;
+using game_arrays::ArraysOf;
 
 struct GameWritesTest : ::testing::Test {
     testing_support::ProgramFolder folder;
@@ -94,7 +96,7 @@ TEST_F(GameWritesTest, NineHoleGameSetsItsOwnAveragesAndLeavesThe18HoleOnes) {
 
 // Each slot carries a distinct number, so a value in the wrong column shows.
 TEST_F(GameWritesTest, EverySlotReachesItsOwnColumnInTheGameAndTheGolfer) {
-    auto game = Eighteen();
+    auto game = ArraysOf(Eighteen());
     for (std::size_t slot = 0; slot < 35; ++slot) {
         game.intStats[slot] = static_cast<std::int16_t>(100 + slot);
     }
@@ -183,7 +185,7 @@ TEST_F(GameWritesTest, DoubleEaglesAndEaglesAreCountedApart) {
 }
 
 TEST_F(GameWritesTest, NamesWithApostrophesAreStoredWithASingleOne) {
-    auto game = Eighteen();
+    auto game = ArraysOf(Eighteen());
     game.strGolfer = "Tom O'Watson";
     game.strClub = "St. Andrew's ";
     game.strPartners[0] = "Pat O'Hara";
@@ -278,7 +280,7 @@ TEST_F(GameWritesTest, ValueOutOfRangeTellsTheUserWithoutALogEntry) {
 }
 
 TEST_F(GameWritesTest, ArraysShorterThanTheirLayoutFailWithoutTouchingAnything) {
-    auto game = Eighteen();
+    auto game = ArraysOf(Eighteen());
     game.strGolfer = "Tom O'Watson";
     game.intStats.resize(20);
     prompts.Clear();
@@ -303,9 +305,9 @@ TEST_F(GameWritesTest, AGameIdentifierAlreadyStoredIsRefusedWhole) {
 
 TEST_F(GameWritesTest, AGameOfAGolferOrCourseNotStoredIsRefusedWhole) {
     const std::pair<const char*, std::function<void(Game&)>> strangers[] = {
-        {"golfer not stored", [](Game& g) { g.strGolferID = "D4"; }},
-        {"course not stored", [](Game& g) { g.strClubID = "C99"; }},
-        {"no course", [](Game& g) { g.strClubID = ""; }},
+        {"golfer not stored", [](Game& g) { g.golferId = "D4"; }},
+        {"course not stored", [](Game& g) { g.clubId = "C99"; }},
+        {"no course", [](Game& g) { g.clubId = ""; }},
     };
     for (const auto& [name, point] : strangers) {
         SCOPED_TRACE(name);
@@ -326,21 +328,21 @@ TEST_F(GameWritesTest, AGameOfAGolferOrCourseNotStoredIsRefusedWhole) {
 TEST_F(GameWritesTest, LengthDateAndFiguresTheStatisticsCannotHoldAreRefused) {
     const float inf = std::numeric_limits<float>::infinity();
     const std::pair<const char*, std::function<void(Game&)>> unusable[] = {
-        {"0 holes", [](Game& g) { g.intHoles = 0; }},
-        {"27 holes", [](Game& g) { g.intHoles = 27; }},
-        {"no date", [](Game& g) { g.datDate = ""; }},
-        {"date only", [](Game& g) { g.datDate = "2024-05-18"; }},
-        {"30 February", [](Game& g) { g.datDate = "2024-02-30 00:00:00"; }},
-        {"29 February 2023", [](Game& g) { g.datDate = "2023-02-29 00:00:00"; }},
-        {"month 13", [](Game& g) { g.datDate = "2024-13-01 00:00:00"; }},
-        {"hour 24", [](Game& g) { g.datDate = "2024-05-18 24:00:00"; }},
-        {"letters", [](Game& g) { g.datDate = "2024-05-1x 00:00:00"; }},
-        {"slashes", [](Game& g) { g.datDate = "2024/05/18 00:00:00"; }},
-        {"infinite handicap index", [inf](Game& g) { g.sngStrokeAvg = inf; }},
-        {"not a number", [](Game& g) { g.sngPuttAvg = std::nanf(""); }},
-        {"infinite greens", [inf](Game& g) { g.sngGreensHit = -inf; }},
-        {"infinite fairways", [inf](Game& g) { g.sngFWaysHit = inf; }},
-        {"infinite par average", [inf](Game& g) { g.sngParAvg[2] = inf; }},
+        {"0 holes", [](Game& g) { g.holes = 0; }},
+        {"27 holes", [](Game& g) { g.holes = 27; }},
+        {"no date", [](Game& g) { g.playDate = ""; }},
+        {"date only", [](Game& g) { g.playDate = "2024-05-18"; }},
+        {"30 February", [](Game& g) { g.playDate = "2024-02-30 00:00:00"; }},
+        {"29 February 2023", [](Game& g) { g.playDate = "2023-02-29 00:00:00"; }},
+        {"month 13", [](Game& g) { g.playDate = "2024-13-01 00:00:00"; }},
+        {"hour 24", [](Game& g) { g.playDate = "2024-05-18 24:00:00"; }},
+        {"letters", [](Game& g) { g.playDate = "2024-05-1x 00:00:00"; }},
+        {"slashes", [](Game& g) { g.playDate = "2024/05/18 00:00:00"; }},
+        {"infinite handicap index", [inf](Game& g) { g.strokeAverage = inf; }},
+        {"not a number", [](Game& g) { g.puttAverage = std::nanf(""); }},
+        {"infinite greens", [inf](Game& g) { g.greensHit = -inf; }},
+        {"infinite fairways", [inf](Game& g) { g.fairwaysHit = inf; }},
+        {"infinite par average", [inf](Game& g) { g.parAverages[2] = inf; }},
     };
     for (const auto& [name, spoil] : unusable) {
         SCOPED_TRACE(name);
@@ -359,8 +361,43 @@ TEST_F(GameWritesTest, LengthDateAndFiguresTheStatisticsCannotHoldAreRefused) {
         EXPECT_NE(folder.ReadErrorLog().find("Add Game - DLL Function\r\n"), std::string::npos);
     }
     auto leapDay = Eighteen();
-    leapDay.datDate = "2024-02-29 23:59:59";
+    leapDay.playDate = "2024-02-29 23:59:59";
     EXPECT_TRUE(leapDay.Add(putt));
+}
+
+}  // namespace
+
+namespace {
+
+// The array methods are the record methods reached through the slots: the
+// same round stores the same row and the same statistics either way.
+TEST_F(GameWritesTest, TheArrayFormStoresWhatTheRecordStores) {
+    Game game = Eighteen("G1");
+    game.partners = {"Pat O'Hara ", "", "  Jo"};
+    ASSERT_TRUE(game.Add(putt));
+    auto arrays = ArraysOf(game);
+    arrays.strGameID = "G2";
+    ASSERT_TRUE(arrays.Add(putt));
+    EXPECT_EQ(RowDifferences(folder, "tblGames", "GameID", "G2", "G1"), "");
+    EXPECT_EQ(folder.Text("SELECT Partner1 FROM tblGames WHERE GameID = 'G2'"), "Pat O'Hara");
+
+    Game nine = MakeGame("G1", "D2", "Tom Watson", course, ParScores(course, 9, 3), 2);
+    ASSERT_TRUE(nine.Replace(putt));
+    auto nineArrays = ArraysOf(nine);
+    nineArrays.strGameID = "G2";
+    ASSERT_TRUE(nineArrays.Replace(putt));
+    EXPECT_EQ(RowDifferences(folder, "tblGames", "GameID", "G2", "G1"), "");
+    EXPECT_EQ(GameColumn("Holes", "G2"), 9);
+    EXPECT_TRUE(StatisticsMatchGames(folder, "D2"));
+
+    prompts.Answer(zeviza::Answer::Yes);
+    std::string id = "G2";
+    std::string golfer = "D2";
+    zeviza::IntArray unused(41);
+    ASSERT_TRUE(putt.DeleteGame(id, golfer, 9, unused));
+    EXPECT_EQ(folder.Count("SELECT COUNT(*) FROM tblGames"), 1);
+    EXPECT_TRUE(StatisticsMatchGames(folder, "D2"));
+    EXPECT_EQ(Golfer("Games9"), 1);
 }
 
 }  // namespace

@@ -97,8 +97,8 @@ TEST_F(HostileTextWritesTest, CourseAndGameTextsAreStoredVerbatimUnderTheRules) 
         Course course{"C" + std::to_string(2 * n), hostile, StandardPars(), hostile};
         ASSERT_TRUE(AddCourse(putt, course));
         auto game = MakeGame("G" + std::to_string(n), "D2", hostile, course, ParScores(course, 9));
-        game.strPartners[1] = hostile;
-        game.strCategory = hostile;
+        game.partners[1] = hostile;
+        game.category = hostile;
         ASSERT_TRUE(game.Add(putt));
 
         const std::string where = " WHERE ClubID = 'C" + std::to_string(2 * n) + "'";

@@ -63,7 +63,7 @@ TEST_F(RemovalSafetyTest, ArgumentsThatSayNothingStillTakeOutTheWholeGame) {
     Add("G3", "D4", 18, 3);
     for (const char* id : {"G2", "G3"}) {
         Removal blank;
-        blank.gameID = id;  // golfer "", length 0, every figure 0
+        blank.gameId = id;  // golfer "", length 0, every figure 0
         prompts.Answer(Answer::Yes);
         ASSERT_TRUE(blank.Run(putt)) << id;
         ExpectEveryGolferMatchesTheirGames();

@@ -98,9 +98,7 @@ bool EditGolferD4(Records& t, ShownRecord* shown) {
 }
 
 void RenameCourse(Records& t) {
-    auto a = CourseArraysOf({"C2", "Pebble Beach East", StandardPars()});
-    std::string id = "C2";
-    EXPECT_TRUE(t.putt.UpdateClub(a.strText, a.intNumbers, a.intCaps, a.intStats, a.sngRating, id));
+    EXPECT_TRUE(t.putt.UpdateClub(CourseRecordOf({"C2", "Pebble Beach East", StandardPars()})));
 }
 
 const ShownWrite kWrites[] = {
@@ -114,9 +112,7 @@ const ShownWrite kWrites[] = {
          t.AddGame("G3", "D2", 2);
      },
      [](Records& t, ShownRecord* shown) {
-         Removal removal = RemovalOf(t.folder, "G3");
-         return t.putt.DeleteGame(removal.gameID, removal.golferID, removal.holes, removal.intStats,
-                                  shown);
+         return t.putt.DeleteGame(RemovalOf(t.folder, "G3"), shown);
      },
      true},
     {"golfer removal after the identifier was given out again",
@@ -159,9 +155,7 @@ const ShownWrite kWrites[] = {
          EXPECT_TRUE(t.putt.DeleteClub(id));
      },
      [](Records& t, ShownRecord* shown) {
-         auto a = CourseArraysOf({"C2", "Pebble Beach West", StandardPars()});
-         std::string id = "C2";
-         return t.putt.UpdateClub(a.strText, a.intNumbers, a.intCaps, a.intStats, a.sngRating, id,
+         return t.putt.UpdateClub(CourseRecordOf({"C2", "Pebble Beach West", StandardPars()}),
                                   shown);
      },
      false},

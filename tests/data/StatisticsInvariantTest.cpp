@@ -130,11 +130,11 @@ class Sequence {
         auto removal = stale ? AnyOf(listed_) : RemovalOf(*checker_, games_[at]);
         const auto answer = YesMostly();
         last_ =
-            std::string(stale ? "DeleteGame from an old list " : "DeleteGame ") + removal.gameID;
+            std::string(stale ? "DeleteGame from an old list " : "DeleteGame ") + removal.gameId;
         prompts_.Answer(answer);
         ASSERT_EQ(removal.Run(putt_), answer == Answer::Yes);
         if (answer == Answer::Yes) {
-            std::erase(games_, removal.gameID);
+            std::erase(games_, removal.gameId);
         }
     }
 
@@ -143,8 +143,8 @@ class Sequence {
     void ReplaceGame() {
         const std::string id = AnyOf(games_);
         auto game = AnyGame(id);
-        last_ = "ReplaceGame " + id + " with " + game.strGolferID + " on " + game.strClubID + ", " +
-                std::to_string(game.intHoles) + " holes";
+        last_ = "ReplaceGame " + id + " with " + game.golferId + " on " + game.clubId + ", " +
+                std::to_string(game.holes) + " holes";
         ASSERT_TRUE(game.Replace(putt_));
     }
 

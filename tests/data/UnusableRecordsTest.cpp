@@ -63,14 +63,15 @@ TEST_F(UnusableRecordsTest, NonFiniteFiguresAndAnEmptyGolferIdentifierAreRefused
         {"new course, infinite rating", "AddClub",
          [inf](zeviza::Putt& p) {
              Course other{"C3", "Augusta", StandardPars()};
-             auto a = CourseArraysOf(other);
-             return p.AddClub(a.strText, a.intNumbers, a.intCaps, a.intStats, inf);
+             auto record = CourseRecordOf(other);
+             record.rating = inf;
+             return p.AddClub(record);
          }},
         {"changed course, rating not a number", "Update Club",
          [nan, this](zeviza::Putt& p) {
-             auto a = CourseArraysOf(course);
-             std::string id = "C2";
-             return p.UpdateClub(a.strText, a.intNumbers, a.intCaps, a.intStats, nan, id);
+             auto record = CourseRecordOf(course);
+             record.rating = nan;
+             return p.UpdateClub(record);
          }},
     };
     const std::string before = Snapshot();

@@ -72,8 +72,8 @@ TEST_F(GameEditScreenTest, AChosenRoundFillsTheFormAndIsCorrectedInPlace) {
     const std::string rowID = Stored("ID");
     Type(screen->txtBox[0], "7");
     ChooseGolfer(*screen, "Zoë Łukasiewicz");
-    GameFigures expected = Expected(*screen);
-    expected.strGameID = "G1";
+    zeviza::GameRecord expected = Expected(*screen);
+    expected.gameId = "G1";
     prompts.Answer(Answer::Yes);  // everything correct
     prompts.Answer(Answer::Yes);  // replace it
     prompts.Answer(Answer::Yes);  // another game

@@ -50,8 +50,8 @@ TEST_F(GameEntryScreenTest, ARoundTypedInIsStoredWithItsFiguresAndRemovedAgainFr
     EXPECT_EQ(screen->lblPar[3]->text(), "5");
     EXPECT_EQ(screen->cboBox[kGolferID]->currentText(), QString::fromStdString(kAnn));
     EXPECT_EQ(screen->cboBox[kGolferHandicap]->currentText(), "12.5");
-    parlow::games::GameFigures expected = Expected(*screen);
-    expected.strGameID = "G1";
+    zeviza::GameRecord expected = Expected(*screen);
+    expected.gameId = "G1";
 
     prompts.Answer(Answer::Yes);  // everything correct
     prompts.Answer(Answer::No);   // no other game
@@ -65,7 +65,7 @@ TEST_F(GameEntryScreenTest, ARoundTypedInIsStoredWithItsFiguresAndRemovedAgainFr
     EXPECT_EQ(screen->boxScore[kNet]->text(), "85");  // the typed 99 replaced
     EXPECT_EQ(screen->boxScore[kGross]->text(), "85");
     EXPECT_FALSE(screen->isVisible());
-    EXPECT_EQ(expected.intScores[2], 4);  // "4.5" is stored as 4
+    EXPECT_EQ(expected.scores[2], 4);  // "4.5" is stored as 4
     EXPECT_TRUE(StoredAs("G1", expected));
     EXPECT_TRUE(StatisticsMatchGames(kAnn));
     EXPECT_EQ(Statistics(kAnn).at("Games18"), 1);
@@ -74,7 +74,7 @@ TEST_F(GameEntryScreenTest, ARoundTypedInIsStoredWithItsFiguresAndRemovedAgainFr
     ShowAndActivate(&removal);
     ASSERT_EQ(removal.gameRows->rowCount(), 1);
     EXPECT_EQ(removal.gameRows->Row(0).value(4),
-              QString::fromStdString(expected.datDate.substr(0, 10)));
+              QString::fromStdString(expected.playDate.substr(0, 10)));
     ClickRow(removal.lvGame, 0);
     EXPECT_EQ(removal.lblID->text(), "G1");
     EXPECT_EQ(removal.lblGolfer->text(), "Ann O'Hara");

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 
 #include "games/rules/GameFigures.h"
@@ -12,22 +13,22 @@ namespace {
 using game_sample::FullRound;
 using game_sample::kToday;
 using parlow::games::GameEntry;
-using parlow::games::GameFigures;
-using zeviza::IntArray;
+using zeviza::GameRecord;
+using zeviza::GameStats;
 
-std::variant<GameFigures, zeviza::Error> Compute(const GameEntry& entry,
-                                                 const parlow::games::CourseCard& course) {
+std::variant<GameRecord, zeviza::Error> Compute(const GameEntry& entry,
+                                                const parlow::games::CourseCard& course) {
     return parlow::games::ComputeGameFigures(entry, course, game_sample::Golfer(), kToday);
 }
 
-GameFigures Figures(const GameEntry& entry,
-                    const parlow::games::CourseCard& course = game_sample::ParSeventyTwo()) {
+GameRecord Figures(const GameEntry& entry,
+                   const parlow::games::CourseCard& course = game_sample::ParSeventyTwo()) {
     auto result = Compute(entry, course);
     if (auto* failure = std::get_if<zeviza::Error>(&result)) {
         ADD_FAILURE() << "unexpected failure " << failure->Description();
         return {};
     }
-    return std::get<GameFigures>(result);
+    return std::get<GameRecord>(result);
 }
 
 // The box names what overflowed, so the golfer knows which field to mend.
@@ -57,35 +58,70 @@ GameEntry Settled(GameEntry entry) {
     return entry;
 }
 
-TEST(GameFiguresTest, AFullRoundFillsEverySlot) {
-    const GameFigures f = Figures(RoundWithDetails());
-    EXPECT_EQ(f.intScores, (IntArray{5, 4, 4, 6, 4, 5, 3,  4,  5,  40, 5,  4,  6,
-                                     5, 5, 4, 5, 6, 5, 45, 85, 88, 0,  92, 85, 0}));
-    EXPECT_EQ(f.intPars,
-              (IntArray{4, 4, 3, 5, 4, 4, 3, 4, 5, 36, 4, 3, 5, 4, 4, 3, 4, 5, 4, 36, 72, 0}));
-    EXPECT_EQ(f.intCaps,
-              (IntArray{18, 17, 16, 15, 14, 13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 0}));
-    // Double eagles (count 15) go to slot 16 and eagles (count 16) to slot 17.
-    EXPECT_EQ(f.intStats, (IntArray{2, 1, 1, 2, 1, 1, 1, 0, 2, 1,  1, 2,  3,  32, 285, 0,  1, 2,
-                                    3, 8, 4, 1, 0, 0, 0, 5, 4, 14, 3, 15, 47, 23, 4,   10, 4, 0}));
-    EXPECT_EQ(f.intHoles, 18);
-    EXPECT_EQ(f.sngStrokeAvg, 4.72f);
-    EXPECT_EQ(f.sngPuttAvg, 1.78f);
-    EXPECT_EQ(f.sngGreensHit, static_cast<float>(13.0 / 18 * 100));
-    EXPECT_FLOAT_EQ(f.sngGreensHit, 72.22222f);
-    EXPECT_EQ(f.sngFWaysHit, static_cast<float>(11.0 / 14 * 100));
-    EXPECT_FLOAT_EQ(f.sngFWaysHit, 78.57143f);
-    EXPECT_EQ(f.sngParAvg, (zeviza::SingleArray{3.75f, 4.7f, 5.75f, 0.0f}));
-    EXPECT_EQ(f.strPartners, (zeviza::TextArray{"Joe D'Amato", "", "Kim", ""}));
-    EXPECT_EQ(f.datDate, "2024-06-15 00:00:00");
-    EXPECT_EQ(f.strGolfer, "Ann O'Hara");
-    EXPECT_EQ(f.strGolferID, "D6");
-    EXPECT_EQ(f.strCategory, "Amateur");
-    EXPECT_EQ(f.intHandicap, 12) << "12.5 rounds to the even 12";
-    EXPECT_EQ(f.strClub, "Pine Hollow");
-    EXPECT_EQ(f.strClubID, "C4");
-    EXPECT_EQ(f.strTees, "White");
-    EXPECT_EQ(f.strGameID, "");
+TEST(GameFiguresTest, AFullRoundFillsEveryField) {
+    const GameRecord f = Figures(RoundWithDetails());
+    EXPECT_EQ(f.scores, (zeviza::HoleValues{5, 4, 4, 6, 4, 5, 3, 4, 5, 5, 4, 6, 5, 5, 4, 5, 6, 5}));
+    EXPECT_EQ(f.scoreOut, 40);
+    EXPECT_EQ(f.scoreIn, 45);
+    EXPECT_EQ(f.gross, 85);
+    EXPECT_EQ(f.net, 85);
+    EXPECT_EQ(f.partnerScores, (std::array<std::int16_t, 3>{88, 0, 92}));
+    EXPECT_EQ(f.pars, (zeviza::HoleValues{4, 4, 3, 5, 4, 4, 3, 4, 5, 4, 3, 5, 4, 4, 3, 4, 5, 4}));
+    EXPECT_EQ(f.parOut, 36);
+    EXPECT_EQ(f.parIn, 36);
+    EXPECT_EQ(f.coursePar, 72);
+    EXPECT_EQ(f.holeHandicaps,
+              (zeviza::HoleValues{18, 17, 16, 15, 14, 13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1}));
+    // The detail fields in their order: double eagles are the 15th, eagles the 16th.
+    const GameStats stats{.fairwaysLeft = 2,
+                          .fairwaysRight = 1,
+                          .fairwaysMissed = 3,
+                          .fairwaysToHit = 14,
+                          .greensLeft = 1,
+                          .greensRight = 2,
+                          .greensLong = 1,
+                          .greensShort = 1,
+                          .greensMissed = 5,
+                          .puttsLeft = 1,
+                          .puttsRight = 0,
+                          .puttsLong = 2,
+                          .puttsShort = 1,
+                          .puttsMissed = 4,
+                          .totalPutts = 32,
+                          .sandSaves = 1,
+                          .upDowns = 2,
+                          .longDrive = 285,
+                          .aces = 0,
+                          .doubleEagles = 1,
+                          .eagles = 2,
+                          .birdies = 3,
+                          .pars = 8,
+                          .bogies = 4,
+                          .doubleBogies = 1,
+                          .tripleBogies = 0,
+                          .quadrupleBogies = 0,
+                          .others = 0,
+                          .parScores = {15, 47, 23},
+                          .parCounts = {4, 10, 4}};
+    EXPECT_EQ(f.stats, stats);
+    EXPECT_EQ(f.holes, 18);
+    EXPECT_EQ(f.strokeAverage, 4.72f);
+    EXPECT_EQ(f.puttAverage, 1.78f);
+    EXPECT_EQ(f.greensHit, static_cast<float>(13.0 / 18 * 100));
+    EXPECT_FLOAT_EQ(f.greensHit, 72.22222f);
+    EXPECT_EQ(f.fairwaysHit, static_cast<float>(11.0 / 14 * 100));
+    EXPECT_FLOAT_EQ(f.fairwaysHit, 78.57143f);
+    EXPECT_EQ(f.parAverages, (zeviza::ParTypeAverages{3.75f, 4.7f, 5.75f}));
+    EXPECT_EQ(f.partners, (std::array<std::string, 3>{"Joe D'Amato", "", "Kim"}));
+    EXPECT_EQ(f.playDate, "2024-06-15 00:00:00");
+    EXPECT_EQ(f.golferName, "Ann O'Hara");
+    EXPECT_EQ(f.golferId, "D6");
+    EXPECT_EQ(f.category, "Amateur");
+    EXPECT_EQ(f.handicap, 12) << "12.5 rounds to the even 12";
+    EXPECT_EQ(f.clubName, "Pine Hollow");
+    EXPECT_EQ(f.clubId, "C4");
+    EXPECT_EQ(f.tees, "White");
+    EXPECT_EQ(f.gameId, "");
 }
 
 TEST(GameFiguresTest, BackNineOnlyAfterTheQuestion) {
@@ -95,60 +131,60 @@ TEST(GameFiguresTest, BackNineOnlyAfterTheQuestion) {
     }
     entry.out = "";
     entry.in = "38";
-    const GameFigures f = Figures(Settled(entry));
-    EXPECT_EQ(f.intHoles, 9);
-    EXPECT_EQ(f.intScores[20], 38);
-    EXPECT_EQ(f.intScores[24], 38);
-    EXPECT_EQ(f.intScores[9], 0);
-    for (int slot = 0; slot < 9; ++slot) {
-        EXPECT_EQ(f.intScores[slot], 0);
+    const GameRecord f = Figures(Settled(entry));
+    EXPECT_EQ(f.holes, 9);
+    EXPECT_EQ(f.gross, 38);
+    EXPECT_EQ(f.net, 38);
+    EXPECT_EQ(f.scoreOut, 0);
+    for (int hole = 0; hole < 9; ++hole) {
+        EXPECT_EQ(f.scores[hole], 0);
     }
 }
 
 TEST(GameFiguresTest, OneEmptyFrontHoleAndYesMakesABackNineGame) {
     GameEntry entry = FullRound();
     entry.hole[6] = "";
-    const GameFigures f = Figures(Settled(entry));
-    EXPECT_EQ(f.intHoles, 9);
-    EXPECT_EQ(f.intScores[20], 45);
-    EXPECT_EQ(f.intScores[9], 0);
-    EXPECT_EQ(f.intStats[29], 8) << "only the back nine's par 3s: 4 + 4";
+    const GameRecord f = Figures(Settled(entry));
+    EXPECT_EQ(f.holes, 9);
+    EXPECT_EQ(f.gross, 45);
+    EXPECT_EQ(f.scoreOut, 0);
+    EXPECT_EQ(f.stats.parScores[0], 8) << "only the back nine's par 3s: 4 + 4";
 }
 
 TEST(GameFiguresTest, AZeroOrMissingTotalMakesANineHoleGameOfTheOther) {
     GameEntry entry = FullRound();
     entry.out = "0";
-    GameFigures f = Figures(Settled(entry));
-    EXPECT_EQ(f.intHoles, 9);
-    EXPECT_EQ(f.intScores[20], 45);
-    EXPECT_EQ(f.intScores[2], 4) << "no question was asked, the front nine stays";
+    GameRecord f = Figures(Settled(entry));
+    EXPECT_EQ(f.holes, 9);
+    EXPECT_EQ(f.gross, 45);
+    EXPECT_EQ(f.scores[2], 4) << "no question was asked, the front nine stays";
 
     entry = FullRound();
     entry.in = "";
     f = Figures(Settled(entry));
-    EXPECT_EQ(f.intHoles, 9);
-    EXPECT_EQ(f.intScores[20], 40);
-    EXPECT_EQ(f.intScores[10], 5) << "back-nine holes are still stored";
-    EXPECT_EQ(f.intStats[29], 7) << "but only the front nine is summed by par type";
-    EXPECT_EQ(f.intStats[31], 11);
-    EXPECT_EQ(f.sngStrokeAvg, 4.44f);
+    EXPECT_EQ(f.holes, 9);
+    EXPECT_EQ(f.gross, 40);
+    EXPECT_EQ(f.scores[9], 5) << "back-nine holes are still stored";
+    EXPECT_EQ(f.stats.parScores[0], 7) << "but only the front nine is summed by par type";
+    EXPECT_EQ(f.stats.parScores[2], 11);
+    EXPECT_EQ(f.strokeAverage, 4.44f);
 }
 
 TEST(GameFiguresTest, StrokeAveragePerHolePlayed) {
     GameEntry entry = FullRound();
     entry.out = "42";
     entry.in = "";
-    EXPECT_EQ(Figures(entry).sngStrokeAvg, 4.67f);
+    EXPECT_EQ(Figures(entry).strokeAverage, 4.67f);
 }
 
 TEST(GameFiguresTest, FrontNineParThreeAverageUsesTheNinesCount) {
     GameEntry entry;
     entry.hole = {"5", "4", "3", "6", "4", "5", "4", "4", "5"};
     entry.out = "40";
-    const GameFigures f = Figures(Settled(entry));
-    EXPECT_EQ(f.intStats[29], 7);
-    EXPECT_EQ(f.intStats[32], 2);
-    EXPECT_EQ(f.sngParAvg[0], 3.5f);
+    const GameRecord f = Figures(Settled(entry));
+    EXPECT_EQ(f.stats.parScores[0], 7);
+    EXPECT_EQ(f.stats.parCounts[0], 2);
+    EXPECT_EQ(f.parAverages[0], 3.5f);
 }
 
 // A round's par-type figures, fairways and par against the sums over the
@@ -169,7 +205,7 @@ TEST(GameFiguresTest, FiguresAreThoseOfTheHolesPlayed) {
         entry.out = c.out;
         entry.in = c.in;
         entry.detail[0] = "1";  // one fairway missed
-        const GameFigures f = Figures(entry, course);
+        const GameRecord f = Figures(entry, course);
         int scores[3] = {}, counts[3] = {}, par = 0, longHoles = 0;
         for (int hole = c.first; hole < c.end; ++hole) {
             const int holePar = std::stoi(course.par[hole]);
@@ -178,15 +214,15 @@ TEST(GameFiguresTest, FiguresAreThoseOfTheHolesPlayed) {
             par += holePar;
             longHoles += holePar == 3 ? 0 : 1;
         }
-        EXPECT_EQ(f.intHoles, c.end - c.first) << c.round;
-        EXPECT_EQ(f.intPars[20], par) << c.round << ": the par of the holes played";
-        EXPECT_EQ(f.intStats[27], longHoles) << c.round << ": fairways to hit";
-        EXPECT_EQ(f.sngFWaysHit, static_cast<float>((longHoles - 1.0) / longHoles * 100))
+        EXPECT_EQ(f.holes, c.end - c.first) << c.round;
+        EXPECT_EQ(f.coursePar, par) << c.round << ": the par of the holes played";
+        EXPECT_EQ(f.stats.fairwaysToHit, longHoles) << c.round << ": fairways to hit";
+        EXPECT_EQ(f.fairwaysHit, static_cast<float>((longHoles - 1.0) / longHoles * 100))
             << c.round;
         for (int type = 0; type < 3; ++type) {
-            EXPECT_EQ(f.intStats[29 + type], scores[type]) << c.round << " par " << type + 3;
-            EXPECT_EQ(f.intStats[32 + type], counts[type]) << c.round << " par " << type + 3;
-            EXPECT_EQ(f.sngParAvg[type], static_cast<float>(double(scores[type]) / counts[type]))
+            EXPECT_EQ(f.stats.parScores[type], scores[type]) << c.round << " par " << type + 3;
+            EXPECT_EQ(f.stats.parCounts[type], counts[type]) << c.round << " par " << type + 3;
+            EXPECT_EQ(f.parAverages[type], static_cast<float>(double(scores[type]) / counts[type]))
                 << c.round << " par " << type + 3;
         }
     }
@@ -198,27 +234,29 @@ TEST(GameFiguresTest, ANinesFairwaysAreAtMostTheCourses) {
     GameEntry entry = FullRound();
     entry.in = "";
     course.TotalFWays = "5";
-    EXPECT_EQ(Figures(entry, course).intStats[27], 5);
+    EXPECT_EQ(Figures(entry, course).stats.fairwaysToHit, 5);
     course.TotalFWays = "0";
-    EXPECT_EQ(Figures(entry, course).intStats[27], 0);
-    EXPECT_EQ(Figures(entry, course).sngFWaysHit, 0.0f);
+    EXPECT_EQ(Figures(entry, course).stats.fairwaysToHit, 0);
+    EXPECT_EQ(Figures(entry, course).fairwaysHit, 0.0f);
 }
 
 TEST(GameFiguresTest, EmptyDetailsCountZeroAndNoPuttsMeansNoPuttAverage) {
-    const GameFigures f = Figures(FullRound());
-    for (int slot = 0; slot <= 26; ++slot) {
-        EXPECT_EQ(f.intStats[slot], 0) << slot;
-    }
-    EXPECT_EQ(f.sngPuttAvg, 0.0f);
-    EXPECT_EQ(f.sngGreensHit, 100.0f);
-    EXPECT_EQ(f.sngFWaysHit, 100.0f);
+    const GameRecord f = Figures(FullRound());
+    GameStats none;
+    none.fairwaysToHit = f.stats.fairwaysToHit;
+    none.parScores = f.stats.parScores;
+    none.parCounts = f.stats.parCounts;
+    EXPECT_EQ(f.stats, none);
+    EXPECT_EQ(f.puttAverage, 0.0f);
+    EXPECT_EQ(f.greensHit, 100.0f);
+    EXPECT_EQ(f.fairwaysHit, 100.0f);
 }
 
 TEST(GameFiguresTest, PercentagesAreNotClamped) {
     auto greensHit = [](const char* missed) {
         GameEntry entry = FullRound();
         entry.detail[2] = missed;
-        return Figures(entry).sngGreensHit;
+        return Figures(entry).greensHit;
     };
     EXPECT_EQ(greensHit("18"), 0.0f);
     EXPECT_FLOAT_EQ(greensHit("20"), -11.111111f);
@@ -226,7 +264,7 @@ TEST(GameFiguresTest, PercentagesAreNotClamped) {
     GameEntry entry = FullRound();
     entry.detail[0] = "10";
     entry.detail[1] = "4";
-    EXPECT_EQ(Figures(entry).sngFWaysHit, 0.0f);
+    EXPECT_EQ(Figures(entry).fairwaysHit, 0.0f);
 }
 
 TEST(GameFiguresTest, HandicapRoundsHalvesToEven) {
@@ -235,7 +273,7 @@ TEST(GameFiguresTest, HandicapRoundsHalvesToEven) {
         golfer.Handicap = text;
         auto result = parlow::games::ComputeGameFigures(FullRound(), game_sample::ParSeventyTwo(),
                                                         golfer, kToday);
-        return std::get<GameFigures>(result).intHandicap;
+        return std::get<GameRecord>(result).handicap;
     };
     EXPECT_EQ(handicap("13.5"), 14);
     EXPECT_EQ(handicap("scratch"), 0);
@@ -252,11 +290,11 @@ TEST(GameFiguresTest, ZeroDivisorsGiveZero) {
     course.TotalFWays = "0";
     GameEntry entry = FullRound();
     entry.detail[0] = "3";
-    const GameFigures f = Figures(entry, course);
-    EXPECT_EQ(f.intStats[31], 0);
-    EXPECT_EQ(f.sngParAvg[2], 0.0f);
-    EXPECT_EQ(f.sngParAvg[1], static_cast<float>(70.0 / 14));
-    EXPECT_EQ(f.sngFWaysHit, 0.0f);
+    const GameRecord f = Figures(entry, course);
+    EXPECT_EQ(f.stats.parScores[2], 0);
+    EXPECT_EQ(f.parAverages[2], 0.0f);
+    EXPECT_EQ(f.parAverages[1], static_cast<float>(70.0 / 14));
+    EXPECT_EQ(f.fairwaysHit, 0.0f);
 }
 
 TEST(GameFiguresTest, AnyValueOrSumBeyondSixteenBitsFailsTheRound) {

@@ -4,7 +4,7 @@
 
 namespace {
 
-using parlow::games::MakeRemovalArguments;
+using parlow::games::MakeGameRemoval;
 
 // A row of the game list: identity, scores, then the 38 counts 101, 102, ...
 std::vector<std::string> Row() {
@@ -16,33 +16,25 @@ std::vector<std::string> Row() {
     return row;
 }
 
-TEST(GameRemovalTest, ArgumentsComeFromTheOneRowInDeleteGameSlots) {
-    const auto arguments = MakeRemovalArguments(Row());
-    EXPECT_EQ(arguments.strGameID, "G7");
-    EXPECT_EQ(arguments.strGolferID, "D2");
-    EXPECT_EQ(arguments.intHoles, 18);
-    ASSERT_EQ(arguments.intStats.size(), 41u);
-    EXPECT_EQ(arguments.intStats[0], 101);   // Aces
-    EXPECT_EQ(arguments.intStats[37], 138);  // NetStrokes9
-    EXPECT_EQ(arguments.intStats[38], 80);   // NetScore
-    EXPECT_EQ(arguments.intStats[39], 85);   // GrossScore
-    EXPECT_EQ(arguments.intStats[40], 0);
+TEST(GameRemovalTest, TheRemovalNamesTheGameItsGolferAndItsLength) {
+    const auto removal = MakeGameRemoval(Row());
+    EXPECT_EQ(removal.gameId, "G7");
+    EXPECT_EQ(removal.golferId, "D2");
+    EXPECT_EQ(removal.holes, 18);
 }
 
-TEST(GameRemovalTest, CellsWithoutANumberGiveZero) {
+TEST(GameRemovalTest, ALengthWithoutANumberOrMissingCellsGiveZeroOrEmpty) {
+    for (const char* holes : {"", "many", "99999"}) {
+        auto row = Row();
+        row[8] = holes;
+        EXPECT_EQ(MakeGameRemoval(row).holes, 0) << holes;
+    }
     auto row = Row();
-    row[8] = "";        // Holes
-    row[9] = "many";    // Aces
-    row[10] = "99999";  // beyond 16 bits
-    row[5] = "84.5";    // Gross: halves go to the even neighbour
-    row.resize(20);     // the last columns missing altogether
-    const auto arguments = MakeRemovalArguments(row);
-    EXPECT_EQ(arguments.intHoles, 0);
-    EXPECT_EQ(arguments.intStats[0], 0);
-    EXPECT_EQ(arguments.intStats[1], 0);
-    EXPECT_EQ(arguments.intStats[2], 103);
-    EXPECT_EQ(arguments.intStats[39], 84);
-    EXPECT_EQ(arguments.intStats[37], 0);
+    row.resize(3);
+    const auto removal = MakeGameRemoval(row);
+    EXPECT_EQ(removal.gameId, "G7");
+    EXPECT_EQ(removal.golferId, "");
+    EXPECT_EQ(removal.holes, 0);
 }
 
 }  // namespace

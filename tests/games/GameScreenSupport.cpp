@@ -87,10 +87,10 @@ void GameScreenTest::TypeRound(parlow::games::frmAddGame& screen, const Round& r
     }
 }
 
-parlow::games::GameFigures GameScreenTest::Expected(const parlow::games::frmAddGame& screen) {
+zeviza::GameRecord GameScreenTest::Expected(const parlow::games::frmAddGame& screen) {
     auto computed = parlow::games::ComputeGameFigures(screen.Entry(), screen.Course(),
                                                       screen.Golfer(), screen.GameDate());
-    if (auto* figures = std::get_if<parlow::games::GameFigures>(&computed)) {
+    if (auto* figures = std::get_if<zeviza::GameRecord>(&computed)) {
         return *figures;
     }
     ADD_FAILURE() << "the round does not compute";
@@ -98,7 +98,7 @@ parlow::games::GameFigures GameScreenTest::Expected(const parlow::games::frmAddG
 }
 
 ::testing::AssertionResult GameScreenTest::StoredAs(const std::string& gameID,
-                                                    const parlow::games::GameFigures& f) const {
+                                                    const zeviza::GameRecord& f) const {
     auto db = folder.Open();
     SQLite::Statement row(db, "SELECT * FROM tblGames WHERE GameID = ?");
     row.bind(1, gameID);
@@ -120,46 +120,68 @@ parlow::games::GameFigures GameScreenTest::Expected(const parlow::games::frmAddG
         }
     };
     for (int hole = 1; hole <= 18; ++hole) {
-        const int slot = hole <= 9 ? hole - 1 : hole;
-        number("Score" + std::to_string(hole), f.intScores[slot]);
-        number("Par" + std::to_string(hole), f.intPars[slot]);
-        number("HCap" + std::to_string(hole), f.intCaps[hole - 1]);
+        number("Score" + std::to_string(hole), f.scores[hole - 1]);
+        number("Par" + std::to_string(hole), f.pars[hole - 1]);
+        number("HCap" + std::to_string(hole), f.holeHandicaps[hole - 1]);
     }
-    number("ScoreOut", f.intScores[9]);
-    number("ScoreIn", f.intScores[19]);
-    number("GrossScore", f.intScores[20]);
-    number("NetScore", f.intScores[24]);
+    number("ScoreOut", f.scoreOut);
+    number("ScoreIn", f.scoreIn);
+    number("GrossScore", f.gross);
+    number("NetScore", f.net);
     for (int partner = 0; partner < 3; ++partner) {
-        number("PartnerScore" + std::to_string(partner + 1), f.intScores[21 + partner]);
-        text(("Partner" + std::to_string(partner + 1)).c_str(), f.strPartners[partner]);
+        number("PartnerScore" + std::to_string(partner + 1), f.partnerScores[partner]);
+        text(("Partner" + std::to_string(partner + 1)).c_str(), f.partners[partner]);
     }
-    const std::pair<const char*, int> stats[] = {
-        {"FWaysLeft", 0},    {"FWaysRight", 1},    {"GreensLeft", 2},   {"GreensRight", 3},
-        {"GreensLong", 4},   {"GreensShort", 5},   {"PuttsLeft", 6},    {"PuttsRight", 7},
-        {"PuttsLong", 8},    {"PuttsShort", 9},    {"SandSaves", 10},   {"UpDowns", 11},
-        {"FWaysMissed", 12}, {"TotalPutts", 13},   {"LongDrive", 14},   {"Aces", 15},
-        {"DEagles", 16},     {"Eagles", 17},       {"Birds", 18},       {"Pars", 19},
-        {"Bogies", 20},      {"DBogies", 21},      {"TBogies", 22},     {"QBogies", 23},
-        {"Others", 24},      {"GreensMissed", 25}, {"PuttsMissed", 26}, {"TotalFWays", 27},
-        {"Par3Scr", 29},     {"Par4Scr", 30},      {"Par5Scr", 31}};
-    for (const auto& [column, slot] : stats) {
-        number(column, f.intStats[slot]);
+    const zeviza::GameStats& s = f.stats;
+    const std::pair<const char*, int> stats[] = {{"FWaysLeft", s.fairwaysLeft},
+                                                 {"FWaysRight", s.fairwaysRight},
+                                                 {"GreensLeft", s.greensLeft},
+                                                 {"GreensRight", s.greensRight},
+                                                 {"GreensLong", s.greensLong},
+                                                 {"GreensShort", s.greensShort},
+                                                 {"PuttsLeft", s.puttsLeft},
+                                                 {"PuttsRight", s.puttsRight},
+                                                 {"PuttsLong", s.puttsLong},
+                                                 {"PuttsShort", s.puttsShort},
+                                                 {"SandSaves", s.sandSaves},
+                                                 {"UpDowns", s.upDowns},
+                                                 {"FWaysMissed", s.fairwaysMissed},
+                                                 {"TotalPutts", s.totalPutts},
+                                                 {"LongDrive", s.longDrive},
+                                                 {"Aces", s.aces},
+                                                 {"DEagles", s.doubleEagles},
+                                                 {"Eagles", s.eagles},
+                                                 {"Birds", s.birdies},
+                                                 {"Pars", s.pars},
+                                                 {"Bogies", s.bogies},
+                                                 {"DBogies", s.doubleBogies},
+                                                 {"TBogies", s.tripleBogies},
+                                                 {"QBogies", s.quadrupleBogies},
+                                                 {"Others", s.others},
+                                                 {"GreensMissed", s.greensMissed},
+                                                 {"PuttsMissed", s.puttsMissed},
+                                                 {"TotalFWays", s.fairwaysToHit},
+                                                 {"Par3Scr", s.parScores[0]},
+                                                 {"Par4Scr", s.parScores[1]},
+                                                 {"Par5Scr", s.parScores[2]}};
+    for (const auto& [column, value] : stats) {
+        number(column, value);
     }
-    number("Holes", f.intHoles);
-    number("Handicap", f.intHandicap);
-    number("StrokeAvg", f.sngStrokeAvg);
-    number("PercentGreensHit", f.sngGreensHit);
-    number("PercentFWaysHit", f.sngFWaysHit);
+    number("Holes", f.holes);
+    number("Handicap", f.handicap);
+    number("StrokeAvg", f.strokeAverage);
+    number("PercentGreensHit", f.greensHit);
+    number("PercentFWaysHit", f.fairwaysHit);
     for (int type = 0; type < 3; ++type) {
-        number("Par" + std::to_string(type + 3) + "Avg", f.sngParAvg[type]);
+        number("Par" + std::to_string(type + 3) + "Avg", f.parAverages[type]);
     }
-    text("GolferID", f.strGolferID);
-    text("FullName", f.strGolfer);
-    text("Category", f.strCategory);
-    text("ClubID", f.strClubID);
-    text("Club", f.strClub);
-    text("Tees", f.strTees);
-    text("PlayDate", f.datDate);
+    text("GolferID", f.golferId);
+    text("FullName", f.golferName);
+    text("Category", f.category);
+    text("ClubID", f.clubId);
+    text("Club", f.clubName);
+    text("Tees", f.tees);
+    text("PlayDate", f.playDate);
     if (!wrong.empty()) {
         return ::testing::AssertionFailure() << gameID << ":" << wrong;
     }

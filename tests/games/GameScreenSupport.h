@@ -46,10 +46,10 @@ class GameScreenTest : public testing_support::GuiTest {
     static void TypeRound(parlow::games::frmAddGame& screen, const Round& round);
 
     // The figures the round gives on the screen as it stands.
-    static parlow::games::GameFigures Expected(const parlow::games::frmAddGame& screen);
+    static zeviza::GameRecord Expected(const parlow::games::frmAddGame& screen);
     // True when the stored game matches every figure that AddGame stores.
     ::testing::AssertionResult StoredAs(const std::string& gameID,
-                                        const parlow::games::GameFigures& figures) const;
+                                        const zeviza::GameRecord& figures) const;
     ::testing::AssertionResult StatisticsMatchGames(const std::string& golferID) const;
     writes_support::Statistics Statistics(const std::string& golferID) const;
     long long Games() const { return folder.Count("SELECT COUNT(*) FROM tblGames;"); }

@@ -22,28 +22,25 @@ Game OldNineHoleGame(const std::string& gameID, const std::string& golferID, boo
                       kStandard, ParScores(kStandard, 9, 2), 3);
     if (back) {  // the same scores moved to holes 10-18
         for (int hole = 0; hole < 9; ++hole) {
-            g.intScores[10 + hole] = g.intScores[hole];
-            g.intScores[hole] = 0;
+            g.scores[9 + hole] = g.scores[hole];
+            g.scores[hole] = 0;
         }
-        g.intScores[19] = g.intScores[9];
-        g.intScores[9] = 0;
+        g.scoreIn = g.scoreOut;
+        g.scoreOut = 0;
     }
     const std::int16_t courseCounts[3] = {4, 10, 4};
-    for (int type = 0; type < 3; ++type) {
-        g.intStats[29 + type] = 0;
-    }
+    zeviza::GameStats& s = g.stats;
+    s.parScores = {};
     for (int hole = back ? 9 : 0; hole < (back ? 18 : 9); ++hole) {
-        const int slot = hole < 9 ? hole : hole + 1;
-        g.intStats[29 + g.intPars[slot] - 3] += g.intScores[slot];
+        s.parScores[g.pars[hole] - 3] += g.scores[hole];
     }
     for (int type = 0; type < 3; ++type) {
-        g.intStats[32 + type] = courseCounts[type];
-        g.sngParAvg[type] = static_cast<float>(g.intStats[29 + type]) / courseCounts[type];
+        s.parCounts[type] = courseCounts[type];
+        g.parAverages[type] = static_cast<float>(s.parScores[type]) / courseCounts[type];
     }
-    g.intStats[27] = 14;
-    g.intStats[28] = g.intStats[12];
-    g.intPars[20] = 72;
-    g.sngFWaysHit = static_cast<float>((14.0 - g.intStats[12]) / 14 * 100);
+    s.fairwaysToHit = 14;
+    g.coursePar = 72;
+    g.fairwaysHit = static_cast<float>((14.0 - s.fairwaysMissed) / 14 * 100);
     return g;
 }
 

@@ -49,100 +49,112 @@ std::array<std::int16_t, 18> ShortPars() {
     return {4, 3, 4, 4, 3, 4, 4, 3, 4, 4, 3, 4, 4, 3, 4, 4, 3, 4};
 }
 
-CourseArrays CourseArraysOf(const Course& course) {
-    CourseArrays a;
-    a.strText = {course.name, "1 Fairway Dr", "Pinehurst", "NC",        "28374",
-                 "555-0100",  "555-0101",     "Pro Name",  "Asst Name", "Mgr Name",
-                 course.id,   course.tees,    ""};
-    int out = 0;
-    int in = 0;
+zeviza::CourseRecord CourseRecordOf(const Course& course) {
+    zeviza::CourseRecord c{.clubId = course.id,
+                           .name = course.name,
+                           .address = "1 Fairway Dr",
+                           .city = "Pinehurst",
+                           .state = "NC",
+                           .postalCode = "28374",
+                           .clubPhone = "555-0100",
+                           .proShopPhone = "555-0101",
+                           .clubPro = "Pro Name",
+                           .assistantPro = "Asst Name",
+                           .manager = "Mgr Name",
+                           .tees = course.tees};
     for (int hole = 1; hole <= 18; ++hole) {
-        const int slot = hole <= 9 ? hole - 1 : hole;
-        a.intNumbers[slot] = course.ParOf(hole);
-        (hole <= 9 ? out : in) += course.ParOf(hole);
-        a.intCaps[hole - 1] = static_cast<std::int16_t>(hole);
-        a.intStats[course.ParOf(hole) - 3]++;
-        a.intStats[3] += course.ParOf(hole) > 3 ? 1 : 0;
+        const std::int16_t par = course.pars[hole - 1];
+        c.pars[hole - 1] = par;
+        (hole <= 9 ? c.parOut : c.parIn) += par;
+        c.holeHandicaps[hole - 1] = static_cast<std::int16_t>(hole);
+        ++(par == 3 ? c.par3s : par == 4 ? c.par4s : c.par5s);
+        c.fairways += par > 3 ? 1 : 0;
     }
-    a.intNumbers[9] = static_cast<std::int16_t>(out);
-    a.intNumbers[19] = static_cast<std::int16_t>(in);
-    a.intNumbers[20] = 131;
-    a.intNumbers[21] = static_cast<std::int16_t>(out + in);
-    a.intStats[4] = 6512;
-    return a;
+    c.coursePar = static_cast<std::int16_t>(c.parOut + c.parIn);
+    c.slope = 131;
+    c.rating = 70.4f;
+    c.yards = 6512;
+    return c;
 }
 
 bool AddCourse(zeviza::Putt& putt, const Course& course) {
-    auto a = CourseArraysOf(course);
-    return putt.AddClub(a.strText, a.intNumbers, a.intCaps, a.intStats, a.sngRating);
+    return putt.AddClub(CourseRecordOf(course));
 }
 
-std::size_t ResultSlot(int score, int par) {
-    const int diff = score - par;
-    if (diff <= -3) {
-        return 16;
+Game::Game() {
+    playDate = "2024-05-18 00:00:00";
+    holes = 18;
+    category = "Adult Male";
+    handicap = 12;
+    greensHit = 50.5f;
+    fairwaysHit = 60.25f;
+}
+
+std::int16_t& ResultCount(zeviza::GameStats& stats, int score, int par) {
+    std::int16_t* const byDifference[] = {
+        &stats.doubleEagles, &stats.eagles,          &stats.birdies,
+        &stats.pars,         &stats.bogies,          &stats.doubleBogies,
+        &stats.tripleBogies, &stats.quadrupleBogies, &stats.others};
+    return *byDifference[std::clamp(score - par, -3, 5) + 3];
+}
+
+// Counts from `seed` for every detail the entry screen takes beside the holes.
+void FillDetailCounts(zeviza::GameStats& s, int seed) {
+    int n = 0;
+    for (std::int16_t* count :
+         {&s.fairwaysLeft, &s.fairwaysRight, &s.greensLeft, &s.greensRight, &s.greensLong,
+          &s.greensShort, &s.puttsLeft, &s.puttsRight, &s.puttsLong, &s.puttsShort, &s.sandSaves,
+          &s.upDowns, &s.fairwaysMissed, &s.greensMissed, &s.puttsMissed}) {
+        *count = static_cast<std::int16_t>((seed * 7 + n++ * 3) % 5);
     }
-    if (diff >= 5) {
-        return 24;
-    }
-    return static_cast<std::size_t>(19 + diff);
 }
 
 Game MakeGame(const std::string& gameID, const std::string& golferID, const std::string& golferName,
               const Course& course, const std::vector<std::int16_t>& scores, int seed,
               int strokes) {
     Game g;
-    g.strGameID = gameID;
-    g.strGolferID = golferID;
-    g.strGolfer = golferName;
-    g.strClubID = course.id;
-    g.strClub = course.name;
-    g.strTees = course.tees;
-    g.intHoles = static_cast<std::int16_t>(scores.size() == 9 ? 9 : 18);
+    g.gameId = gameID;
+    g.golferId = golferID;
+    g.golferName = golferName;
+    g.clubId = course.id;
+    g.clubName = course.name;
+    g.tees = course.tees;
+    g.holes = static_cast<std::int16_t>(scores.size() == 9 ? 9 : 18);
+    zeviza::GameStats& s = g.stats;
     int out = 0;
     int in = 0;
     for (int hole = 1; hole <= 18; ++hole) {
-        const std::size_t slot = hole <= 9 ? hole - 1 : hole;
         const int par = course.ParOf(hole);
-        g.intPars[slot] = static_cast<std::int16_t>(par);
-        g.intCaps[hole - 1] = static_cast<std::int16_t>(hole);
+        g.pars[hole - 1] = static_cast<std::int16_t>(par);
+        g.holeHandicaps[hole - 1] = static_cast<std::int16_t>(hole);
+        (hole <= 9 ? g.parOut : g.parIn) += static_cast<std::int16_t>(par);
         if (static_cast<std::size_t>(hole) > scores.size()) {
             continue;
         }
         const int score = scores[hole - 1];
-        g.intScores[slot] = static_cast<std::int16_t>(score);
+        g.scores[hole - 1] = static_cast<std::int16_t>(score);
         (hole <= 9 ? out : in) += score;
-        g.intStats[ResultSlot(score, par)]++;
-        g.intStats[15] += score == 1 ? 1 : 0;
-        g.intStats[29 + (par - 3)] += static_cast<std::int16_t>(score);
-        g.intStats[32 + (par - 3)]++;
-        g.intStats[27] += par > 3 ? 1 : 0;
+        ResultCount(s, score, par)++;
+        s.aces += score == 1 ? 1 : 0;
+        s.parScores[par - 3] += static_cast<std::int16_t>(score);
+        s.parCounts[par - 3]++;
+        s.fairwaysToHit += par > 3 ? 1 : 0;
     }
-    g.intScores[9] = static_cast<std::int16_t>(out);
-    g.intScores[19] = static_cast<std::int16_t>(in);
-    g.intScores[20] = static_cast<std::int16_t>(out + in);
-    g.intScores[21] = 88;
-    g.intScores[24] = static_cast<std::int16_t>(out + in - strokes);
-    g.intPars[9] = static_cast<std::int16_t>(course.pars[0] + course.pars[1] + course.pars[2] +
-                                             course.pars[3] + course.pars[4] + course.pars[5] +
-                                             course.pars[6] + course.pars[7] + course.pars[8]);
-    int total = 0;
-    for (auto par : course.pars) {
-        total += par;
-    }
-    g.intPars[19] = static_cast<std::int16_t>(total - g.intPars[9]);
-    g.intPars[20] = static_cast<std::int16_t>(total);
-    for (std::size_t slot : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 25, 26}) {
-        g.intStats[slot] = static_cast<std::int16_t>((seed * 7 + static_cast<int>(slot) * 3) % 5);
-    }
-    g.intStats[13] = static_cast<std::int16_t>(2 * g.intHoles - 1 + seed % 4);
-    g.intStats[14] = 255;
+    g.scoreOut = static_cast<std::int16_t>(out);
+    g.scoreIn = static_cast<std::int16_t>(in);
+    g.gross = static_cast<std::int16_t>(out + in);
+    g.partnerScores[0] = 88;
+    g.net = static_cast<std::int16_t>(out + in - strokes);
+    g.coursePar = static_cast<std::int16_t>(g.parOut + g.parIn);
+    FillDetailCounts(s, seed);
+    s.totalPutts = static_cast<std::int16_t>(2 * g.holes - 1 + seed % 4);
+    s.longDrive = 255;
     for (int i = 0; i < 3; ++i) {
-        const int count = g.intStats[32 + i];
-        g.sngParAvg[i] = count == 0 ? 0.0f : static_cast<float>(g.intStats[29 + i]) / count;
+        const int count = s.parCounts[i];
+        g.parAverages[i] = count == 0 ? 0.0f : static_cast<float>(s.parScores[i]) / count;
     }
-    g.sngStrokeAvg = static_cast<float>(g.intScores[24]) / g.intHoles;
-    g.sngPuttAvg = static_cast<float>(g.intStats[13]) / g.intHoles;
+    g.strokeAverage = static_cast<float>(g.net) / g.holes;
+    g.puttAverage = static_cast<float>(s.totalPutts) / g.holes;
     return g;
 }
 
@@ -154,35 +166,14 @@ std::vector<std::int16_t> ParScores(const Course& course, int holes, int over) {
     return scores;
 }
 
-const std::vector<std::pair<int, const char*>>& RemovalSlots() {
-    static const std::vector<std::pair<int, const char*>> slots = {
-        {0, "Aces"},         {1, "DEagles"},      {2, "Eagles"},       {3, "Birds"},
-        {4, "Pars"},         {5, "Bogies"},       {6, "DBogies"},      {7, "TBogies"},
-        {8, "QBogies"},      {9, "Others"},       {10, "FWaysLeft"},   {11, "FWaysRight"},
-        {12, "FWaysMissed"}, {13, "PuttsLeft"},   {14, "PuttsRight"},  {15, "PuttsLong"},
-        {16, "PuttsShort"},  {17, "PuttsMissed"}, {18, "TotalPutts"},  {19, "GreensLeft"},
-        {20, "GreensRight"}, {21, "GreensLong"},  {22, "GreensShort"}, {23, "GreensMissed"},
-        {24, "SandSaves"},   {25, "UpDowns"},     {38, "NetScore"},    {39, "GrossScore"}};
-    return slots;
-}
-
 Removal RemovalOf(SQLite::Database& db, const std::string& gameID) {
-    std::string columns = "GolferID,Holes";
-    for (const auto& [slot, column] : RemovalSlots()) {
-        columns += std::string(",") + column;
-    }
-    SQLite::Statement row(db, "SELECT " + columns + " FROM tblGames WHERE GameID = ?");
+    SQLite::Statement row(db, "SELECT GolferID, Holes FROM tblGames WHERE GameID = ?");
     row.bind(1, gameID);
     Removal removal;
-    removal.gameID = gameID;
-    if (!row.executeStep()) {
-        return removal;
-    }
-    removal.golferID = row.getColumn(0).getString();
-    removal.holes = static_cast<std::int16_t>(row.getColumn(1).getInt());
-    int column = 2;
-    for (const auto& [slot, name] : RemovalSlots()) {
-        removal.intStats[slot] = static_cast<std::int16_t>(row.getColumn(column++).getInt());
+    removal.gameId = gameID;
+    if (row.executeStep()) {
+        removal.golferId = row.getColumn(0).getString();
+        removal.holes = static_cast<std::int16_t>(row.getColumn(1).getInt());
     }
     return removal;
 }
@@ -190,6 +181,44 @@ Removal RemovalOf(SQLite::Database& db, const std::string& gameID) {
 Removal RemovalOf(const testing_support::ProgramFolder& folder, const std::string& gameID) {
     auto db = folder.Open();
     return RemovalOf(db, gameID);
+}
+
+namespace {
+
+std::map<std::string, std::string> StoredRow(const testing_support::ProgramFolder& folder,
+                                             const std::string& table, const std::string& keyColumn,
+                                             const std::string& key) {
+    auto db = folder.Open();
+    SQLite::Statement row(db, "SELECT * FROM " + table + " WHERE " + keyColumn + " = ?");
+    row.bind(1, key);
+    std::map<std::string, std::string> columns;
+    if (row.executeStep()) {
+        for (int i = 0; i < row.getColumnCount(); ++i) {
+            const std::string name = row.getColumnName(i);
+            if (name != "ID" && name != keyColumn && name != "AddDate" && name != "ModDate") {
+                columns[name] = row.getColumn(i).getString();
+            }
+        }
+    }
+    return columns;
+}
+
+}  // namespace
+
+std::string RowDifferences(const testing_support::ProgramFolder& folder, const std::string& table,
+                           const std::string& keyColumn, const std::string& one,
+                           const std::string& other) {
+    const auto a = StoredRow(folder, table, keyColumn, one);
+    const auto b = StoredRow(folder, table, keyColumn, other);
+    std::string differences = a.empty() || b.empty() ? "a row is missing" : "";
+    for (const auto& [column, value] : a) {
+        const auto found = b.find(column);
+        if (found == b.end() || found->second != value) {
+            differences += " " + column + ": " + value + " / " +
+                           (found == b.end() ? std::string() : found->second);
+        }
+    }
+    return differences;
 }
 
 const std::vector<std::string>& StatisticsColumns() {

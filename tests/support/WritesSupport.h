@@ -53,60 +53,25 @@ std::array<std::int16_t, 18> StandardPars();
 // No par-5 hole at all.
 std::array<std::int16_t, 18> ShortPars();
 
-struct CourseArrays {
-    TextArray strText = TextArray(13);
-    IntArray intNumbers = IntArray(23);
-    IntArray intCaps = IntArray(19);
-    IntArray intStats = IntArray(6);
-    float sngRating = 70.4f;
-};
-
-CourseArrays CourseArraysOf(const Course& course);
+// The course as the course entry screen records it, rated 70.4 / 131.
+zeviza::CourseRecord CourseRecordOf(const Course& course);
 
 bool AddCourse(zeviza::Putt& putt, const Course& course);
 
 // --- games ---
 
-// Every argument of AddGame, laid out as the game entry screen lays it.
-struct Game {
-    IntArray intScores = IntArray(26);
-    IntArray intPars = IntArray(22);
-    IntArray intCaps = IntArray(19);
-    std::string datDate = "2024-05-18 00:00:00";
-    std::string strGolfer;
-    std::string strClub;
-    std::string strGameID;
-    IntArray intStats = IntArray(36);
-    std::string strTees;
-    std::string strClubID;
-    std::string strGolferID;
-    std::int16_t intHoles = 18;
-    float sngStrokeAvg = 0;
-    float sngPuttAvg = 0;
-    TextArray strPartners = TextArray(4);
-    std::string strCategory = "Adult Male";
-    std::int16_t intHandicap = 12;
-    float sngGreensHit = 50.5f;
-    float sngFWaysHit = 60.25f;
-    SingleArray sngParAvg = SingleArray(4);
-
-    bool Add(zeviza::Putt& putt) {
-        return putt.AddGame(intScores, intPars, intCaps, datDate, strGolfer, strClub, strGameID,
-                            intStats, strTees, strClubID, strGolferID, intHoles, sngStrokeAvg,
-                            sngPuttAvg, strPartners, strCategory, intHandicap, sngGreensHit,
-                            sngFWaysHit, sngParAvg);
-    }
-    // Puts this game in place of the stored game strGameID.
-    bool Replace(zeviza::Putt& putt, zeviza::ShownRecord* shown = nullptr) {
-        return putt.ReplaceGame(intScores, intPars, intCaps, datDate, strGolfer, strClub, strGameID,
-                                intStats, strTees, strClubID, strGolferID, intHoles, sngStrokeAvg,
-                                sngPuttAvg, strPartners, strCategory, intHandicap, sngGreensHit,
-                                sngFWaysHit, sngParAvg, shown);
+// A round as the game entry screen makes it, with the writes that take it.
+struct Game : zeviza::GameRecord {
+    Game();
+    bool Add(zeviza::Putt& putt) const { return putt.AddGame(*this); }
+    // Puts this game in place of the stored game gameId.
+    bool Replace(zeviza::Putt& putt, zeviza::ShownRecord* shown = nullptr) const {
+        return putt.ReplaceGame(*this, shown);
     }
 };
 
-// intStats slot of a hole's result against par (slot 24: more than 4 over).
-std::size_t ResultSlot(int score, int par);
+// The count of a hole's result against par (others: more than 4 over).
+std::int16_t& ResultCount(zeviza::GameStats& stats, int score, int par);
 
 // A game over the front nine (9 scores) or the full course (18 scores).
 // The detail counts are made from `seed`, the net score is the gross less
@@ -120,22 +85,23 @@ std::vector<std::int16_t> ParScores(const Course& course, int holes, int over = 
 
 // --- removal ---
 
-// The game's columns in the order of the removal screen's intStats slots.
-const std::vector<std::pair<int, const char*>>& RemovalSlots();
-
-struct Removal {
-    std::string gameID;
-    std::string golferID;
-    std::int16_t holes = 0;
-    IntArray intStats = IntArray(41);
-
-    bool Run(zeviza::Putt& putt) { return putt.DeleteGame(gameID, golferID, holes, intStats); }
+struct Removal : zeviza::GameRemoval {
+    bool Run(zeviza::Putt& putt) const { return putt.DeleteGame(*this); }
 };
 
 // What the removal screen passes for a stored game.
 Removal RemovalOf(SQLite::Database& db, const std::string& gameID);
 
 Removal RemovalOf(const testing_support::ProgramFolder& folder, const std::string& gameID);
+
+// --- rows ---
+
+// The columns whose stored values differ between the rows of `table` whose
+// keyColumn is `one` and `other`, with both values; the identifiers and the
+// dates of addition and change are not compared.
+std::string RowDifferences(const testing_support::ProgramFolder& folder, const std::string& table,
+                           const std::string& keyColumn, const std::string& one,
+                           const std::string& other);
 
 // --- the running statistics ---
 

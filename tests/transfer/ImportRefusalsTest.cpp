@@ -138,8 +138,8 @@ TEST_F(ImportRefusals, OneBadRowAmongAThousandImportsNothing) {
     ASSERT_TRUE(parlow::transfer::CarryOutImport(putt, whole));
     EXPECT_EQ(folder.Count("SELECT COUNT(*) FROM tblGames"), 1005);
     // New identifiers follow the largest row number, as the entry screen's.
-    EXPECT_EQ(whole.games.front().strGameID, "G6");
-    EXPECT_EQ(whole.games.back().strGameID, "G1005");
+    EXPECT_EQ(whole.games.front().gameId, "G6");
+    EXPECT_EQ(whole.games.back().gameId, "G1005");
     EXPECT_TRUE(writes_support::StatisticsMatchGames(folder, "D2"));
 }
 

@@ -70,16 +70,13 @@ bool StoreRound(zeviza::Putt& putt, const std::string& golferID, const std::stri
                                           static_cast<unsigned>(std::stoi(date.substr(8, 2)))};
     auto computed =
         parlow::games::ComputeGameFigures(entry, card, stored.golfers.at(golferID), day);
-    auto& f = std::get<parlow::games::GameFigures>(computed);
+    auto& game = std::get<zeviza::GameRecord>(computed);
     const auto ids = putt.GetNewGameID();
-    f.strGameID = *parlow::games::MakeNewGameID(ids.get());
+    game.gameId = *parlow::games::MakeNewGameID(ids.get());
     if (date.size() > 10) {
-        f.datDate = date;
+        game.playDate = date;
     }
-    return putt.AddGame(f.intScores, f.intPars, f.intCaps, f.datDate, f.strGolfer, f.strClub,
-                        f.strGameID, f.intStats, f.strTees, f.strClubID, f.strGolferID, f.intHoles,
-                        f.sngStrokeAvg, f.sngPuttAvg, f.strPartners, f.strCategory, f.intHandicap,
-                        f.sngGreensHit, f.sngFWaysHit, f.sngParAvg);
+    return putt.AddGame(game);
 }
 
 void StoreSampleLog(zeviza::Putt& putt) {

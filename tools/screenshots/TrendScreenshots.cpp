@@ -22,7 +22,7 @@ struct Drawer : trend_tests::TrendScreenTest {
             writes_support::Game game = trend_tests::MakeGame(
                 "G" + std::to_string(100 + i), "D1", "Ann Lee", trend_tests::kPine,
                 trend_tests::ParScores(trend_tests::kPine, 18, std::max(over, 0)), i % 5);
-            game.datDate = std::min(start.addDays(i * 17), QDate::currentDate())
+            game.playDate = std::min(start.addDays(i * 17), QDate::currentDate())
                                .toString("yyyy-MM-dd 00:00:00")
                                .toStdString();
             game.Add(putt);

@@ -1,5 +1,5 @@
-#include "courses/rules/ClubRecordArgs.h"
 #include "courses/rules/CourseChecks.h"
+#include "courses/rules/CourseRecordBuilder.h"
 #include "transfer/rules/RecordRows.h"
 
 namespace parlow::transfer {
@@ -113,9 +113,9 @@ std::vector<std::string> RequiredCourseColumns() {
     return required;
 }
 
-std::variant<zeviza::Putt::ClubWrite, RowProblem> CheckCourseRow(const ColumnCells& cells,
-                                                                 std::size_t row,
-                                                                 const StoredRecords& stored) {
+std::variant<zeviza::CourseRecord, RowProblem> CheckCourseRow(const ColumnCells& cells,
+                                                              std::size_t row,
+                                                              const StoredRecords& stored) {
     CourseEntry entry = EntryOf(cells, row, stored);
     const courses::CourseCheckResult check =
         courses::ValidateCourse(entry, courses::CourseScreen::Entry);
@@ -132,11 +132,8 @@ std::variant<zeviza::Putt::ClubWrite, RowProblem> CheckCourseRow(const ColumnCel
         return RowProblem{"Tees", OneLine("Please select the tees you will be playing from") +
                                       " (Gold, Black, Yellow, White, Blue or Red)"};
     }
-    courses::ClubRecordArgs args = courses::BuildClubRecordArgs(entry, courses::CourseScreen::Entry,
-                                                                cells.Cell(row, "ClubID"));
-    return zeviza::Putt::ClubWrite{std::move(args.strText), std::move(args.intNumbers),
-                                   std::move(args.intCaps), std::move(args.intStats),
-                                   args.sngRating};
+    return courses::BuildCourseRecord(entry, courses::CourseScreen::Entry,
+                                      cells.Cell(row, "ClubID"));
 }
 
 }  // namespace parlow::transfer

@@ -99,29 +99,6 @@ std::optional<std::string> StoredPlayDate(const std::string& text,
     return time ? std::optional<std::string>(text) : std::nullopt;
 }
 
-zeviza::Putt::GameWrite WriteOf(games::GameFigures& f) {
-    return {std::move(f.intScores),
-            std::move(f.intPars),
-            std::move(f.intCaps),
-            std::move(f.datDate),
-            std::move(f.strGolfer),
-            std::move(f.strClub),
-            std::move(f.strGameID),
-            std::move(f.intStats),
-            std::move(f.strTees),
-            std::move(f.strClubID),
-            std::move(f.strGolferID),
-            f.intHoles,
-            f.sngStrokeAvg,
-            f.sngPuttAvg,
-            std::move(f.strPartners),
-            std::move(f.strCategory),
-            f.intHandicap,
-            f.sngGreensHit,
-            f.sngFWaysHit,
-            std::move(f.sngParAvg)};
-}
-
 }  // namespace
 
 std::vector<std::string> RequiredGameColumns() {
@@ -132,10 +109,9 @@ std::vector<std::string> RequiredGameColumns() {
     return required;
 }
 
-std::variant<zeviza::Putt::GameWrite, RowProblem> CheckGameRow(const ColumnCells& cells,
-                                                               std::size_t row,
-                                                               const StoredRecords& stored,
-                                                               std::chrono::year_month_day today) {
+std::variant<zeviza::GameRecord, RowProblem> CheckGameRow(const ColumnCells& cells, std::size_t row,
+                                                          const StoredRecords& stored,
+                                                          std::chrono::year_month_day today) {
     const std::string golferId = cells.Cell(row, "GolferID");
     const auto golfer = stored.golfers.find(golferId);
     if (golfer == stored.golfers.end()) {
@@ -184,10 +160,10 @@ std::variant<zeviza::Putt::GameWrite, RowProblem> CheckGameRow(const ColumnCells
     if (const auto* failure = std::get_if<zeviza::Error>(&computed)) {
         return RowProblem{"", failure->Description()};
     }
-    games::GameFigures& figures = std::get<games::GameFigures>(computed);
-    figures.datDate = *playDate;
-    figures.strGameID = cells.Cell(row, "GameID");
-    return WriteOf(figures);
+    zeviza::GameRecord& game = std::get<zeviza::GameRecord>(computed);
+    game.playDate = *playDate;
+    game.gameId = cells.Cell(row, "GameID");
+    return std::move(game);
 }
 
 }  // namespace parlow::transfer

@@ -164,14 +164,14 @@ ImportPlan PlanImport(ImportKind kind, const csv::Table& table, const StoredReco
             if (auto* problem = std::get_if<RowProblem>(&checked)) {
                 plan.refusals.push_back({sheetRow, problem->column, problem->message});
             } else {
-                plan.clubs.push_back(std::move(std::get<zeviza::Putt::ClubWrite>(checked)));
+                plan.clubs.push_back(std::move(std::get<zeviza::CourseRecord>(checked)));
             }
         } else {
             auto checked = CheckGameRow(cells, row, stored, today);
             if (auto* problem = std::get_if<RowProblem>(&checked)) {
                 plan.refusals.push_back({sheetRow, problem->column, problem->message});
             } else {
-                plan.games.push_back(std::move(std::get<zeviza::Putt::GameWrite>(checked)));
+                plan.games.push_back(std::move(std::get<zeviza::GameRecord>(checked)));
             }
         }
     }

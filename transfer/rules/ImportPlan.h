@@ -51,8 +51,8 @@ struct ImportPlan {
     std::vector<RowRefusal> refusals;
     // A refusal of the whole file (a required column missing, text no CSV).
     std::string fileProblem;
-    std::vector<zeviza::Putt::ClubWrite> clubs;
-    std::vector<zeviza::Putt::GameWrite> games;
+    std::vector<zeviza::CourseRecord> clubs;
+    std::vector<zeviza::GameRecord> games;
 
     std::size_t NewRecords() const { return clubs.size() + games.size(); }
     bool Importable() const { return fileProblem.empty() && refusals.empty(); }

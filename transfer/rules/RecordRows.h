@@ -29,13 +29,12 @@ std::optional<RowProblem> TooLong(const std::string& column, const std::string& 
 std::vector<std::string> RequiredCourseColumns();
 std::vector<std::string> RequiredGameColumns();
 
-std::variant<zeviza::Putt::ClubWrite, RowProblem> CheckCourseRow(const ColumnCells& cells,
-                                                                 std::size_t row,
-                                                                 const StoredRecords& stored);
+std::variant<zeviza::CourseRecord, RowProblem> CheckCourseRow(const ColumnCells& cells,
+                                                              std::size_t row,
+                                                              const StoredRecords& stored);
 
-std::variant<zeviza::Putt::GameWrite, RowProblem> CheckGameRow(const ColumnCells& cells,
-                                                               std::size_t row,
-                                                               const StoredRecords& stored,
-                                                               std::chrono::year_month_day today);
+std::variant<zeviza::GameRecord, RowProblem> CheckGameRow(const ColumnCells& cells, std::size_t row,
+                                                          const StoredRecords& stored,
+                                                          std::chrono::year_month_day today);
 
 }  // namespace parlow::transfer

@@ -13,13 +13,20 @@
 #include <vector>
 
 #include "zeviza/Connection.h"
+#include "zeviza/CourseRecord.h"
 #include "zeviza/Error.h"
+#include "zeviza/GameRecord.h"
 #include "zeviza/RecordSet.h"
 #include "zeviza/ShownRecord.h"
 
 namespace zeviza {
 
-// Fixed-layout, zero-based argument arrays; each method documents its slots.
+// Fixed-layout, zero-based argument arrays of the methods kept for callers
+// written against them; each is a thin adapter over the method that takes
+// the named record, and the adapter's source file documents its slots. The
+// adapters clean the caller's texts in place as Clean does once the record
+// passed its checks, and fail with "Subscript out of range" (error 9) for an
+// array shorter than its layout.
 using TextArray = std::vector<std::string>;
 using IntArray = std::vector<std::int16_t>;
 using SingleArray = std::vector<float>;
@@ -90,6 +97,11 @@ class Putt {
     bool DeleteGolfer(std::string& strGolferID, ShownRecord* shown = nullptr);
 
     // --- course writes ---
+    bool AddClub(const CourseRecord& course);
+    // Changes the stored course course.clubId; the games on it take its new
+    // name, tees, pars, hole handicaps and course par.
+    bool UpdateClub(const CourseRecord& course, ShownRecord* shown = nullptr);
+    // Array adapters of the two above (data/src/PuttArraysClub.cpp).
     bool AddClub(TextArray& strText, IntArray& intNumbers, IntArray& intCaps, IntArray& intStats,
                  float sngRating);
     bool UpdateClub(TextArray& strText, IntArray& intNumbers, IntArray& intCaps, IntArray& intStats,
@@ -97,7 +109,23 @@ class Putt {
     bool DeleteClub(std::string& strClubID, ShownRecord* shown = nullptr);
 
     // --- game writes ---
-    // datDate is "YYYY-MM-DD HH:MM:SS".
+    // Records the game: its row, and its figures added to its golfer's
+    // statistics of its length, with the averages worked out again.
+    bool AddGame(const GameRecord& game);
+    // Replaces the stored game game.gameId in place, in one unit of work: the
+    // stored row's figures come out of its golfer's statistics, the row takes
+    // the new values (its GameID and AddDate stay), and the new figures go
+    // into the statistics of game.golferId, which may be another golfer. A
+    // game no longer stored is refused.
+    bool ReplaceGame(const GameRecord& game, ShownRecord* shown = nullptr);
+    // Removes the game removal.gameId once the user confirms; what comes out
+    // of the statistics is what the removed row held.
+    bool DeleteGame(const GameRemoval& removal, ShownRecord* shown = nullptr);
+    // The stroke averages of removal.golferId's games of removal.holes
+    // worked out again from the sums.
+    bool UpdateGolferStats(const GameRemoval& removal);
+
+    // Array adapters of the four above (data/src/PuttArraysGame.cpp).
     bool AddGame(IntArray& intScores, IntArray& intPars, IntArray& intCaps, std::string& datDate,
                  std::string& strGolfer, std::string& strClub, std::string& strGameID,
                  IntArray& intStats, std::string& strTees, std::string& strClubID,
@@ -105,12 +133,6 @@ class Putt {
                  float sngPuttAvg, TextArray& strPartners, std::string& strCategory,
                  std::int16_t intHandicap, float sngGreensHit, float sngFWaysHit,
                  SingleArray& sngParAvg);
-
-    // Replaces the stored game strGameID in place, in one unit of work: the
-    // stored row's figures come out of its golfer's statistics, the row takes
-    // the new values (its GameID and AddDate stay), and the new figures go
-    // into the statistics of strGolferID, which may be another golfer. The
-    // arguments are AddGame's. A game no longer stored is refused.
     bool ReplaceGame(IntArray& intScores, IntArray& intPars, IntArray& intCaps,
                      std::string& datDate, std::string& strGolfer, std::string& strClub,
                      std::string& strGameID, IntArray& intStats, std::string& strTees,
@@ -118,15 +140,14 @@ class Putt {
                      float sngStrokeAvg, float sngPuttAvg, TextArray& strPartners,
                      std::string& strCategory, std::int16_t intHandicap, float sngGreensHit,
                      float sngFWaysHit, SingleArray& sngParAvg, ShownRecord* shown = nullptr);
-
-    RecordSetPtr GetNewClubID();
-    RecordSetPtr GetNewGameID();
-    RecordSetPtr GetNewGolferID();
-
     bool DeleteGame(std::string& strGameID, std::string& strGolferID, std::int16_t intHoles,
                     IntArray& intStats, ShownRecord* shown = nullptr);
     bool UpdateGolferStats(std::string& strGameID, std::string& strGolferID, std::int16_t intHoles,
                            IntArray& intStats);
+
+    RecordSetPtr GetNewClubID();
+    RecordSetPtr GetNewGameID();
+    RecordSetPtr GetNewGolferID();
 
     // --- upkeep ---
     // Works each stored nine-hole game's figures out again with `refigure`
@@ -162,46 +183,14 @@ class Putt {
     void ReadExportRows(ExportKind kind, std::vector<std::string>& header,
                         const std::function<void(const ExportRow&)>& row);
 
-    // One course as AddClub takes it. An empty strText[10] asks for a new
-    // identifier, formed as the entry screen forms it.
-    struct ClubWrite {
-        TextArray strText;
-        IntArray intNumbers;
-        IntArray intCaps;
-        IntArray intStats;
-        float sngRating = 0.0f;
-    };
-    // One game as AddGame takes it. An empty strGameID asks for a new
-    // identifier, formed as the entry screen forms it.
-    struct GameWrite {
-        IntArray intScores;
-        IntArray intPars;
-        IntArray intCaps;
-        std::string datDate;
-        std::string strGolfer;
-        std::string strClub;
-        std::string strGameID;
-        IntArray intStats;
-        std::string strTees;
-        std::string strClubID;
-        std::string strGolferID;
-        std::int16_t intHoles = 0;
-        float sngStrokeAvg = 0.0f;
-        float sngPuttAvg = 0.0f;
-        TextArray strPartners;
-        std::string strCategory;
-        std::int16_t intHandicap = 0;
-        float sngGreensHit = 0.0f;
-        float sngFWaysHit = 0.0f;
-        SingleArray sngParAvg;
-    };
     // Every course or none, in one unit of work, each stored as AddClub
-    // stores it. The identifiers given out are written back into the slots.
-    bool AddClubs(std::vector<ClubWrite>& clubs);
+    // stores it. A record without a clubId gets a new one, formed as the
+    // entry screen forms it, written back into the record.
+    bool AddClubs(std::vector<CourseRecord>& courses);
     // Every game or none, in one unit of work, each stored as AddGame stores
     // it and its figures added to its golfer's statistics as AddGame adds
-    // them. The identifiers given out are written back into strGameID.
-    bool AddGames(std::vector<GameWrite>& games);
+    // them. A record without a gameId gets a new one, written back.
+    bool AddGames(std::vector<GameRecord>& games);
     // ===== end of CSV transfer =====
 
     // Doubles each apostrophe once and removes NULs in the caller's text;
@@ -223,6 +212,19 @@ class Putt {
         std::function<bool(const Error&)> handledApart = nullptr;
     };
     using WriteBody = std::function<Outcome(Connection&)>;
+    // Where a write finds its record, read inside its transaction before
+    // anything is checked, and what it does once the record passed its
+    // checks, just before the row is written: the array adapters' slot check
+    // and their cleaning of the caller's texts.
+    template <class Record>
+    struct Source {
+        std::function<const Record&()> record;
+        std::function<void()> checked = nullptr;
+    };
+    bool WriteNewGame(const Source<GameRecord>& source);
+    bool WriteReplacement(const Source<GameRecord>& source, ShownRecord* shown);
+    bool WriteNewClub(const Source<CourseRecord>& source);
+    bool WriteClubChange(const Source<CourseRecord>& source, ShownRecord* shown);
 
     RecordSetPtr ReadIgnoring(const std::string& sql, const std::vector<Value>& params = {});
     RecordSetPtr ReadReporting(const char* label, const std::string& sql);

@@ -49,7 +49,7 @@ class TrendScreenTest : public testing_support::GuiTest {
                                      ParScores(kPine, 18, over[i]));
                 const int year = i < 6 ? kThisYear - 1 : kThisYear;
                 const int month = i < 6 ? i + 1 : 1;
-                game.datDate = QDate(year, month, i < 6 ? 10 : i - 5)
+                game.playDate = QDate(year, month, i < 6 ? 10 : i - 5)
                                    .toString("yyyy-MM-dd 00:00:00")
                                    .toStdString();
                 ASSERT_TRUE(game.Add(putt));

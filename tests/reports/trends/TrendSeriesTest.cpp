@@ -172,7 +172,7 @@ class StoredTrends : public testing::Test {
         for (const auto& g : games) {
             Game game = MakeGame(g.id, g.golfer, g.golfer, kPine, ParScores(kPine, g.holes, g.over),
                                  g.over % 4);
-            game.datDate = std::string(g.date) + " 00:00:00";
+            game.playDate = std::string(g.date) + " 00:00:00";
             ASSERT_TRUE(game.Add(putt)) << g.id;
         }
     }
