@@ -5,6 +5,8 @@
 #include <string_view>
 
 #include "reports/cli/ReportCommandLine.h"
+#include "transfer/rules/ExportText.h"
+#include "transfer/rules/ImportPlan.h"
 #include "ui/ProgramState.h"
 #include "ui/Terminal.h"
 
@@ -81,8 +83,10 @@ class Parser {
             return Fail("--pdf belongs after --report <layout> <parameter>...");
         } else if (argument == "--export") {
             return TakeExport();
+        } else if (argument == "--import") {
+            return TakeImport();
         } else if (argument == "--csv") {
-            return Fail("--csv belongs after --export handicap <GolferID>");
+            return Fail("--csv belongs after --export <what> or --import <what>");
         } else if (const ToolkitOption* option = FindToolkitOption(argument)) {
             return !option->takesValue || TakeValue(argument).has_value();
         } else if (argument.starts_with("-")) {
@@ -98,8 +102,8 @@ class Parser {
         if (result_.report) {
             return Fail("--report given twice");
         }
-        if (result_.exportCsv) {
-            return Fail("--export goes alone, once");
+        if (result_.exportCsv || result_.importCsv) {
+            return Fail("--export and --import go alone, once");
         }
         const auto layout = TakeValue("--report");
         if (!layout) {
@@ -125,32 +129,63 @@ class Parser {
         return true;
     }
 
-    // --export handicap <GolferID> --csv <file>
+    // --export <what> [<GolferID>] --csv <file>: a golfer only for handicap.
     bool TakeExport() {
-        if (result_.exportCsv || result_.report) {
-            return Fail("--export goes alone, once");
+        if (result_.exportCsv || result_.importCsv || result_.report) {
+            return Fail("--export and --import go alone, once");
         }
         const auto what = TakeValue("--export");
         if (!what) {
             return false;
         }
-        if (*what != "handicap") {
-            return Fail("unknown export " + *what + " (handicap is the one there is)");
+        const bool handicap = *what == "handicap";
+        if (!handicap && !transfer::ExportKindNamed(*what)) {
+            return Fail("unknown export " + *what +
+                        " (golfers, courses, games, statistics or handicap <GolferID>)");
         }
-        const auto golfer = TakeValue("--export handicap");
-        if (!golfer) {
-            return false;
+        std::string golfer;
+        if (handicap) {
+            const auto id = TakeValue("--export handicap");
+            if (!id) {
+                return false;
+            }
+            golfer = *id;
         }
-        if (at_ == args_.size() || args_[at_] != "--csv") {
-            return Fail("--export handicap <GolferID> needs --csv <file>");
-        }
-        ++at_;
-        const auto file = TakeValue("--csv");
+        const auto file = TakeCsvFile("--export " + *what + (handicap ? " <GolferID>" : ""));
         if (!file) {
             return false;
         }
-        result_.exportCsv = CommandLine::Export{*what, *golfer, *file};
+        result_.exportCsv = CommandLine::Export{*what, golfer, *file};
         return true;
+    }
+
+    // --import <courses|games> --csv <file>
+    bool TakeImport() {
+        if (result_.exportCsv || result_.importCsv || result_.report) {
+            return Fail("--export and --import go alone, once");
+        }
+        const auto what = TakeValue("--import");
+        if (!what) {
+            return false;
+        }
+        if (!transfer::ImportKindNamed(*what)) {
+            return Fail("unknown import " + *what + " (courses or games)");
+        }
+        const auto file = TakeCsvFile("--import " + *what);
+        if (!file) {
+            return false;
+        }
+        result_.importCsv = CommandLine::Import{*what, *file};
+        return true;
+    }
+
+    std::optional<std::string> TakeCsvFile(const std::string& before) {
+        if (at_ == args_.size() || args_[at_] != "--csv") {
+            Fail(before + " needs --csv <file>");
+            return std::nullopt;
+        }
+        ++at_;
+        return TakeValue("--csv");
     }
 
     std::optional<std::string> TakeValue(const std::string& option) {
@@ -186,8 +221,12 @@ std::string CommandLineHelp() {
         "  --no-splash                                    start without the splash screen\n"
         "  --report <layout> <parameter>... --pdf <file>  write one report to a PDF file, no "
         "window\n"
+        "  --export <what> --csv <file>                   write golfers, courses, games or "
+        "statistics as CSV\n"
         "  --export handicap <GolferID> --csv <file>      write the golfer's scoring record as "
         "CSV\n"
+        "  --import <courses|games> --csv <file>          add the file's courses or games, all "
+        "or none\n"
         "  --recompute-nine-hole-figures                  once, after a backup: work out stored "
         "9-hole games' figures again\n"
         "  --version                                      print the name and version, then end\n"

@@ -19,13 +19,20 @@ struct CommandLine {
     std::optional<reports::ReportRequest> report;
     // The one-time mending of nine-hole games stored by an earlier version.
     bool recomputeNineHoleFigures = false;
+    // --export <golfers|courses|games|statistics> --csv <file>, or
     // --export handicap <GolferID> --csv <file>
     struct Export {
         std::string what;
-        std::string golferId;
+        std::string golferId;  // handicap only
         std::string csvFile;
     };
     std::optional<Export> exportCsv;
+    // --import <courses|games> --csv <file>
+    struct Import {
+        std::string what;
+        std::string csvFile;
+    };
+    std::optional<Import> importCsv;
     // Why the command line was refused, one line for standard error.
     std::string error;
 };

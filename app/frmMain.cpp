@@ -89,6 +89,7 @@ void frmMain::BuildMenus() {
     AddScreenItem(add, "Golfer", "mnuAddGolfer");
     AddScreenItem(add, "Course", "mnuAddCourse");
     AddScreenItem(add, "Print Score Sheets", "mnuAddScoreCards");
+    AddScreenItem(add, "Import from CSV...", "mnuAddImportCsv");
     AddItem(add, "eXit", "mnuExit", [] { ShutDown(); });
 
     QMenu* edit = AddMenu("&Edit", "mnuEdit");
@@ -109,6 +110,7 @@ void frmMain::BuildMenus() {
     AddScreenItem(reports, "Stroke Averages", "mnuRptStrokeStats");
     AddScreenItem(reports, "Handicap Record", "mnuRptHandicap");
     AddScreenItem(reports, "Trends...", "mnuRptTrends");
+    AddScreenItem(reports, "Export to CSV...", "mnuRptExportCsv");
 
     QMenu* window = AddMenu("&Window", "mnuWindows");
     AddItem(window, "Cascade", "mnuWindowCascade", [this] { screens_.Cascade(); });

@@ -10,7 +10,8 @@
 #include "app/modMain.h"
 #include "games/RefigureCommand.h"
 #include "reports/cli/ReportCommandLine.h"
-#include "reports/handicap_record/HandicapExport.h"
+#include "reports/export/CsvExport.h"
+#include "transfer/ImportCommand.h"
 #include "ui/Platform.h"
 #include "ui/StandardErrorPrompts.h"
 #include "ui/Terminal.h"
@@ -53,8 +54,14 @@ int main(int argc, char** argv) {
         return parlow::reports::RunReportCommandLine(argc, argv, *command.report);
     }
     if (command.exportCsv) {
-        return parlow::reports::RunHandicapExport(argc, argv, command.exportCsv->golferId,
-                                                  command.exportCsv->csvFile);
+        return parlow::reports::RunCsvExport(argc, argv, command.exportCsv->what,
+                                             command.exportCsv->golferId,
+                                             command.exportCsv->csvFile);
+    }
+    // An import writes: it takes the single-copy lock, but opens no window.
+    if (command.importCsv) {
+        return parlow::transfer::RunImportCommandLine(argc, argv, command.importCsv->what,
+                                                      command.importCsv->csvFile);
     }
 
     QApplication application(argc, argv);

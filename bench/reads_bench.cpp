@@ -1,54 +1,39 @@
 // Every Putt call opens and closes the database. This measures what that
-// costs for the golfer list (1,000 golfers) and the new game identifier
-// (10,000 games), next to the same query on an already-open connection.
-#include <SQLiteCpp/SQLiteCpp.h>
+// costs for the golfer list (1,000 golfers), the new game identifier and the
+// two game list reads (1,000, 10,000 and 100,000 games), next to the same
+// statement on an already-open connection.
+//
+//   build/bin/reads_bench
 #include <benchmark/benchmark.h>
 
-#include "tests/support/ProgramFolder.h"
+#include "bench/support/BenchRecords.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "zeviza/Putt.h"
 
 namespace {
 
 const char* const kGolferList =
-    "SELECT GolferID,FullName,LName,Category,Handicap FROM tblGolfer ORDER BY LName;";
+    "SELECT GolferID,FullName,LName,Category,Handicap FROM tblGolfer ORDER BY LName COLLATE "
+    "READER;";
 const char* const kNewGameID = "SELECT MAX(ID) AS [NewGameID] FROM tblGames";
+const char* const kGameReview =
+    "SELECT tblGames.GameID,tblGames.FullName,tblGames.PlayDate,tblGames.Club,"
+    "tblGames.GrossScore,tblGames.NetScore,tblGames.Tees FROM tblGames,"
+    "tblGolfer WHERE tblGames.GolferID = tblGolfer.GolferID;";
 
-testing_support::ProgramFolder& Folder() {
-    static testing_support::ProgramFolder folder;
-    static bool filled = [] {
-        auto db = folder.Open();
-        SQLite::Transaction transaction(db);
-        SQLite::Statement golfer(
-            db,
-            "INSERT INTO tblGolfer (GolferID, FName, LName, FullName, "
-            "Category, Handicap) VALUES (?, 'First', ?, ?, 'Adult Male', 9.5)");
-        for (int i = 1; i <= 1000; ++i) {
-            golfer.bind(1, "D" + std::to_string(2 * i));
-            golfer.bind(2, "Last" + std::to_string((i * 7919) % 1000));
-            golfer.bind(3, "First Last" + std::to_string(i));
-            golfer.exec();
-            golfer.reset();
-        }
-        SQLite::Statement game(db,
-                               "INSERT INTO tblGames (GameID, GolferID, FullName, Holes) "
-                               "VALUES (?, 'D2', 'First Last1', 18)");
-        for (int i = 1; i <= 10000; ++i) {
-            game.bind(1, "G" + std::to_string(i));
-            game.exec();
-            game.reset();
-        }
-        transaction.commit();
-        return true;
-    }();
-    (void)filled;
-    return folder;
+const testing_support::ProgramFolder& GolferFolder() {
+    return bench_support::FolderWith({1000, 10, 1000});
 }
 
-// The same query on a connection opened once, its rows read into a record
-// set as Putt does, so the difference is the open and close of each call.
-void BareQuery(benchmark::State& state, const char* sql) {
-    zeviza::Connection connection("Data Source=" + Folder().Database().string() + ";");
+const testing_support::ProgramFolder& GameFolder(const benchmark::State& state) {
+    return bench_support::FolderWith({2, 500, static_cast<int>(state.range(0))});
+}
+
+// The same statement on a connection opened once, its rows read into a
+// record set as Putt does, so the difference is the open and close of each call.
+void BareQuery(benchmark::State& state, const testing_support::ProgramFolder& folder,
+               const std::string& sql) {
+    zeviza::Connection connection("Data Source=" + folder.Database().string() + ";");
     connection.Open();
     for (auto _ : state) {
         connection.BeginTrans();
@@ -60,44 +45,66 @@ void BareQuery(benchmark::State& state, const char* sql) {
     connection.Close();
 }
 
-void BareGolferList(benchmark::State& state) {
-    BareQuery(state, kGolferList);
-}
-void BareNewGameID(benchmark::State& state) {
-    BareQuery(state, kNewGameID);
-}
-
-void PuttLoadGolferList(benchmark::State& state) {
-    zeviza::Putt putt(Folder().Path());
-    for (auto _ : state) {
-        auto list = putt.LoadGolferList();
-        state.counters["rows"] = static_cast<double>(list->RecordCount());
-        benchmark::DoNotOptimize(list);
-    }
-}
-
-void PuttGetNewGameID(benchmark::State& state) {
+void PuttRead(benchmark::State& state, const testing_support::ProgramFolder& folder,
+              zeviza::RecordSetPtr (zeviza::Putt::*read)()) {
     testing_support::ScriptedPrompts quiet;
-    zeviza::Putt putt(Folder().Path());
+    zeviza::Putt putt(folder.Path());
     for (auto _ : state) {
-        auto id = putt.GetNewGameID();
-        benchmark::DoNotOptimize(id);
+        auto rows = (putt.*read)();
+        state.counters["rows"] = static_cast<double>(rows->RecordCount());
+        benchmark::DoNotOptimize(rows);
     }
+}
+
+void BareGolferList(benchmark::State& state) {
+    BareQuery(state, GolferFolder(), kGolferList);
+}
+void PuttLoadGolferList(benchmark::State& state) {
+    PuttRead(state, GolferFolder(), &zeviza::Putt::LoadGolferList);
+}
+
+void BareNewGameID(benchmark::State& state) {
+    BareQuery(state, GameFolder(state), kNewGameID);
+}
+void PuttGetNewGameID(benchmark::State& state) {
+    PuttRead(state, GameFolder(state), &zeviza::Putt::GetNewGameID);
+}
+
+// The review lists' narrow read next to its own statement, and next to the
+// full game list read it replaces on those screens.
+void BareGameReview(benchmark::State& state) {
+    BareQuery(state, GameFolder(state), kGameReview);
+}
+void PuttLoadGameReview(benchmark::State& state) {
+    PuttRead(state, GameFolder(state), &zeviza::Putt::LoadGameReview);
+}
+void PuttLoadDeleteGame(benchmark::State& state) {
+    PuttRead(state, GameFolder(state), &zeviza::Putt::LoadDeleteGame);
 }
 
 // The open and close alone, around a query of an empty table.
 void PuttOpenClose(benchmark::State& state) {
-    zeviza::Putt putt(Folder().Path());
+    zeviza::Putt putt(bench_support::FolderWith({2, 0, 1000}).Path());
     for (auto _ : state) {
         auto none = putt.RefreshClubs();
         benchmark::DoNotOptimize(none);
     }
 }
 
+void AtEachSize(benchmark::internal::Benchmark* bench) {
+    for (int games : bench_support::kGameCounts) {
+        bench->Arg(games);
+    }
+    bench->Unit(benchmark::kMicrosecond);
+}
+
 BENCHMARK(BareGolferList)->Unit(benchmark::kMicrosecond);
 BENCHMARK(PuttLoadGolferList)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BareNewGameID)->Unit(benchmark::kMicrosecond);
-BENCHMARK(PuttGetNewGameID)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BareNewGameID)->Apply(AtEachSize);
+BENCHMARK(PuttGetNewGameID)->Apply(AtEachSize);
+BENCHMARK(BareGameReview)->Apply(AtEachSize);
+BENCHMARK(PuttLoadGameReview)->Apply(AtEachSize);
+BENCHMARK(PuttLoadDeleteGame)->Apply(AtEachSize);
 BENCHMARK(PuttOpenClose)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

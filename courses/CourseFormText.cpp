@@ -41,15 +41,15 @@ constexpr std::array<bool, kTeeCount> kEntryTeeHasTooltip = {true, false, true, 
 }  // namespace
 
 const std::array<TextBoxLook, kTextBoxCount> kTextBoxes = {{
-    {"*Club Name", 35, "ClubName"},
-    {"*Address", 35, "Address"},
-    {"*City", 35, "City"},
-    {"Postal Code", 10, "Zip"},
-    {"Club Phone", 25, "ClubPhone"},
-    {"Pro Shop Phone", 25, "ProShopPhone"},
-    {"Club Pro", 35, "ClubPro"},
-    {"Club Ass't Pro", 35, "ClubAsstPro"},
-    {"Club Manager", 35, "ClubMgr"},
+    {"*Club Name", kClubTextLimits[0], "ClubName"},
+    {"*Address", kClubTextLimits[1], "Address"},
+    {"*City", kClubTextLimits[2], "City"},
+    {"Postal Code", kClubTextLimits[3], "Zip"},
+    {"Club Phone", kClubTextLimits[4], "ClubPhone"},
+    {"Pro Shop Phone", kClubTextLimits[5], "ProShopPhone"},
+    {"Club Pro", kClubTextLimits[6], "ClubPro"},
+    {"Club Ass't Pro", kClubTextLimits[7], "ClubAsstPro"},
+    {"Club Manager", kClubTextLimits[8], "ClubMgr"},
 }};
 
 const std::array<const char*, kNumBoxCount> kNumBoxColumns = {
@@ -60,8 +60,7 @@ const std::array<const char*, kNumBoxCount> kNumBoxColumns = {
 const std::array<const char*, kStatBoxCount> kStatBoxColumns = {"Par3s", "Par4s", "Par5s", "FWays",
                                                                 "Yards"};
 
-const std::array<const char*, kTeeCount> kTeeCaptions = {"Gold",  "Black", "Yellow",
-                                                         "White", "Blue",  "Red"};
+const std::array<const char*, kTeeCount> kTeeCaptions = kTeeNames;
 
 const char* CapBoxColumn(int capBox) {
     static const std::array<const char*, kCapBoxCount> columns = {

@@ -10,6 +10,9 @@
 namespace csv {
 
 std::string Field(std::string_view text);
+// Field(text) added to the end of `out`, without a string of its own: what a
+// long export writes row after row.
+void AppendField(std::string& out, std::string_view text);
 std::string Record(const std::vector<std::string>& fields);
 
 class Document {

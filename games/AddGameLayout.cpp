@@ -212,7 +212,7 @@ void frmAddGame::CreateScoreFields() {
     for (int partner = 0; partner < kPartners; ++partner) {
         lblPartner[partner] = NewLabel("Playing Partner", this);
         txtBox[kFirstPartnerName + partner] = new QLineEdit(this);
-        txtBox[kFirstPartnerName + partner]->setMaxLength(35);
+        txtBox[kFirstPartnerName + partner]->setMaxLength(kPartnerNameLimit);
         txtBox[kFirstPartnerName + partner]->setToolTip(" Playing partner's name ");
         txtBox[kFirstPartnerName + partner]->setMinimumWidth(fontMetrics().horizontalAdvance('M') *
                                                              18);

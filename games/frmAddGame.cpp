@@ -1,6 +1,5 @@
 #include "games/frmAddGame.h"
 
-#include <QCalendarWidget>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QEvent>
@@ -69,7 +68,7 @@ frmAddGame::frmAddGame(GameScreen screen, QWidget* parent) : QWidget(parent), sc
             datBox->setFocus(Qt::OtherFocusReason);
         }
     });
-    connect(datBox->calendarWidget(), &QCalendarWidget::clicked, this,
+    connect(datBox, &parlow::TypedDateEdit::CalendarDayClicked, this,
             [this] { txtBox[0]->setFocus(Qt::OtherFocusReason); });
     connect(cmdSave, &QPushButton::clicked, this, &frmAddGame::Save);
     connect(cmdClear, &QPushButton::clicked, this, &frmAddGame::Clear);

@@ -11,10 +11,10 @@
 
 #include "games/rules/GameEntry.h"
 #include "games/rules/GameFigures.h"
+#include "ui/fields/TypedDateEdit.h"
 #include "zeviza/ShownRecord.h"
 
 class QComboBox;
-class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QModelIndex;
@@ -56,7 +56,7 @@ class frmAddGame : public QWidget {
     QTreeView* lvClub = nullptr;
     parlow::RecordTableModel* clubRows = nullptr;
     std::array<QComboBox*, kGolferLists> cboBox{};
-    QDateEdit* datBox = nullptr;
+    parlow::TypedDateEdit* datBox = nullptr;
     std::array<QLineEdit*, kTextBoxCount> txtBox{};
     std::array<QLineEdit*, 2> txtPar{};
     std::array<QLineEdit*, 2> boxScore{};

@@ -3,8 +3,10 @@
 #include "courses/CourseScreens.h"
 #include "games/GameScreens.h"
 #include "golfers/GolferScreens.h"
+#include "reports/export/frmExportCsv.h"
 #include "reports/review/ReviewScreens.h"
 #include "reports/trends/TrendScreens.h"
+#include "transfer/frmImportCsv.h"
 
 namespace parlow {
 
@@ -69,6 +71,8 @@ std::vector<ScreenCommand> MakeScreenCommands() {
         {"mnuRptHandicap",
          {GolfersExist(kNoGolfers)},
          [] { return reports::CreateReviewScreen("frmHandicapRecord"); }},
+        {"mnuRptExportCsv", {}, [] { return reports::CreateExportCsvScreen(); }},
+        {"mnuAddImportCsv", {}, [] { return transfer::CreateImportCsvScreen(); }},
     };
 }
 

@@ -1,44 +1,45 @@
-// The long lists of the game screens next to a bare QTreeView over a plain
-// model holding the same rows, measured side by side in one run:
-//   - the removal screen opened with 10,000 games (list read, filled and
-//     drawn) against the bare view filled with the same rows and drawn, and
-//     against a bare SQLite read of those rows into the bare view;
+// The long lists of the game screens next to bare Qt over the same rows,
+// measured side by side in one run at 1,000, 10,000 and 100,000 games:
+//   - the removal screen opened (list read, filled and drawn) against a bare
+//     QTreeView filled with the same rows and drawn, and against a bare
+//     SQLite read of those rows into the bare view;
 //   - that list sorted by a column against the bare model sorted the same way:
 //     golfer names (two names over and over), game identifiers (every cell
 //     its own text) and gross scores (numbers);
-//   - the entry screen opened with 500 courses against the bare view of them.
+//   - the game review screen (Game Stats) opened against a bare SQLite read
+//     of the columns it shows into a bare QTreeWidget, drawn;
+//   - the entry screen opened with 500 courses against the bare view of them,
+//     and against a bare SQLite read of them into the bare view.
 //
-// Run with QT_QPA_PLATFORM=offscreen (set here when nothing else is).
+//   QT_QPA_PLATFORM=offscreen build/bin/game_screens_bench   (offscreen is the default)
 #include <benchmark/benchmark.h>
 
 #include <QAbstractTableModel>
 #include <QApplication>
 #include <QHeaderView>
 #include <QTreeView>
+#include <QTreeWidget>
 #include <algorithm>
-#include <numeric>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
 
+#include "bench/support/BenchRecords.h"
 #include "games/GameLists.h"
 #include "games/frmAddGame.h"
 #include "games/frmDeleteGame.h"
 #include "games/rules/GameRemoval.h"
-#include "tests/support/ProgramFolder.h"
+#include "reports/review/ReviewScreens.h"
 #include "ui/ProgramState.h"
 #include "ui/fields/RecordTableModel.h"
+#include "zeviza/ReaderCollation.h"
 
 namespace {
 
-constexpr int kGames = 10000;
 constexpr int kCourses = 500;
-
-testing_support::ProgramFolder* folder = nullptr;
-std::vector<QStringList> gameRows;    // what the removal screen lists
-std::vector<QStringList> courseRows;  // what the entry screen lists
 
 // A model as plain as it gets: the rows as they are, sorted by text.
 class BareModel : public QAbstractTableModel {
@@ -71,49 +72,46 @@ void Draw(QWidget* widget) {
     widget->repaint();
 }
 
-std::string Quoted(const std::string& text) {
-    return "'" + text + "'";
+// The screens read the program folder's log: the one holding `games`.
+void UseGames(int games) {
+    parlow::SetProgramFolder(bench_support::FolderWith({2, kCourses, games}).Path());
+    parlow::NewPutt();
 }
 
-void StoreRecords() {
-    std::string sql = "BEGIN;";
-    sql +=
-        "INSERT INTO tblGolfer (GolferID,FName,LName,FullName,Category,Handicap) VALUES "
-        "('D2','Ann','O''Hara','Ann O''Hara','Adult Female',12.5),"
-        "('D4','Walter','Hagen','Walter Hagen','Adult Male',3);";
-    for (int club = 1; club <= kCourses; ++club) {
-        std::string columns = "ClubID,ClubName,City,Tees,ParOut,ParIn,TotalFWays,Par3s,Par4s,Par5s";
-        std::string values = Quoted("C" + std::to_string(club)) + "," +
-                             Quoted("Course " + std::to_string(club * 7919 % 1000)) +
-                             ",'Pinehurst','White',36,36,14,4,10,4";
-        for (int hole = 1; hole <= 18; ++hole) {
-            columns += ",Par" + std::to_string(hole) + ",HCap" + std::to_string(hole);
-            values += "," + std::to_string(3 + hole % 3) + "," + std::to_string(hole);
+int Games(const benchmark::State& state) {
+    return static_cast<int>(state.range(0));
+}
+
+std::vector<QStringList> GameRows() {
+    return parlow::games::ReadRows([](zeviza::Putt& putt) { return putt.LoadDeleteGame(); },
+                                   parlow::games::kGameListFields);
+}
+
+// Every row of `sql` as texts, read with bare SQLite from the folder in use.
+std::vector<QStringList> BareRead(const std::string& sql) {
+    SQLite::Database db((parlow::ProgramFolder() / "green" / "parlow.plg").string());
+    SQLite::Statement query(db, sql);
+    std::vector<QStringList> rows;
+    const int columns = query.getColumnCount();
+    while (query.executeStep()) {
+        QStringList row;
+        row.reserve(columns);
+        for (int column = 0; column < columns; ++column) {
+            row << QString::fromUtf8(query.getColumn(column).getText());
         }
-        sql += "INSERT INTO tblClub (" + columns + ") VALUES (" + values + ");";
+        rows.push_back(std::move(row));
     }
-    for (int game = 1; game <= kGames; ++game) {
-        const int gross = 70 + game * 37 % 30;
-        sql +=
-            "INSERT INTO tblGames (GameID,GolferID,FullName,Club,Tees,PlayDate,GrossScore,"
-            "NetScore,Holes,Pars,Birds,Bogies,TotalPutts) VALUES (" +
-            Quoted("G" + std::to_string(game)) + "," +
-            (game % 2 ? "'D2','Ann O''Hara'" : "'D4','Walter Hagen'") + ",'Course " +
-            std::to_string(game % 500) + "','White','20" + std::to_string(10 + game % 15) +
-            "-05-18 00:00:00'," + std::to_string(gross) + "," + std::to_string(gross - 10) +
-            ",18,9,2,5,31);";
-    }
-    folder->Exec(sql + "COMMIT;");
+    return rows;
 }
 
 void BM_RemovalScreenOpen(benchmark::State& state) {
+    UseGames(Games(state));
     for (auto _ : state) {
         parlow::games::frmDeleteGame screen;
         Draw(&screen);
         benchmark::DoNotOptimize(screen.gameRows->rowCount());
     }
 }
-BENCHMARK(BM_RemovalScreenOpen)->Unit(benchmark::kMillisecond);
 
 // The baseline of a screen's list: the same rows in a bare model, shown in a
 // bare QTreeView.
@@ -128,15 +126,14 @@ void ShowBareView(std::vector<QStringList> rows, int columns) {
 }
 
 void BM_BareGameViewOpen(benchmark::State& state) {
+    UseGames(Games(state));
+    const std::vector<QStringList> rows = GameRows();
     for (auto _ : state) {
-        ShowBareView(gameRows, parlow::games::kGameListColumnCount);
+        ShowBareView(rows, parlow::games::kGameListColumnCount);
     }
 }
-BENCHMARK(BM_BareGameViewOpen)->Unit(benchmark::kMillisecond);
 
-// The same rows read with a bare SQLite statement, then shown as above: the
-// baseline for everything the screen does, its read included.
-void BM_BareReadAndGameViewOpen(benchmark::State& state) {
+std::string GameListSql() {
     std::string columns;
     for (const char* field : parlow::games::kGameListFields) {
         const std::string name = field;
@@ -144,43 +141,56 @@ void BM_BareReadAndGameViewOpen(benchmark::State& state) {
         columns +=
             (columns.empty() ? "" : ",") + std::string(golfers ? "tblGolfer." : "tblGames.") + name;
     }
-    const std::string sql =
-        "SELECT " + columns +
-        " FROM tblGames,tblGolfer WHERE tblGames.GolferID = tblGolfer.GolferID;";
+    return "SELECT " + columns +
+           " FROM tblGames,tblGolfer WHERE tblGames.GolferID = tblGolfer.GolferID;";
+}
+
+// The same rows read with a bare SQLite statement, then shown as above: the
+// baseline for everything the screen does, its read included.
+void BM_BareReadAndGameViewOpen(benchmark::State& state) {
+    UseGames(Games(state));
+    const std::string sql = GameListSql();
     for (auto _ : state) {
-        SQLite::Database db = folder->Open();
-        SQLite::Statement query(db, sql);
-        std::vector<QStringList> rows;
-        while (query.executeStep()) {
-            QStringList row;
-            row.reserve(parlow::games::kGameListColumnCount);
-            for (int column = 0; column < parlow::games::kGameListColumnCount; ++column) {
-                row << QString::fromUtf8(query.getColumn(column).getText());
-            }
-            rows.push_back(std::move(row));
-        }
-        ShowBareView(std::move(rows), parlow::games::kGameListColumnCount);
+        ShowBareView(BareRead(sql), parlow::games::kGameListColumnCount);
     }
 }
-BENCHMARK(BM_BareReadAndGameViewOpen)->Unit(benchmark::kMillisecond);
 
-// Each click sorts the other way, as the screen's header does.
+int SortColumn(const benchmark::State& state) {
+    return static_cast<int>(state.range(1));
+}
+
+// Each click sorts the other way, as the screen's header does. The first
+// click by a column works out its order (timed apart below), the later ones
+// reuse it.
 void BM_RemovalScreenSort(benchmark::State& state) {
+    UseGames(Games(state));
     parlow::games::frmDeleteGame screen;
     Draw(&screen);
+    emit screen.lvGame->header()->sectionClicked(SortColumn(state));
     for (auto _ : state) {
-        emit screen.lvGame->header()->sectionClicked(static_cast<int>(state.range(0)));
+        emit screen.lvGame->header()->sectionClicked(SortColumn(state));
         screen.repaint();
     }
 }
-BENCHMARK(BM_RemovalScreenSort)
-    ->Arg(parlow::games::kGolferNameColumn)
-    ->Arg(parlow::games::kGameIdColumn)
-    ->Arg(parlow::games::kGrossColumn)
-    ->Unit(benchmark::kMillisecond);
+
+// The first click after the list was filled.
+void BM_RemovalScreenFirstSort(benchmark::State& state) {
+    UseGames(Games(state));
+    parlow::games::frmDeleteGame screen;
+    Draw(&screen);
+    std::vector<QStringList> rows = GameRows();
+    for (auto _ : state) {
+        state.PauseTiming();
+        screen.gameRows->SetRows(rows);
+        state.ResumeTiming();
+        emit screen.lvGame->header()->sectionClicked(SortColumn(state));
+        screen.repaint();
+    }
+}
 
 void BM_BareGameViewSort(benchmark::State& state) {
-    BareModel model(gameRows, parlow::games::kGameListColumnCount);
+    UseGames(Games(state));
+    BareModel model(GameRows(), parlow::games::kGameListColumnCount);
     QTreeView view;
     view.setUniformRowHeights(true);
     view.setRootIsDecorated(false);
@@ -188,34 +198,117 @@ void BM_BareGameViewSort(benchmark::State& state) {
     Draw(&view);
     bool descending = true;
     for (auto _ : state) {
-        model.sort(static_cast<int>(state.range(0)),
-                   descending ? Qt::DescendingOrder : Qt::AscendingOrder);
+        model.sort(SortColumn(state), descending ? Qt::DescendingOrder : Qt::AscendingOrder);
         descending = !descending;
         view.repaint();
     }
 }
-BENCHMARK(BM_BareGameViewSort)
-    ->Arg(parlow::games::kGolferNameColumn)
-    ->Arg(parlow::games::kGameIdColumn)
-    ->Arg(parlow::games::kGrossColumn)
-    ->Unit(benchmark::kMillisecond);
+
+// The game review screen: its list, display fields and buttons.
+void BM_ReviewGameListOpen(benchmark::State& state) {
+    UseGames(Games(state));
+    for (auto _ : state) {
+        std::unique_ptr<QWidget> screen(parlow::reports::CreateReviewScreen("frmGameStats"));
+        Draw(screen.get());
+        benchmark::DoNotOptimize(screen.get());
+    }
+}
+
+// The columns the review list shows, read bare into a bare QTreeWidget.
+void BM_BareReadAndReviewListOpen(benchmark::State& state) {
+    UseGames(Games(state));
+    const std::string sql =
+        "SELECT tblGames.GameID,tblGames.FullName,tblGames.PlayDate,tblGames.Club,"
+        "tblGames.GrossScore,tblGames.NetScore,tblGames.Tees FROM tblGames,tblGolfer "
+        "WHERE tblGames.GolferID = tblGolfer.GolferID;";
+    for (auto _ : state) {
+        QTreeWidget list;
+        list.setUniformRowHeights(true);
+        list.setRootIsDecorated(false);
+        list.setColumnCount(7);
+        QList<QTreeWidgetItem*> items;
+        for (const QStringList& row : BareRead(sql)) {
+            items << new QTreeWidgetItem(row);
+        }
+        list.addTopLevelItems(items);
+        Draw(&list);
+        benchmark::DoNotOptimize(list.topLevelItemCount());
+    }
+}
 
 // The whole entry screen: its golfer list, course list, scorecard and logo.
 void BM_EntryScreenOpen(benchmark::State& state) {
+    UseGames(1000);
     for (auto _ : state) {
         parlow::games::frmAddGame screen;
         Draw(&screen);
         benchmark::DoNotOptimize(screen.clubRows->rowCount());
     }
 }
-BENCHMARK(BM_EntryScreenOpen)->Unit(benchmark::kMillisecond);
 
 void BM_BareCourseViewOpen(benchmark::State& state) {
+    UseGames(1000);
+    const std::vector<QStringList> rows = parlow::games::ReadRows(
+        [](zeviza::Putt& putt) { return putt.LoadClubList(); }, parlow::games::CourseListFields());
     for (auto _ : state) {
-        ShowBareView(courseRows, parlow::games::kCourseListColumnCount);
+        ShowBareView(rows, parlow::games::kCourseListColumnCount);
     }
 }
+
+// The course list read with a bare SQLite statement and shown bare.
+void BM_BareReadAndCourseViewOpen(benchmark::State& state) {
+    UseGames(1000);
+    std::string columns;
+    for (const char* field : parlow::games::CourseListFields()) {
+        columns += (columns.empty() ? "" : ",") + std::string(field);
+    }
+    const std::string sql = "SELECT " + columns + " FROM tblClub ORDER BY ClubName COLLATE READER;";
+    for (auto _ : state) {
+        std::vector<QStringList> rows;
+        {
+            SQLite::Database db((parlow::ProgramFolder() / "green" / "parlow.plg").string());
+            zeviza::RegisterReaderOrder(db.getHandle());
+            SQLite::Statement query(db, sql);
+            while (query.executeStep()) {
+                QStringList row;
+                for (int column = 0; column < query.getColumnCount(); ++column) {
+                    row << QString::fromUtf8(query.getColumn(column).getText());
+                }
+                rows.push_back(std::move(row));
+            }
+        }
+        ShowBareView(std::move(rows), parlow::games::kCourseListColumnCount);
+    }
+}
+
+void AtEachSize(benchmark::internal::Benchmark* bench) {
+    for (int games : bench_support::kGameCounts) {
+        bench->Arg(games);
+    }
+    bench->Unit(benchmark::kMillisecond);
+}
+
+void AtEachSizeByColumn(benchmark::internal::Benchmark* bench) {
+    for (int games : bench_support::kGameCounts) {
+        for (int column : {parlow::games::kGolferNameColumn, parlow::games::kGameIdColumn,
+                           parlow::games::kGrossColumn}) {
+            bench->Args({games, column});
+        }
+    }
+    bench->Unit(benchmark::kMillisecond);
+}
+
+BENCHMARK(BM_RemovalScreenOpen)->Apply(AtEachSize);
+BENCHMARK(BM_BareGameViewOpen)->Apply(AtEachSize);
+BENCHMARK(BM_BareReadAndGameViewOpen)->Apply(AtEachSize);
+BENCHMARK(BM_RemovalScreenSort)->Apply(AtEachSizeByColumn);
+BENCHMARK(BM_RemovalScreenFirstSort)->Apply(AtEachSizeByColumn);
+BENCHMARK(BM_BareGameViewSort)->Apply(AtEachSizeByColumn);
+BENCHMARK(BM_ReviewGameListOpen)->Apply(AtEachSize);
+BENCHMARK(BM_BareReadAndReviewListOpen)->Apply(AtEachSize);
+BENCHMARK(BM_EntryScreenOpen)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BareCourseViewOpen)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BareReadAndCourseViewOpen)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
@@ -224,15 +317,6 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication application(argc, argv);
-    testing_support::ProgramFolder programFolder;
-    folder = &programFolder;
-    parlow::SetProgramFolder(programFolder.Path());
-    StoreRecords();
-    parlow::NewPutt();
-    gameRows = parlow::games::ReadRows([](zeviza::Putt& putt) { return putt.LoadDeleteGame(); },
-                                       parlow::games::kGameListFields);
-    courseRows = parlow::games::ReadRows([](zeviza::Putt& putt) { return putt.LoadClubList(); },
-                                         parlow::games::CourseListFields());
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -13,6 +13,15 @@ namespace parlow::courses {
 
 enum class CourseScreen { Entry, Edit };
 
+// The longest text each club field takes, in the form's order of its text
+// boxes: club name, address, city, postal code, club phone, pro shop phone,
+// pro, assistant pro, manager.
+inline constexpr std::array<int, 9> kClubTextLimits = {35, 35, 35, 10, 25, 25, 35, 35, 35};
+
+// The tees a course record is for, as the screens' options name them.
+inline constexpr std::array<const char*, 6> kTeeNames = {"Gold",  "Black", "Yellow",
+                                                         "White", "Blue",  "Red"};
+
 struct CourseEntry {
     std::string clubName;     // txtBox(0)
     std::string address;      // txtBox(1)

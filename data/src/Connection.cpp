@@ -14,6 +14,7 @@ namespace zeviza {
 namespace {
 
 constexpr int kBusyTimeoutMs = 2000;
+constexpr std::size_t kKeptStatements = 64;
 
 // Failures of preparing a statement are parse failures; a NOT NULL column
 // receiving a division without value is the out-of-range condition.
@@ -119,7 +120,8 @@ void Connection::Open() {
     try {
         // A damaged or locked file fails at its first statement, inside the
         // transaction, where a write can report it.
-        db_ = detail::TakeIdleHandle(source);
+        openedOn_ = detail::IdentifyWritable(source);
+        db_ = detail::TakeIdleHandle(source, openedOn_);
         configured_ = db_ != nullptr;
         if (!db_) {
             db_ =
@@ -146,8 +148,9 @@ void Connection::Close() {
         }
         inTransaction_ = false;
     }
-    if (configured_) {
-        detail::KeepIdleHandle(DataSource(), std::move(db_));
+    statements_.clear();
+    if (configured_ && openedOn_) {
+        detail::KeepIdleHandle(DataSource(), *openedOn_, std::move(db_));
     }
     db_.reset();
 }
@@ -192,14 +195,42 @@ void Connection::RollbackTrans() {
     }
 }
 
-RecordSetPtr Connection::Execute(const std::string& sql, const std::vector<Value>& params) {
+SQLite::Statement& Connection::Prepared(const std::string& sql, bool& whilePreparing) {
     SQLite::Database& db = Db();
-    std::unique_ptr<SQLite::Statement> statement;
-    try {
-        statement = std::make_unique<SQLite::Statement>(db, sql);
-    } catch (const SQLite::Exception& e) {
-        Fail(NumberFor(e.getExtendedErrorCode(), true), e.what());
+    whilePreparing = true;
+    auto found = statements_.find(sql);
+    if (found == statements_.end()) {
+        // A few dozen kinds of statement serve every call; a stray flood of
+        // distinct ones is not kept.
+        if (statements_.size() >= kKeptStatements) {
+            statements_.clear();
+        }
+        found = statements_.emplace(sql, std::make_unique<SQLite::Statement>(db, sql)).first;
+    } else {
+        found->second->tryReset();
+        found->second->clearBindings();
     }
+    whilePreparing = false;
+    return *found->second;
+}
+
+RecordSetPtr Connection::Execute(const std::string& sql, const std::vector<Value>& params) {
+    SQLite::Statement* statement = nullptr;
+    bool whilePreparing = false;
+    try {
+        statement = &Prepared(sql, whilePreparing);
+    } catch (const Error&) {
+        throw;
+    } catch (const SQLite::Exception& e) {
+        Fail(NumberFor(e.getExtendedErrorCode(), whilePreparing), e.what());
+    } catch (const std::exception& e) {
+        FailFromEngine(e);
+    }
+    // Left reset, so a kept statement holds no read open between calls.
+    struct ResetAfter {
+        SQLite::Statement& statement;
+        ~ResetAfter() { statement.tryReset(); }
+    } resetAfter{*statement};
     try {
         for (std::size_t i = 0; i < params.size(); ++i) {
             Bind(*statement, static_cast<int>(i + 1), params[i]);
@@ -222,6 +253,50 @@ RecordSetPtr Connection::Execute(const std::string& sql, const std::vector<Value
         throw;
     } catch (const std::exception& e) {
         FailFromEngine(e);
+    }
+}
+
+void Connection::ExecuteEach(const std::string& sql, const std::vector<Value>& params,
+                             const std::function<void(const RowTexts&)>& row) {
+    sqlite3* db = Db().getHandle();
+    sqlite3_stmt* raw = nullptr;
+    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &raw, nullptr) != SQLITE_OK) {
+        const std::string message = sqlite3_errmsg(db);
+        sqlite3_finalize(raw);
+        Fail(NumberFor(sqlite3_extended_errcode(db), true), message);
+    }
+    // Stepped by hand: each cell's text is read where the engine keeps it.
+    const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> statement(raw, sqlite3_finalize);
+    for (std::size_t i = 0; i < params.size(); ++i) {
+        const int index = static_cast<int>(i + 1);
+        const Value& value = params[i];
+        if (value.IsNull()) {
+            sqlite3_bind_null(raw, index);
+        } else if (value.IsInteger()) {
+            sqlite3_bind_int64(raw, index, value.ToInt());
+        } else if (value.IsReal()) {
+            sqlite3_bind_double(raw, index, value.ToDouble());
+        } else {
+            const std::string text = value.ToText();
+            sqlite3_bind_text(raw, index, text.data(), static_cast<int>(text.size()),
+                              SQLITE_TRANSIENT);
+        }
+    }
+    const int count = sqlite3_column_count(raw);
+    RowTexts texts(static_cast<std::size_t>(count));
+    int stepped = SQLITE_ROW;
+    while ((stepped = sqlite3_step(raw)) == SQLITE_ROW) {
+        for (int c = 0; c < count; ++c) {
+            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(raw, c));
+            const int bytes = sqlite3_column_bytes(raw, c);
+            texts[static_cast<std::size_t>(c)] =
+                text == nullptr ? std::string_view()
+                                : std::string_view(text, static_cast<std::size_t>(bytes));
+        }
+        row(texts);
+    }
+    if (stepped != SQLITE_DONE) {
+        Fail(NumberFor(sqlite3_extended_errcode(db), false), sqlite3_errmsg(db));
     }
 }
 

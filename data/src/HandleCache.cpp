@@ -1,5 +1,6 @@
 #include "src/HandleCache.h"
 
+#include <fcntl.h>
 #include <sqlite3.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -14,35 +15,67 @@ namespace {
 
 constexpr std::size_t kMostIdleHandles = 4;
 
-struct FileIdentity {
-    dev_t device = 0;
-    ino_t inode = 0;
-    bool operator==(const FileIdentity&) const = default;
-};
-
 struct IdleHandle {
     std::string path;
     FileIdentity identity;
     std::unique_ptr<SQLite::Database> handle;
 };
 
+bool InGroup(gid_t group) {
+    if (group == ::getegid()) {
+        return true;
+    }
+    const int count = ::getgroups(0, nullptr);
+    if (count <= 0) {
+        return false;
+    }
+    std::vector<gid_t> groups(static_cast<std::size_t>(count));
+    const int found = ::getgroups(count, groups.data());
+    return found > 0 &&
+           std::find(groups.begin(), groups.begin() + found, group) != groups.begin() + found;
+}
+
 std::vector<IdleHandle>& IdleHandles() {
     static std::vector<IdleHandle> handles;
     return handles;
 }
 
-bool IdentifyWritable(const std::string& path, FileIdentity& identity) {
-    struct stat status {};
-    if (::stat(path.c_str(), &status) != 0 || ::access(path.c_str(), W_OK) != 0) {
+// Whether the mode and attributes let this process write, as access(W_OK)
+// would judge it for the effective user, without looking the path up a
+// second time. An immutable or append-only file refuses even the superuser.
+bool AllowsWriting(const struct statx& status) {
+    constexpr std::uint64_t kUnwritable = STATX_ATTR_IMMUTABLE | STATX_ATTR_APPEND;
+    if ((status.stx_attributes & status.stx_attributes_mask & kUnwritable) != 0) {
         return false;
     }
-    identity = {status.st_dev, status.st_ino};
-    return true;
+    const uid_t user = ::geteuid();
+    if (user == 0) {
+        return true;
+    }
+    if (status.stx_uid == user) {
+        return (status.stx_mode & S_IWUSR) != 0;
+    }
+    if (InGroup(status.stx_gid)) {
+        return (status.stx_mode & S_IWGRP) != 0;
+    }
+    return (status.stx_mode & S_IWOTH) != 0;
 }
 
 }  // namespace
 
-std::unique_ptr<SQLite::Database> TakeIdleHandle(const std::string& path) {
+std::optional<FileIdentity> IdentifyWritable(const std::string& path) {
+    struct statx status {};
+    if (::statx(AT_FDCWD, path.c_str(), 0, STATX_BASIC_STATS, &status) != 0 ||
+        !AllowsWriting(status)) {
+        return std::nullopt;
+    }
+    return FileIdentity{
+        (static_cast<std::uint64_t>(status.stx_dev_major) << 32) | status.stx_dev_minor,
+        status.stx_ino};
+}
+
+std::unique_ptr<SQLite::Database> TakeIdleHandle(const std::string& path,
+                                                 const std::optional<FileIdentity>& now) {
     auto& handles = IdleHandles();
     auto found = std::find_if(handles.begin(), handles.end(),
                               [&](const IdleHandle& idle) { return idle.path == path; });
@@ -51,17 +84,15 @@ std::unique_ptr<SQLite::Database> TakeIdleHandle(const std::string& path) {
     }
     IdleHandle idle = std::move(*found);
     handles.erase(found);
-    FileIdentity now;
-    if (!IdentifyWritable(path, now) || !(now == idle.identity)) {
+    if (!now || !(*now == idle.identity)) {
         return nullptr;  // the stale handle closes here
     }
     return std::move(idle.handle);
 }
 
-void KeepIdleHandle(const std::string& path, std::unique_ptr<SQLite::Database> handle) {
-    FileIdentity identity;
-    if (!handle || sqlite3_get_autocommit(handle->getHandle()) == 0 ||
-        !IdentifyWritable(path, identity)) {
+void KeepIdleHandle(const std::string& path, const FileIdentity& openedOn,
+                    std::unique_ptr<SQLite::Database> handle) {
+    if (!handle || sqlite3_get_autocommit(handle->getHandle()) == 0) {
         return;
     }
     auto& handles = IdleHandles();
@@ -71,7 +102,7 @@ void KeepIdleHandle(const std::string& path, std::unique_ptr<SQLite::Database> h
     if (handles.size() >= kMostIdleHandles) {
         handles.erase(handles.begin());
     }
-    handles.push_back({path, identity, std::move(handle)});
+    handles.push_back({path, openedOn, std::move(handle)});
 }
 
 }  // namespace zeviza::detail

@@ -25,6 +25,13 @@ const char* const kLoadDeleteGame =
     "tblGolfer.Holes9,tblGolfer.Holes18 FROM tblGames,"
     "tblGolfer WHERE tblGames.GolferID = tblGolfer.GolferID;";
 
+// The same games in the same order as kLoadDeleteGame: the same tables and
+// condition, so the same plan.
+const char* const kLoadGameReview =
+    "SELECT tblGames.GameID,tblGames.FullName,tblGames.PlayDate,tblGames.Club,"
+    "tblGames.GrossScore,tblGames.NetScore,tblGames.Tees FROM tblGames,"
+    "tblGolfer WHERE tblGames.GolferID = tblGolfer.GolferID;";
+
 const char* const kLoadClubList =
     "SELECT ClubID,ClubName,City,Tees,Par1,Par2,Par3,Par4,Par5,Par6,Par7,Par8,Par9,"
     "Par10,Par11,Par12,Par13,Par14,Par15,Par16,Par17,Par18,HCap1,HCap2,HCap3,HCap4,"
@@ -50,6 +57,10 @@ const char* const kLoadClubEdit =
 
 RecordSetPtr Putt::LoadDeleteGame() {
     return ReadReporting("LoadDeleteGame", kLoadDeleteGame);
+}
+
+RecordSetPtr Putt::LoadGameReview() {
+    return ReadReporting("LoadDeleteGame", kLoadGameReview);
 }
 
 RecordSetPtr Putt::LoadGolferList() {

@@ -1,6 +1,7 @@
 #include <string>
 
 #include "src/GolferStatistics.h"
+#include "src/NewRecordWrites.h"
 #include "src/WriteHelpers.h"
 
 // Courses: add, change (the games on the course take its new name, tees,
@@ -62,6 +63,20 @@ void AppendCourseFigures(Columns& columns, const CourseRecord& c) {
 
 }  // namespace
 
+namespace detail {
+
+void InsertClub(Connection& connection, const CourseRecord& course) {
+    RequireFinite({course.rating}, "course");
+    Columns columns{{"ClubID", Value(course.clubId)}};
+    AppendTexts(columns, course, StoredText(course.state));
+    AppendCard(columns, course);
+    AppendCourseFigures(columns, course);
+    columns.push_back({"AddDate", Value(NowText())});
+    Insert(connection, "tblClub", columns);
+}
+
+}  // namespace detail
+
 bool Putt::AddClub(const CourseRecord& course) {
     return WriteNewClub({[&course]() -> const CourseRecord& { return course; }});
 }
@@ -75,12 +90,7 @@ bool Putt::WriteNewClub(const Source<CourseRecord>& source) {
         const CourseRecord& course = source.record();
         detail::RequireFinite({course.rating}, "course");
         detail::Checked(source.checked);
-        Columns columns{{"ClubID", Value(course.clubId)}};
-        AppendTexts(columns, course, StoredText(course.state));
-        AppendCard(columns, course);
-        AppendCourseFigures(columns, course);
-        columns.push_back({"AddDate", Value(detail::NowText())});
-        detail::Insert(connection, "tblClub", columns);
+        detail::InsertClub(connection, course);
         return Outcome::Commit;
     });
 }

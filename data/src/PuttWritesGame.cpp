@@ -3,6 +3,7 @@
 #include "src/DateTimeText.h"
 
 #include "src/GolferStatistics.h"
+#include "src/NewRecordWrites.h"
 #include "src/WriteHelpers.h"
 
 // Recording a game: the game row, the golfer's running totals of the game's
@@ -192,6 +193,16 @@ void RequireWritable(Connection& connection, const GameRecord& game) {
 
 }  // namespace
 
+namespace detail {
+
+void InsertGame(Connection& connection, const GameRecord& game) {
+    RequireWritable(connection, game);
+    Insert(connection, "tblGames", GameRow(game));
+    AddToGolfer(connection, ShareOf(game));
+}
+
+}  // namespace detail
+
 bool Putt::AddGame(const GameRecord& game) {
     return WriteNewGame({[&game]() -> const GameRecord& { return game; }});
 }
@@ -206,8 +217,7 @@ bool Putt::WriteNewGame(const Source<GameRecord>& source) {
             const GameRecord& game = source.record();
             RequireWritable(connection, game);
             detail::Checked(source.checked);
-            detail::Insert(connection, "tblGames", GameRow(game));
-            detail::AddToGolfer(connection, ShareOf(game));
+            detail::InsertGame(connection, game);
             detail::RecomputeAverages(connection, game.golferId, detail::EighteenHoles(game.holes));
             return Outcome::Commit;
         });

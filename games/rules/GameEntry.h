@@ -20,6 +20,9 @@ struct GameEntry {
     std::array<std::string, 24> detail;
 };
 
+// The longest playing partner's name the entry screen takes.
+inline constexpr int kPartnerNameLimit = 35;
+
 // Every value is text, as the course list shows it.
 struct CourseCard {
     std::string ClubID;

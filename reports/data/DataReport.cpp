@@ -44,32 +44,37 @@ void CloseData(ReportData& data) {
 
 }  // namespace
 
-ReportData GroupRows(const zeviza::RecordSet& rows, const std::vector<std::string>& groupBy) {
-    zeviza::RecordSet all = rows;
+ReportData GroupRows(zeviza::RecordSet rows, const std::vector<std::string>& groupBy) {
+    std::vector<std::size_t> keyColumns;
+    for (const std::string& column : groupBy) {
+        if (rows.RecordCount() > 0) {  // an empty result groups by anything
+            keyColumns.push_back(rows.ColumnIndex(column));
+        }
+    }
+    const std::vector<std::string> columns = rows.Columns();
     std::vector<std::vector<zeviza::Value>> parents;
     std::vector<std::vector<std::vector<zeviza::Value>>> members;
-    for (all.MoveFirst(); !all.Eof(); all.MoveNext()) {
+    for (std::vector<zeviza::Value>& row : std::move(rows).TakeRows()) {
         std::vector<zeviza::Value> key;
-        for (const std::string& column : groupBy) {
-            key.push_back(all.Field(column));
+        key.reserve(keyColumns.size());
+        for (std::size_t column : keyColumns) {
+            key.push_back(row[column]);
         }
-        std::vector<zeviza::Value> row;
-        for (std::size_t c = 0; c < all.Columns().size(); ++c) {
-            row.push_back(all.Field(c));
-        }
-        std::size_t at = 0;
+        // The commands sort by their groups, so a row's group is nearly
+        // always the one of the row before it.
+        std::size_t at = parents.empty() || parents.back() != key ? 0 : parents.size() - 1;
         while (at < parents.size() && parents[at] != key) {
             ++at;
         }
         if (at == parents.size()) {
-            parents.push_back(key);
+            parents.push_back(std::move(key));
             members.emplace_back();
         }
         members[at].push_back(std::move(row));
     }
     ReportData data;
     for (auto& games : members) {
-        data.children.emplace_back(all.Columns(), std::move(games));
+        data.children.emplace_back(columns, std::move(games));
     }
     data.rows = zeviza::RecordSet(groupBy, std::move(parents));
     return data;
@@ -147,7 +152,7 @@ std::shared_ptr<const ReportData> DataReport::Run(const std::string& command,
     zeviza::RecordSet rows = Query(found.sql, values);
     auto result = std::make_shared<ReportData>();
     if (found.IsGrouped()) {
-        *result = GroupRows(rows, found.groupBy);
+        *result = GroupRows(std::move(rows), found.groupBy);
     } else {
         result->rows = std::move(rows);
     }

@@ -59,6 +59,6 @@ class DataReport {
 
 // Two-level result: one parent row per distinct value of the `groupBy`
 // columns, in the order they first appear, each holding its rows.
-ReportData GroupRows(const zeviza::RecordSet& rows, const std::vector<std::string>& groupBy);
+ReportData GroupRows(zeviza::RecordSet rows, const std::vector<std::string>& groupBy);
 
 }  // namespace parlow::reports

@@ -17,19 +17,8 @@ bool SameName(const std::string& a, const std::string& b) {
 }  // namespace
 
 Table::Table(const zeviza::RecordSet& records) : columns_(records.Columns()) {
-    if (!records.IsOpen()) {
-        return;
-    }
-    // The caller's cursor stays where it was: the rows are read from a copy.
-    zeviza::RecordSet reader = records;
-    reader.MoveFirst();
-    for (; !reader.Eof(); reader.MoveNext()) {
-        std::vector<zeviza::Value> row;
-        row.reserve(columns_.size());
-        for (std::size_t c = 0; c < columns_.size(); ++c) {
-            row.push_back(reader.Field(c));
-        }
-        rows_.push_back(std::move(row));
+    if (records.IsOpen()) {
+        rows_ = records.Rows();  // the caller's cursor stays where it was
     }
 }
 

@@ -61,7 +61,7 @@ std::vector<ReviewScreen> MakeScreens() {
          "Game Stats",
          "Individual Game Profile && Datasheet",
          "lvGame",
-         &zeviza::Putt::LoadDeleteGame,
+         &zeviza::Putt::LoadGameReview,
          {{"GameID", "ID"},
           {"FullName", "Golfer", kCentre},
           {"PlayDate", "Game Date", kCentre, SortAs::Date},

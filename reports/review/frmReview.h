@@ -21,6 +21,8 @@ class HandicapSummary;
 
 namespace parlow::reports {
 
+class ReviewPicker;
+
 class frmReview : public QWidget {
     Q_OBJECT
   public:
@@ -45,12 +47,7 @@ class frmReview : public QWidget {
   private:
     void CreateControls();
     void LayOut();
-    void FillList();
-    // After a screen's write: the chosen record stays chosen, and shown with
-    // what is stored now, while it exists.
-    void RefillKeepingChoice();
-    void ClearFields();
-    void ShowRow(QTreeWidgetItem* row);
+    void ShowHandicap();
     void Clear();
     void Report();
     // Opens the report; otherwise the warning that stopped it.
@@ -58,6 +55,7 @@ class frmReview : public QWidget {
     std::vector<std::string> CommandValues() const;
 
     const ReviewScreen& screen_;
+    ReviewPicker* picker_ = nullptr;
 };
 
 }  // namespace parlow::reports

@@ -2,37 +2,25 @@
 
 #include <QButtonGroup>
 #include <QDate>
-#include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "reports/review/ReviewList.h"
+#include "reports/review/ReviewPicker.h"
 #include "reports/review/ReviewScreens.h"
 #include "reports/trends/TrendScreens.h"
 #include "reports/trends/rules/TrendReads.h"
 #include "ui/BusyCursor.h"
 #include "ui/QtPrompts.h"
-#include "ui/RecordNotice.h"
 #include "ui/ScreenSteps.h"
 #include "ui/fields/FieldBehaviour.h"
-#include "ui/fields/RecordList.h"
-#include "ui/fields/ValueLabel.h"
 
 namespace parlow::reports {
 
 namespace {
-
-QFont ComicSans(QFont font, double pointSize) {
-    font.setFamily("Comic Sans MS");
-    font.setBold(true);
-    font.setPointSizeF(pointSize);
-    return font;
-}
 
 QString PeriodName(trends::Period period) {
     switch (period) {
@@ -62,46 +50,25 @@ frmTrends::frmTrends(QWidget* parent)
     setObjectName("frmTrends");
     setWindowTitle("Trends");
     OpenPuttIfAny();
+    picker_ = new ReviewPicker(this, golfers_, "Golfer's Trends");
     CreateControls();
     LayOut();
     auto* behaviour = new FieldBehaviour(this, {}, cmdChart);
-    behaviour->AddRecordList(lvGolfer, [this](QTreeWidgetItem* row) { ShowRow(row); });
+    behaviour->AddRecordList(lvGolfer, [this](QTreeWidgetItem* row) { picker_->Show(row); });
     for (QRadioButton* option : {opt18, opt9, optLast20, optThisYear, optAll}) {
         behaviour->LightOwnText(option);
     }
-    FillList();
-    RefillOnWrite(this, RecordKind::Golfers, [this] { RefillKeepingChoice(); });
     connect(cmdChart, &QPushButton::clicked, this, &frmTrends::Chart);
     connect(cmdClear, &QPushButton::clicked, this, &frmTrends::Clear);
     connect(cmdExit, &QPushButton::clicked, this, [this] { CloseScreen(this); });
 }
 
 void frmTrends::CreateControls() {
-    lblHeading = new QLabel("Golfer's Trends", this);
-    lblHeading->setFont(ComicSans(font(), 14.25));
-    lblProduct = new QLabel("The Parlow's Log", this);
-    lblProduct->setFont(ComicSans(font(), 12));
-    lblProduct->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-
-    lvGolfer = new QTreeWidget(this);
-    lvGolfer->setObjectName(golfers_.listName);
-    lvGolfer->setRootIsDecorated(false);
-    lvGolfer->setUniformRowHeights(true);
-    lvGolfer->setAllColumnsShowFocus(true);
-    lvGolfer->setSelectionMode(QAbstractItemView::SingleSelection);
-    QStringList headers;
-    for (const ReviewColumn& column : golfers_.columns) {
-        headers << column.header;
-    }
-    lvGolfer->setHeaderLabels(headers);
-    lvGolfer->setMinimumSize(fontMetrics().horizontalAdvance('0') * 80,
-                             fontMetrics().height() * 12);
-
-    for (const ReviewField& field : golfers_.fields) {
-        lblCaption.push_back(new QLabel(field.caption, this));
-        txtField.push_back(new parlow::ValueLabel(this, 10));
-        txtField.back()->setObjectName(field.column);
-    }
+    lblHeading = picker_->heading;
+    lblProduct = picker_->product;
+    lvGolfer = picker_->list;
+    lblCaption = picker_->captions;
+    txtField = picker_->fields;
     opt18 = new QRadioButton("18 Hole Games", this);
     opt9 = new QRadioButton("9 Hole Games", this);
     optLast20 = new QRadioButton(PeriodName(trends::Period::LastTwenty), this);
@@ -115,16 +82,6 @@ void frmTrends::CreateControls() {
 }
 
 void frmTrends::LayOut() {
-    auto* top = new QHBoxLayout;
-    top->addWidget(lblHeading, 1);
-    top->addWidget(lblProduct);
-
-    auto* chosen = new QGridLayout;
-    for (int i = 0; i < static_cast<int>(txtField.size()); ++i) {
-        chosen->addWidget(lblCaption[i], 0, i);
-        chosen->addWidget(txtField[i], 1, i);
-    }
-
     auto* options = new QHBoxLayout;
     for (QRadioButton* option : {opt18, opt9}) {
         options->addWidget(option);
@@ -143,51 +100,15 @@ void frmTrends::LayOut() {
     }
 
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
+    layout->addLayout(picker_->HeadingRow());
     layout->addWidget(lvGolfer, 1);
-    layout->addLayout(chosen);
+    layout->addLayout(picker_->FieldGrid());
     layout->addLayout(options);
     layout->addLayout(bottom);
 }
 
-void frmTrends::FillList() {
-    BusyCursor busy;
-    lvGolfer->clear();
-    ReadSharedRows([this](zeviza::Putt& putt) { return (putt.*golfers_.read)(); },
-                   [this](const zeviza::RecordSet& record) {
-                       lvGolfer->addTopLevelItem(new ReviewRow(record, golfers_.columns));
-                   });
-    for (int c = 0; c < lvGolfer->columnCount(); ++c) {
-        lvGolfer->resizeColumnToContents(c);
-    }
-}
-
-void frmTrends::ShowRow(QTreeWidgetItem* row) {
-    for (std::size_t i = 0; i < golfers_.fields.size(); ++i) {
-        for (std::size_t c = 0; c < golfers_.columns.size(); ++c) {
-            if (std::string(golfers_.columns[c].column) == golfers_.fields[i].column) {
-                txtField[i]->setText(c == 0 ? row->data(0, Qt::UserRole).toString()
-                                            : row->text(static_cast<int>(c)));
-            }
-        }
-    }
-}
-
-void frmTrends::RefillKeepingChoice() {
-    parlow::RefillKeepingChoice(
-        lvGolfer, txtField.front()->text(), [this] { FillList(); },
-        [this](const QModelIndex& row) { ShowRow(lvGolfer->topLevelItem(row.row())); },
-        [this] { ClearFields(); });
-}
-
-void frmTrends::ClearFields() {
-    for (QLabel* field : txtField) {
-        field->clear();
-    }
-}
-
 void frmTrends::Clear() {
-    ClearFields();
+    picker_->ClearFields();
     opt18->setChecked(true);
     optLast20->setChecked(true);
 }

@@ -15,6 +15,7 @@ class QTreeWidgetItem;
 
 namespace parlow::reports {
 
+class ReviewPicker;
 struct ReviewScreen;
 
 class frmTrends : public QWidget {
@@ -42,11 +43,6 @@ class frmTrends : public QWidget {
   private:
     void CreateControls();
     void LayOut();
-    void FillList();
-    void ShowRow(QTreeWidgetItem* row);
-    // Another screen's golfer write fills the list again, keeping the choice.
-    void RefillKeepingChoice();
-    void ClearFields();
     void Clear();
     void Chart();
     // Opens the charts; otherwise the warning that stopped it.
@@ -54,6 +50,7 @@ class frmTrends : public QWidget {
     QString ChartTitle() const;
 
     const ReviewScreen& golfers_;  // the golfer review screens' list and fields
+    ReviewPicker* picker_ = nullptr;
 };
 
 }  // namespace parlow::reports

@@ -1,6 +1,7 @@
 // The game entry screen driven through its widgets, with scripted answers;
 // what it stores is checked against the round's figures and the golfer's
 // statistics against the games stored.
+#include <QCalendarWidget>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
@@ -302,6 +303,20 @@ TEST_F(GameEntryScreenTest, SavePressedTwiceStoresOneGame) {
     EXPECT_EQ(Games(), 1);
     EXPECT_EQ(again.Shown().size(), 2u);
     EXPECT_TRUE(StatisticsMatchGames(kAnn));
+}
+
+// The calendar is made when it first opens; a day clicked there moves on to
+// the first hole, however the calendar was opened.
+TEST_F(GameEntryScreenTest, ADayClickedInTheCalendarMovesOnToTheFirstHole) {
+    EXPECT_EQ(screen->findChild<QCalendarWidget*>(), nullptr);
+    screen->datBox->setFocus(Qt::OtherFocusReason);
+    QCalendarWidget* calendar = screen->datBox->calendarWidget();
+    calendar->window()->show();
+    Settle();
+    emit calendar->clicked(QDate(2024, 5, 18));
+    calendar->window()->hide();
+    Settle();
+    EXPECT_TRUE(HasFocus(screen->txtBox[0]));
 }
 
 TEST_F(GameEntryScreenTest, EnterWalksTheScorecardAndCaptionsLight) {

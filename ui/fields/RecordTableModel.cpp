@@ -9,7 +9,8 @@ namespace parlow {
 RecordTableModel::RecordTableModel(QStringList headings, QObject* parent)
     : QAbstractTableModel(parent),
       headings_(std::move(headings)),
-      alignments_(headings_.size(), Qt::AlignCenter) {
+      alignments_(headings_.size(), Qt::AlignCenter),
+      ranks_(headings_.size()) {
     if (!alignments_.empty()) {
         alignments_[0] = Qt::AlignLeft | Qt::AlignVCenter;
     }
@@ -29,6 +30,9 @@ void RecordTableModel::SetRows(std::vector<QStringList> rows) {
             row << QString();
         }
     }
+    shown_.resize(rows_.size());
+    std::iota(shown_.begin(), shown_.end(), 0);
+    ranks_.assign(headings_.size(), {});
     endResetModel();
 }
 
@@ -36,7 +40,7 @@ QStringList RecordTableModel::Row(int row) const {
     if (row < 0 || row >= static_cast<int>(rows_.size())) {
         return {};
     }
-    return rows_[row];
+    return Shown(row);
 }
 
 int RecordTableModel::rowCount(const QModelIndex& parent) const {
@@ -52,7 +56,7 @@ QVariant RecordTableModel::data(const QModelIndex& index, int role) const {
         return {};
     }
     if (role == Qt::DisplayRole) {
-        return rows_[index.row()].value(index.column());
+        return Shown(index.row()).value(index.column());
     }
     if (role == Qt::TextAlignmentRole) {
         return QVariant::fromValue(alignments_[index.column()]);
@@ -73,7 +77,11 @@ QVariant RecordTableModel::headerData(int section, Qt::Orientation orientation, 
     return {};
 }
 
-std::vector<int> RecordTableModel::Ranks(int column) const {
+const std::vector<int>& RecordTableModel::Ranks(int column) {
+    std::vector<int>& ranks = ranks_[column];
+    if (ranks.size() == rows_.size()) {
+        return ranks;
+    }
     // Each distinct text is keyed once: a long list repeats its names, and
     // collating a text costs far more than comparing two numbers.
     QHash<QString, int> distinct;
@@ -102,7 +110,7 @@ std::vector<int> RecordTableModel::Ranks(int column) const {
         }
         rankOfText[byKey[at]] = rank;
     }
-    std::vector<int> ranks(rows_.size());
+    ranks.resize(rows_.size());
     for (std::size_t row = 0; row < rows_.size(); ++row) {
         ranks[row] = rankOfText[textOf[row]];
     }
@@ -114,20 +122,21 @@ void RecordTableModel::sort(int column, Qt::SortOrder order) {
         return;
     }
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-    const std::vector<int> rank = Ranks(column);
-    std::vector<int> from(rows_.size());
+    const std::vector<int>& rank = Ranks(column);
+    std::vector<int> from(shown_.size());
     std::iota(from.begin(), from.end(), 0);
-    std::stable_sort(from.begin(), from.end(), [&rank, order](int a, int b) {
-        return order == Qt::AscendingOrder ? rank[a] < rank[b] : rank[b] < rank[a];
+    std::stable_sort(from.begin(), from.end(), [this, &rank, order](int a, int b) {
+        const int left = rank[shown_[a]];
+        const int right = rank[shown_[b]];
+        return order == Qt::AscendingOrder ? left < right : right < left;
     });
-    std::vector<QStringList> sorted;
-    sorted.reserve(rows_.size());
-    std::vector<int> to(rows_.size());
+    std::vector<int> sorted(shown_.size());
+    std::vector<int> to(shown_.size());
     for (std::size_t at = 0; at < from.size(); ++at) {
-        sorted.push_back(std::move(rows_[from[at]]));
+        sorted[at] = shown_[from[at]];
         to[from[at]] = static_cast<int>(at);
     }
-    rows_ = std::move(sorted);
+    shown_ = std::move(sorted);
     // The chosen and current rows follow their records.
     const QModelIndexList before = persistentIndexList();
     QModelIndexList after;

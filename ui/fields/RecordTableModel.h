@@ -32,12 +32,18 @@ class RecordTableModel : public QAbstractTableModel {
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
   private:
-    // Each row's place in the reader's order of `column`; equal cells share one.
-    std::vector<int> Ranks(int column) const;
+    // Each record's place in the reader's order of `column`; equal cells
+    // share one. Worked out at the first sort by the column and kept until
+    // the rows are replaced: collating a column's texts costs far more than
+    // putting the rows in the order of their places.
+    const std::vector<int>& Ranks(int column);
+    const QStringList& Shown(int row) const { return rows_[shown_[row]]; }
 
     QStringList headings_;
     std::vector<Qt::Alignment> alignments_;
-    std::vector<QStringList> rows_;
+    std::vector<QStringList> rows_;        // as filled, so that kept ranks stay theirs
+    std::vector<int> shown_;               // the record each shown row holds
+    std::vector<std::vector<int>> ranks_;  // per column; empty until sorted by it
     ReaderOrder order_;
 };
 

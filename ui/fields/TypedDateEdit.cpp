@@ -1,5 +1,7 @@
 #include "ui/fields/TypedDateEdit.h"
 
+#include <QCalendarWidget>
+#include <QChildEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QRegularExpression>
@@ -28,6 +30,20 @@ QString FieldOrder(const QString& format) {
 }  // namespace
 
 TypedDateEdit::TypedDateEdit(QWidget* parent) : QDateEdit(parent) {}
+
+// The popup is this field's child, polished as it first shows: by then the
+// calendar exists, and asking for it makes no other.
+bool TypedDateEdit::event(QEvent* event) {
+    if (event->type() == QEvent::ChildPolished && !calendarHooked_ && calendarPopup()) {
+        auto* child = static_cast<QChildEvent*>(event)->child();
+        if (child->isWidgetType() && static_cast<QWidget*>(child)->isWindow()) {
+            calendarHooked_ = true;
+            connect(calendarWidget(), &QCalendarWidget::clicked, this,
+                    &TypedDateEdit::CalendarDayClicked);
+        }
+    }
+    return QDateEdit::event(event);
+}
 
 QDate TypedDateEdit::ReadTyped(const QString& text) const {
     static const QRegularExpression kWholeDate("^(\\d{1,4})[/.\\-](\\d{1,2})[/.\\-](\\d{1,4})$");

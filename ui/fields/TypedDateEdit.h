@@ -17,7 +17,13 @@ class TypedDateEdit : public QDateEdit {
     // The date the text stands for in the field's order, or an invalid date.
     QDate ReadTyped(const QString& text) const;
 
+  signals:
+    // A day of the calendar popup was clicked. The calendar is made when it
+    // first opens, not with the field: it costs more than the field itself.
+    void CalendarDayClicked();
+
   protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
@@ -30,6 +36,7 @@ class TypedDateEdit : public QDateEdit {
     QString typed_;
     QDate taken_;  // the date the field holds once the typing ends
     bool typing_ = false;
+    bool calendarHooked_ = false;
 };
 
 }  // namespace parlow

@@ -1,8 +1,13 @@
 #pragma once
 // The database connection of a Putt: configured once, opened and closed by
 // every call. Values are always bound as parameters, never spliced into SQL.
+#include <cstdint>
+#include <functional>
+#include <map>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "zeviza/Error.h"
@@ -11,9 +16,19 @@
 
 namespace SQLite {
 class Database;
-}
+class Statement;
+}  // namespace SQLite
 
 namespace zeviza {
+
+namespace detail {
+// The file a handle was opened on, to know it again at the next open.
+struct FileIdentity {
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
+}  // namespace detail
 
 class Connection {
   public:
@@ -42,6 +57,13 @@ class Connection {
     RecordSetPtr Execute(const std::string& sql, const std::vector<Value>& params = {});
     // Runs one statement and returns the number of rows it changed.
     long long ExecuteChanges(const std::string& sql, const std::vector<Value>& params = {});
+    // Runs one statement and hands each row to `row` as it is stepped, never
+    // holding more than that row: every column as the engine's text (numbers
+    // written with a point, NULL as the empty text). The views last for the
+    // call of `row` only.
+    using RowTexts = std::vector<std::string_view>;
+    void ExecuteEach(const std::string& sql, const std::vector<Value>& params,
+                     const std::function<void(const RowTexts&)>& row);
 
     std::vector<Error>& Errors() { return errors_; }
     void ClearErrors() { errors_.clear(); }
@@ -52,11 +74,17 @@ class Connection {
     [[noreturn]] void Fail(long number, const std::string& description);
     [[noreturn]] void FailFromEngine(const std::exception& e);
     SQLite::Database& Db();
+    // The statement for `sql`, prepared once while the file is open: a unit
+    // of work storing thousands of rows runs the same few statements.
+    SQLite::Statement& Prepared(const std::string& sql, bool& whilePreparing);
 
     std::string connectString_;
     std::unique_ptr<SQLite::Database> db_;
+    // Finalized before the handle is closed or kept, so declared after it.
+    std::map<std::string, std::unique_ptr<SQLite::Statement>> statements_;
     bool inTransaction_ = false;
-    bool configured_ = false;  // durability and collation set on this handle
+    bool configured_ = false;                       // durability and collation set on this handle
+    std::optional<detail::FileIdentity> openedOn_;  // writable when it opened
     bool clientSide_ = false;
     std::vector<Error> errors_;
 };

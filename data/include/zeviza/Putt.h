@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "zeviza/Connection.h"
@@ -62,6 +63,10 @@ class Putt {
 
     // --- reads ---
     RecordSetPtr LoadDeleteGame();
+    // The games of LoadDeleteGame in its order, with only the columns a game
+    // review list shows: GameID, FullName, PlayDate, Club, GrossScore,
+    // NetScore, Tees. A failure is reported as LoadDeleteGame's.
+    RecordSetPtr LoadGameReview();
     RecordSetPtr LoadGolferList();
     RecordSetPtr LoadClubEdit(const std::string& strClubID);
     RecordSetPtr LoadClubList();
@@ -164,6 +169,35 @@ class Putt {
     RecordSetPtr RefreshGames();
     RecordSetPtr RefreshStats(std::int16_t intHoles = 0);
     RecordSetPtr RefreshClubs();
+
+    // ===== CSV transfer: the export reads and the import writes =====
+    // Kept together and apart from the rest: the import writes take the
+    // arrays the entry screens give AddClub and AddGame, one element per
+    // record, so they can move to typed records with those writes.
+
+    // What an export holds: the golfers' own columns, the courses, the
+    // games, or each golfer's running statistics (GolferID, FullName, then
+    // every statistics column). The row number, AddDate and ModDate are this
+    // log's bookkeeping and stay out.
+    enum class ExportKind { Golfers, Courses, Games, Statistics };
+    using ExportRow = std::vector<std::string_view>;
+    // Reads every row of the kind with one statement, in the order recorded,
+    // handing each to `row` while it is read: `header` first receives the
+    // column names. The cells are the engine's texts (numbers with a point,
+    // NULL as the empty text) and last for the call of `row` only. A failed
+    // read throws; nothing is shown.
+    void ReadExportRows(ExportKind kind, std::vector<std::string>& header,
+                        const std::function<void(const ExportRow&)>& row);
+
+    // Every course or none, in one unit of work, each stored as AddClub
+    // stores it. A record without a clubId gets a new one, formed as the
+    // entry screen forms it, written back into the record.
+    bool AddClubs(std::vector<CourseRecord>& courses);
+    // Every game or none, in one unit of work, each stored as AddGame stores
+    // it and its figures added to its golfer's statistics as AddGame adds
+    // them. A record without a gameId gets a new one, written back.
+    bool AddGames(std::vector<GameRecord>& games);
+    // ===== end of CSV transfer =====
 
     // Doubles each apostrophe once and removes NULs in the caller's text;
     // returns that text trimmed of leading and trailing spaces.

@@ -27,7 +27,14 @@ class RecordSet {
     const Value& Field(std::size_t index) const;
     bool HasColumn(const std::string& column) const;
 
+    // The index Field(column) reads; throws zeviza::Error for an unknown name.
+    std::size_t ColumnIndex(const std::string& column) const { return IndexOf(column); }
+
     std::size_t RecordCount() const { return rows_.size(); }
+    // Every row at once, whatever the cursor: for readers that keep or
+    // regroup a whole result without copying it row by row.
+    const std::vector<std::vector<Value>>& Rows() const { return rows_; }
+    std::vector<std::vector<Value>> TakeRows() && { return std::move(rows_); }
     const std::vector<std::string>& Columns() const { return columns_; }
 
     bool IsOpen() const { return open_; }

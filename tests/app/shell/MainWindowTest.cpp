@@ -54,14 +54,16 @@ TEST_F(MainWindowTest, TheMenuBarHasEveryCommandInItsPlaceWithoutShortcuts) {
     EXPECT_EQ(
         Describe(main->menuBar()),
         "&Add[mnuAddMain]: Game[mnuAddGame] - Golfer[mnuAddGolfer] - Course[mnuAddCourse] - "
-        "Print Score Sheets[mnuAddScoreCards] - eXit[mnuExit]\n"
+        "Print Score Sheets[mnuAddScoreCards] - Import from CSV...[mnuAddImportCsv] - "
+        "eXit[mnuExit]\n"
         "&Edit[mnuEdit]: G&ame[mnuEditGame] - Course[mnuEditClubs] - Golfers[mnuEditGolfers]\n"
         "&Delete[mnuMainDelete]: Game[mnuDeleteGame] - Golfer[mnuDeleteGolfer] - "
         "Course[mnuDeleteClub]\n"
         "&Reports[mnuMainReports]: Course Datasheets[mnuRptClubs] - Game "
         "Datasheets[mnuRptGames] - Game History[mnuRptHistory] - Golfer "
         "Stats[mnuRptGolferStats] - Stroke Averages[mnuRptStrokeStats] - Handicap "
-        "Record[mnuRptHandicap] - Trends...[mnuRptTrends]\n"
+        "Record[mnuRptHandicap] - Trends...[mnuRptTrends] - Export to "
+        "CSV...[mnuRptExportCsv]\n"
         "&Window[mnuWindows]: Cascade[mnuWindowCascade] - Tile Horizontally[mnuWindowH] - "
         "Tile Vertically[mnuWindowV] - Arrance Icons[mnuWindowIcons]\n"
         "&Golf Web Sites[mnuWebSites]: Royal and Ancient - St Andrews[mnuHelpRandA] - USGA "

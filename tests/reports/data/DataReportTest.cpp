@@ -185,6 +185,23 @@ TEST_F(DataReportTest, ADifferingNameCopyMakesAParentRowOfItsOwn) {
     EXPECT_EQ(GameIds(eighteen->children[1]), std::vector<std::string>{"G1"});
 }
 
+// A group's rows stay together in the statement's order even when another
+// group's rows came between them.
+TEST(GroupRowsTest, AGroupSeenAgainGathersItsRowsUnderItsFirstParent) {
+    using zeviza::Value;
+    std::vector<std::vector<Value>> rows;
+    for (const char* game : {"G1", "G2", "G3", "G4"}) {
+        rows.push_back({Value(std::string(game) == "G2" ? "Bob" : "Ann"), Value(game)});
+    }
+    const parlow::reports::ReportData grouped =
+        parlow::reports::GroupRows(zeviza::RecordSet({"FullName", "GameID"}, rows), {"fullname"});
+    ASSERT_EQ(grouped.children.size(), 2u);
+    EXPECT_EQ(grouped.rows.Field("fullname").ToText(), "Ann");
+    EXPECT_EQ(GameIds(grouped.children[0]), (std::vector<std::string>{"G1", "G3", "G4"}));
+    EXPECT_EQ(GameIds(grouped.children[1]), std::vector<std::string>{"G2"});
+    EXPECT_EQ(Joined(grouped.children[1].Columns()), "FullName GameID ");
+}
+
 TEST_F(DataReportTest, ARunClosesTheCommandsLastResultAndReleaseClosesThemAll) {
     EXPECT_FALSE(reports.IsConnected());
     EXPECT_EQ(reports.Result("cmdClubStats"), nullptr);

@@ -57,6 +57,14 @@ TEST(DisplayFormat, PrintsEveryFormatTheLayoutsUse) {
         {"2024-05-03", "M/d/yyyy", "5/3/2024"},
         {"2024-05-03 00:00:00", "dddddd", "Friday, May 3, 2024"},
         {"not a date", "M/d/yyyy", "not a date"},
+        // A date with its time of day, or alone; any other text prints as stored.
+        {"2024-05-03T14:30:00", "M/d/yyyy", "5/3/2024"},
+        {" 2024-05-03 23:59:59 ", "M/d/yyyy", "5/3/2024"},
+        {"2024-03-10 02:30:00", "M/d/yyyy", "3/10/2024"},
+        {"2024-05-03 25:00:00", "M/d/yyyy", "2024-05-03 25:00:00"},
+        {"2024-02-30 00:00:00", "M/d/yyyy", "2024-02-30 00:00:00"},
+        {"2024-05-03 00:00", "M/d/yyyy", "2024-05-03 00:00"},
+        {"2024-05-03x00:00:00", "M/d/yyyy", "2024-05-03x00:00:00"},
     };
     for (const FormatCase& c : cases) {
         EXPECT_EQ(FormatValue(c.value, c.format, kUnitedStates), QString::fromUtf8(c.printed))

@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "reports/review/ReportEnvironment.h"
+#include "reports/review/ReviewList.h"
 #include "ui/modGlobal.h"
 
 namespace review_tests {
@@ -106,6 +107,39 @@ TEST_F(ReviewTest, AGameRowFillsTheFieldsWithTheNetScoreUnderScoreAndTheGrossApa
     PressEnter(screen->lvList);
     EXPECT_EQ(Shown(screen), "G5|5/18/2024|Bob Ray|Pine Valley|26|White|36");
     EXPECT_TRUE(prompts.Shown().empty());
+}
+
+// The list reads only the columns it shows, yet lists what the full game
+// read lists, in its order: every game of a stored golfer.
+TEST_F(ReviewTest, TheGameListShowsTheGamesOfTheFullGameReadInItsOrder) {
+    folder.Exec("UPDATE tblGames SET GolferID = 'D99' WHERE GameID = 'G3'");
+    frmReview* screen = Open("mnuRptGames");
+    zeviza::Putt putt(folder.Path());
+    auto games = putt.LoadDeleteGame();
+    ASSERT_NE(games, nullptr);
+    QStringList expected;
+    for (; !games->Eof(); games->MoveNext()) {
+        QStringList row;
+        for (const char* column :
+             {"GameID", "FullName", "PlayDate", "Club", "GrossScore", "NetScore", "Tees"}) {
+            row << QString::fromStdString(games->Field(column).ToText());
+        }
+        row[2] = parlow::reports::ShownDate(row[2]);
+        expected << row.join('|');
+    }
+    QStringList listed;
+    for (int r = 0; r < screen->lvList->topLevelItemCount(); ++r) {
+        QStringList row;
+        for (int c = 0; c < screen->lvList->columnCount(); ++c) {
+            row << screen->lvList->topLevelItem(r)->text(c);
+        }
+        listed << row.join('|');
+    }
+    EXPECT_EQ(listed, expected);
+    EXPECT_FALSE(listed.join(' ').contains("G3|"));
+    EXPECT_EQ(putt.LoadGameReview()->Columns(),
+              (std::vector<std::string>{"GameID", "FullName", "PlayDate", "Club", "GrossScore",
+                                        "NetScore", "Tees"}));
 }
 
 TEST_F(ReviewTest, ReportWithoutAChosenRowWarnsAlsoAfterClearWithTheRowStillHighlighted) {

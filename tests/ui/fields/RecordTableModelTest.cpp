@@ -74,6 +74,26 @@ TEST(RecordTableModelTest, EqualRowsKeepTheirOrderAndTheChosenRowFollowsItsRecor
     EXPECT_EQ(chosen.row(), 3);
 }
 
+// The order of a column is worked out once and kept: it still sorts from
+// the order the rows stand in now, and rows filled again get their own.
+TEST(RecordTableModelTest, ASortByAColumnSortedBeforeStartsFromTheRowsAsTheyStandNow) {
+    RecordTableModel model({"Key", "Name"});
+    model.SetRows(RowsOf({"b", "a", "b", "c"}));
+    model.sort(1, Qt::AscendingOrder);
+    EXPECT_EQ(Column(model, 0), QStringList({"K1", "K0", "K2", "K3"}));
+    model.sort(0, Qt::DescendingOrder);
+    model.sort(1, Qt::AscendingOrder);
+    EXPECT_EQ(Column(model, 0), QStringList({"K1", "K2", "K0", "K3"}));
+    EXPECT_EQ(model.Row(1), QStringList({"K2", "b"}));
+
+    model.SetRows(RowsOf({"z", "Émile", "d"}));
+    model.sort(1, Qt::AscendingOrder);
+    EXPECT_EQ(Column(model, 1), QStringList({"d", "Émile", "z"}));
+    model.SetRows({});
+    model.sort(1, Qt::DescendingOrder);
+    EXPECT_EQ(model.rowCount(), 0);
+}
+
 TEST(RecordTableModelTest, ADecimalCommaReadsAsANumberWhereTheUsersLocaleWritesOne) {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     RecordTableModel model({"Key", "Average"});
