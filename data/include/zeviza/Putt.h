@@ -170,10 +170,7 @@ class Putt {
     RecordSetPtr RefreshStats(std::int16_t intHoles = 0);
     RecordSetPtr RefreshClubs();
 
-    // ===== CSV transfer: the export reads and the import writes =====
-    // Kept together and apart from the rest: the import writes take the
-    // arrays the entry screens give AddClub and AddGame, one element per
-    // record, so they can move to typed records with those writes.
+    // --- CSV transfer: the export reads and the import writes ---
 
     // What an export holds: the golfers' own columns, the courses, the
     // games, or each golfer's running statistics (GolferID, FullName, then
@@ -197,7 +194,6 @@ class Putt {
     // it and its figures added to its golfer's statistics as AddGame adds
     // them. A record without a gameId gets a new one, written back.
     bool AddGames(std::vector<GameRecord>& games);
-    // ===== end of CSV transfer =====
 
     // Doubles each apostrophe once and removes NULs in the caller's text;
     // returns that text trimmed of leading and trailing spaces.
