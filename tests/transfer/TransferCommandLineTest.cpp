@@ -1,12 +1,11 @@
 // --export and --import through the program itself, copied into a program
 // folder and started without any display.
-#include <QProcess>
-#include <QProcessEnvironment>
 #include <filesystem>
 #include <fstream>
 
 #include "csv/CsvWriter.h"
 #include "tests/support/gui/GuiTest.h"
+#include "tests/support/gui/ProgramProcess.h"
 #include "tests/transfer/TransferSample.h"
 #include "ui/Platform.h"
 
@@ -18,24 +17,14 @@ class TransferCommandLineTest : public testing_support::GuiTest {
         zeviza::Putt putt(folder.Path());
         transfer_test::StoreSampleLog(putt);
         goodGames = transfer_test::GoodGamesFile(putt, 3);
-        for (const char* file : {PARLOW_PROGRAM, PARLOW_LIBRARY}) {
-            std::filesystem::copy_file(file,
-                                       folder.Path() / std::filesystem::path(file).filename());
-        }
+        program = testing_support::CopyProgramInto(folder.Path(), {PARLOW_PROGRAM, PARLOW_LIBRARY});
     }
 
     int Run(const QStringList& arguments) {
-        QProcess program;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-            environment.remove(name);
-        }
-        program.setProcessEnvironment(environment);
-        program.start(QString::fromStdString((folder.Path() / "Parlow").string()), arguments);
-        EXPECT_TRUE(program.waitForFinished(60000));
-        errors = QString::fromLocal8Bit(program.readAllStandardError());
-        output = QString::fromLocal8Bit(program.readAllStandardOutput());
-        return program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1;
+        const auto end = testing_support::RunWithoutDisplay(program, arguments);
+        errors = end.errors;
+        output = end.output;
+        return end.status;
     }
 
     QString Out(const char* name) const {
@@ -49,6 +38,7 @@ class TransferCommandLineTest : public testing_support::GuiTest {
     long long Games() const { return folder.Count("SELECT COUNT(*) FROM tblGames"); }
 
     std::string goodGames;
+    std::filesystem::path program;
     QString errors;
     QString output;
 };

@@ -12,6 +12,7 @@
 
 #include "app/RunningCopy.h"
 #include "tests/support/ProgramFolder.h"
+#include "tests/support/gui/ProgramProcess.h"
 #include "ui/UserFolder.h"
 
 namespace {
@@ -41,10 +42,7 @@ class StartupProgramTest : public ::testing::Test {
     }
 
     static fs::path CopyProgramInto(const fs::path& programFolder) {
-        for (const char* file : {PARLOW_PROGRAM, PARLOW_LIBRARY}) {
-            fs::copy_file(file, programFolder / fs::path(file).filename());
-        }
-        return programFolder / "Parlow";
+        return testing_support::CopyProgramInto(programFolder, {PARLOW_PROGRAM, PARLOW_LIBRARY});
     }
 
     void Start(QProcess& program, const fs::path& executable, QStringList arguments = {}) const {

@@ -2,13 +2,12 @@
 // program itself, copied into a program folder beside a running copy and
 // started without any display.
 #include <QFile>
-#include <QProcess>
-#include <QProcessEnvironment>
 #include <filesystem>
 
 #include "tests/handicap/RoundSample.h"
 #include "tests/handicap/StoredRounds.h"
 #include "tests/support/gui/GuiTest.h"
+#include "tests/support/gui/ProgramProcess.h"
 #include "ui/Platform.h"
 
 namespace {
@@ -25,29 +24,20 @@ class HandicapCommandLineTest : public testing_support::GuiTest {
             round.gameId = "G" + std::to_string(day);
             games.Store("D2", round);
         }
-        for (const char* file : {PARLOW_PROGRAM, PARLOW_LIBRARY}) {
-            std::filesystem::copy_file(file,
-                                       folder.Path() / std::filesystem::path(file).filename());
-        }
+        program = testing_support::CopyProgramInto(folder.Path(), {PARLOW_PROGRAM, PARLOW_LIBRARY});
     }
 
     int Run(const QStringList& arguments) {
-        QProcess program;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-            environment.remove(name);
-        }
-        program.setProcessEnvironment(environment);
-        program.start(QString::fromStdString((folder.Path() / "Parlow").string()), arguments);
-        EXPECT_TRUE(program.waitForFinished(60000));
-        errors = QString::fromLocal8Bit(program.readAllStandardError());
-        return program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1;
+        const auto end = testing_support::RunWithoutDisplay(program, arguments);
+        errors = end.errors;
+        return end.status;
     }
 
     QString Out(const char* name) const {
         return QString::fromStdString((folder.Path() / name).string());
     }
 
+    std::filesystem::path program;
     QString errors;
 };
 

@@ -3,14 +3,13 @@
 
 #include <sys/stat.h>
 #include <QFile>
-#include <QProcess>
-#include <QProcessEnvironment>
 
 #include <filesystem>
 #include <fstream>
 
 #include "reports/cli/ReportCommandLine.h"
 #include "tests/support/gui/GuiTest.h"
+#include "tests/support/gui/ProgramProcess.h"
 #include "ui/Platform.h"
 #include "zeviza/DatabaseFile.h"
 #include "zeviza/ErrorLog.h"
@@ -117,22 +116,14 @@ TEST_F(ReportCommandLineTest, WrongLayoutsValuesOrMissingRecordsGiveOneLineAStat
 // The program itself, copied into the sample's program folder, with no
 // display at all and another copy holding the single-copy lock.
 TEST_F(ReportCommandLineTest, TheProgramRendersWithoutADisplayBesideARunningCopy) {
-    for (const char* file : {PARLOW_PROGRAM, PARLOW_LIBRARY}) {
-        std::filesystem::copy_file(file, folder.Path() / std::filesystem::path(file).filename());
-    }
+    const auto parlow =
+        testing_support::CopyProgramInto(folder.Path(), {PARLOW_PROGRAM, PARLOW_LIBRARY});
     parlow::InstanceLock running(folder.Path() / ".parlow.lock");
     ASSERT_TRUE(running.Acquired());
-    auto run = [this](const QStringList& arguments, QString* errorOutput) {
-        QProcess program;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-            environment.remove(name);
-        }
-        program.setProcessEnvironment(environment);
-        program.start(QString::fromStdString((folder.Path() / "Parlow").string()), arguments);
-        EXPECT_TRUE(program.waitForFinished(60000));
-        *errorOutput = QString::fromLocal8Bit(program.readAllStandardError());
-        return program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1;
+    auto run = [&parlow](const QStringList& arguments, QString* errorOutput) {
+        const auto end = testing_support::RunWithoutDisplay(parlow, arguments);
+        *errorOutput = end.errors;
+        return end.status;
     };
     QString errors;
     EXPECT_EQ(run({"--report", "rptGames18Hist", "D1", "--pdf", Pdf()}, &errors), 0)
