@@ -14,6 +14,7 @@
 #include "ui/BusyCursor.h"
 #include "ui/RecordNotice.h"
 #include "ui/ScreenSteps.h"
+#include "ui/fields/ColumnTextWidths.h"
 #include "ui/fields/RecordList.h"
 #include "ui/fields/ValueLabel.h"
 
@@ -109,20 +110,28 @@ QGridLayout* ReviewPicker::FieldGrid() const {
 void ReviewPicker::Fill() {
     BusyCursor busy;
     list->clear();
+    const int columns = static_cast<int>(description_.columns.size());
+    ColumnTextWidths widths(list->fontMetrics(), columns);
+    QList<QTreeWidgetItem*> rows;
+    ReviewRow::Places places;
     ReadSharedRows([this](zeviza::Putt& putt) { return (putt.*description_.read)(); },
-                   [this](const zeviza::RecordSet& record) {
-                       list->addTopLevelItem(new ReviewRow(record, description_.columns));
+                   [&](const zeviza::RecordSet& record) {
+                       if (places.empty()) {
+                           places = ReviewRow::PlacesIn(record, description_.columns);
+                       }
+                       auto* row = new ReviewRow(record, description_.columns, places);
+                       for (int c = 0; c < columns; ++c) {
+                           widths.Measure(c, row->text(c));
+                       }
+                       rows << row;
                    });
+    list->addTopLevelItems(rows);
     // Every column as wide as its longest text, and the list wide enough to
     // show them all without scrolling sideways.
-    const QFontMetrics metrics = screen_->fontMetrics();
-    int width = 2 * list->frameWidth() + screen_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    for (int c = 0; c < list->columnCount(); ++c) {
-        list->resizeColumnToContents(c);
-        list->setColumnWidth(c, list->columnWidth(c) + metrics.horizontalAdvance("00"));
-        width += list->columnWidth(c);
-    }
-    list->setMinimumWidth(std::max(list->minimumWidth(), width));
+    const int spare = list->fontMetrics().horizontalAdvance("00");
+    const int frame =
+        2 * list->frameWidth() + screen_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    list->setMinimumWidth(std::max(list->minimumWidth(), frame + widths.FitColumns(list, spare)));
     // Room to spare goes to the names, not to the last figure.
     list->header()->setSectionResizeMode(1, QHeaderView::Stretch);
 }

@@ -421,3 +421,34 @@ TEST_F(ReviewTest, AReportOpensLargeAndLeavesTheReviewScreensTitleInSight) {
 
 }  // namespace
 }  // namespace review_tests
+
+namespace review_tests {
+namespace {
+
+// A long list sizes its columns from every text, not from the first rows
+// only: a long course name and an accented golfer's name far down the list
+// are shown whole, as is every other cell.
+TEST_F(ReviewTest, EveryCellOfALongListFitsItsColumnWhereverItStands) {
+    folder.Exec(
+        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 1500) "
+        "INSERT INTO tblGames (GameID, GolferID, FullName, PlayDate, Club, GrossScore, "
+        "NetScore, Tees) SELECT 'G' || (100 + i), GolferID, FullName, PlayDate, Club, "
+        "GrossScore, NetScore, Tees FROM tblGames, n WHERE GameID = 'G2'");
+    folder.Exec(
+        "UPDATE tblGames SET Club = 'WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW', "
+        "FullName = 'Åsa Ægidius-Ðorđević Œuvre', Tees = 'Championship Black Tees' "
+        "WHERE GameID = 'G1600'");
+    frmReview* screen = Open("mnuRptGames");
+    QTreeWidget* list = screen->lvList;
+    ASSERT_GT(list->topLevelItemCount(), 1500);
+    for (int r = 0; r < list->topLevelItemCount(); ++r) {
+        for (int c = 0; c < list->columnCount(); ++c) {
+            const QModelIndex cell = list->model()->index(r, c);
+            ASSERT_GE(list->columnWidth(c), list->sizeHintForIndex(cell).width())
+                << "row " << r << " column " << c << ": " << cell.data().toString().toStdString();
+        }
+    }
+}
+
+}  // namespace
+}  // namespace review_tests
