@@ -1,11 +1,15 @@
 #include "ui/fields/ListReaderOrder.h"
 
+#include "ui/fields/CodeOrder.h"
+#include "ui/fields/RanksBy.h"
+
 #include <QLocale>
 #include <QSignalBlocker>
 #include <QTreeWidget>
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <numeric>
 #include <optional>
 #include <vector>
 
@@ -111,6 +115,18 @@ bool ReaderOrder::Less(const Key& left, const Key& right) {
         return *left.number < *right.number;
     }
     return left.text->compare(*right.text) < 0;
+}
+
+std::vector<int> ReaderOrder::Ranks(const std::vector<QString>& texts) const {
+    if (std::optional<std::vector<int>> codes = CodeOrder(collator_).Ranks(texts)) {
+        return std::move(*codes);
+    }
+    std::vector<Key> keys;
+    keys.reserve(texts.size());
+    for (const QString& text : texts) {
+        keys.push_back(KeyOf(text));
+    }
+    return RanksBy(keys.size(), [&keys](int a, int b) { return Less(keys[a], keys[b]); });
 }
 
 void ReaderOrder::SortRows(QTreeWidget* list, int column, Qt::SortOrder order) const {

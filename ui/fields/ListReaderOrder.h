@@ -9,6 +9,7 @@
 #include <Qt>
 #include <array>
 #include <optional>
+#include <vector>
 
 class QTreeWidget;
 
@@ -36,6 +37,10 @@ class ReaderOrder {
     };
     Key KeyOf(const QVariant& cell) const;
     static bool Less(const Key& left, const Key& right);
+
+    // Each text's rank in this order, texts that compare equal ("10", "010")
+    // sharing one: what a list sorts a column by.
+    std::vector<int> Ranks(const std::vector<QString>& texts) const;
 
     // Puts the top rows of `list` in this order by `column`, keeping rows
     // that compare equal in the order they stood; the current and selected

@@ -1,8 +1,10 @@
 #include "ui/fields/RecordTableModel.h"
 
-#include <QHash>
 #include <algorithm>
 #include <numeric>
+#include <string_view>
+#include <unordered_map>
+#include <utility>
 
 namespace parlow {
 
@@ -26,8 +28,8 @@ void RecordTableModel::SetRows(std::vector<QStringList> rows) {
     beginResetModel();
     rows_ = std::move(rows);
     for (QStringList& row : rows_) {
-        while (row.size() < headings_.size()) {
-            row << QString();
+        if (row.size() < headings_.size()) {
+            row.resize(headings_.size());
         }
     }
     shown_.resize(rows_.size());
@@ -82,34 +84,26 @@ const std::vector<int>& RecordTableModel::Ranks(int column) {
     if (ranks.size() == rows_.size()) {
         return ranks;
     }
-    // Each distinct text is keyed once: a long list repeats its names, and
+    // Each distinct text is ranked once: a long list repeats its names, and
     // collating a text costs far more than comparing two numbers.
-    QHash<QString, int> distinct;
+    std::unordered_map<std::u16string_view, int> distinct;
+    distinct.reserve(rows_.size());
+    std::vector<QString> texts;
     std::vector<int> textOf(rows_.size());
-    std::vector<ReaderOrder::Key> keys;
     for (std::size_t row = 0; row < rows_.size(); ++row) {
-        const QString& cell = rows_[row][column];
-        auto found = distinct.constFind(cell);
-        if (found == distinct.cend()) {
-            found = distinct.insert(cell, static_cast<int>(keys.size()));
-            keys.push_back(order_.KeyOf(cell));
+        // Read through const: a row still shared with the caller's copy is
+        // not copied for a look at one cell.
+        const QString& cell = std::as_const(rows_[row])[column];
+        const auto [found, added] = distinct.try_emplace(
+            std::u16string_view(reinterpret_cast<const char16_t*>(cell.utf16()),
+                                static_cast<std::size_t>(cell.size())),
+            static_cast<int>(texts.size()));
+        if (added) {
+            texts.push_back(cell);
         }
-        textOf[row] = *found;
+        textOf[row] = found->second;
     }
-    std::vector<int> byKey(keys.size());
-    std::iota(byKey.begin(), byKey.end(), 0);
-    std::sort(byKey.begin(), byKey.end(),
-              [&keys](int a, int b) { return ReaderOrder::Less(keys[a], keys[b]); });
-    // Texts that compare equal ("10", "010") share a rank, so their rows keep
-    // the order they stood in.
-    std::vector<int> rankOfText(keys.size());
-    int rank = 0;
-    for (std::size_t at = 0; at < byKey.size(); ++at) {
-        if (at > 0 && ReaderOrder::Less(keys[byKey[at - 1]], keys[byKey[at]])) {
-            ++rank;
-        }
-        rankOfText[byKey[at]] = rank;
-    }
+    const std::vector<int> rankOfText = order_.Ranks(texts);
     ranks.resize(rows_.size());
     for (std::size_t row = 0; row < rows_.size(); ++row) {
         ranks[row] = rankOfText[textOf[row]];
