@@ -9,7 +9,8 @@
 //   - the game review screen (Game Stats) opened against a bare SQLite read
 //     of the columns it shows into a bare QTreeWidget, drawn;
 //   - the entry screen opened with 500 courses against the bare view of them,
-//     and against a bare SQLite read of them into the bare view.
+//     and against a bare SQLite read of them into the bare view; and opened
+//     without courses, to tell the list's share from the rest of the screen.
 //
 //   QT_QPA_PLATFORM=offscreen build/bin/game_screens_bench   (offscreen is the default)
 #include <benchmark/benchmark.h>
@@ -247,6 +248,18 @@ void BM_EntryScreenOpen(benchmark::State& state) {
     }
 }
 
+// The same screen over a log without courses: what the screen costs without
+// its course list, so that the list's own share shows beside its baselines.
+void BM_EntryScreenOpenWithoutCourses(benchmark::State& state) {
+    parlow::SetProgramFolder(bench_support::FolderWith({2, 0, 0}).Path());
+    parlow::NewPutt();
+    for (auto _ : state) {
+        parlow::games::frmAddGame screen;
+        Draw(&screen);
+        benchmark::DoNotOptimize(screen.clubRows->rowCount());
+    }
+}
+
 void BM_BareCourseViewOpen(benchmark::State& state) {
     UseGames(1000);
     const std::vector<QStringList> rows = parlow::games::ReadRows(
@@ -308,6 +321,7 @@ BENCHMARK(BM_BareGameViewSort)->Apply(AtEachSizeByColumn);
 BENCHMARK(BM_ReviewGameListOpen)->Apply(AtEachSize);
 BENCHMARK(BM_BareReadAndReviewListOpen)->Apply(AtEachSize);
 BENCHMARK(BM_EntryScreenOpen)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EntryScreenOpenWithoutCourses)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BareCourseViewOpen)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BareReadAndCourseViewOpen)->Unit(benchmark::kMillisecond);
 
