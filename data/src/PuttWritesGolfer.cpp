@@ -71,9 +71,9 @@ bool Putt::WriteNewGolfer(const Source<GolferRecord>& source) {
         for (auto& column : ProfileColumns(golfer, false)) {
             columns.push_back(std::move(column));
         }
+        // The handicap goes in with the rest: written again on its own, as
+        // it once was, it stored the same value at the cost of a statement.
         detail::Insert(connection, "tblGolfer", columns);
-        detail::Update(connection, "tblGolfer", {{"Handicap", Value(golfer.handicap)}}, "GolferID",
-                       golfer.golferId);
         return Outcome::Commit;
     });
 }

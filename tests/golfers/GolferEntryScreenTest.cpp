@@ -273,9 +273,9 @@ TEST_F(GolferEntryScreenTest, ARefusedSaveShowsTheLibraryBoxThenNotSavedAndKeeps
     EXPECT_EQ(Saved("FullName"), "Zoë D'Arcy O'Brien \"Ace\" 李");
 }
 
-TEST_F(GolferEntryScreenTest, AFailureAfterTheGolferRowWasWrittenLeavesNoRowBehind) {
+TEST_F(GolferEntryScreenTest, AFailureWhileTheGolferRowIsWrittenLeavesNoRowBehind) {
     folder.Exec(
-        "CREATE TRIGGER refuse_handicap BEFORE UPDATE ON tblGolfer "
+        "CREATE TRIGGER refuse_golfer AFTER INSERT ON tblGolfer "
         "BEGIN SELECT RAISE(ABORT, 'attempt to write a readonly database'); END;");
     TypeGolfer(form, Sample());
     Click(form->cmdSave);
