@@ -7,9 +7,8 @@
 #include <QPointer>
 #include <QString>
 #include <filesystem>
+#include <string>
 
-class QLocalServer;
-class QLocalSocket;
 class QWidget;
 
 namespace parlow {
@@ -24,14 +23,20 @@ QString RunningCopySocket(const std::filesystem::path& programFolder);
 class RunningCopyListener : public QObject {
   public:
     explicit RunningCopyListener(const std::filesystem::path& programFolder);
+    ~RunningCopyListener() override;
+    RunningCopyListener(const RunningCopyListener&) = delete;
+    RunningCopyListener& operator=(const RunningCopyListener&) = delete;
     bool Listening() const;
     // The window a second copy brings to the front; none while starting up.
     void SetWindow(QWidget* window);
 
   private:
-    void Answer(QLocalSocket* caller);
+    void AcceptCallers();
+    // The reply to a second copy's request, bringing the window up first.
+    std::string Answer();
 
-    QLocalServer* server_;
+    int socket_ = -1;
+    std::string path_;  // the socket's file, removed when the listener ends
     QPointer<QWidget> window_;
 };
 

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDateTime>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -251,6 +252,17 @@ TEST_F(StartupTest, ASecondCopyBringsTheRunningWindowToTheFront) {
     EXPECT_EQ(parlow::BringRunningCopyToFront(folder.Path()),
               parlow::RunningCopyAnswer::StillStarting);
     delete running.mainWindow;
+
+    // Only this user can reach the socket, and it goes with the listener.
+    const QString socket = parlow::RunningCopySocket(folder.Path());
+    const std::filesystem::path path = socket.startsWith('/')
+                                           ? socket.toStdString()
+                                           : (QDir::tempPath() + '/' + socket).toStdString();
+    EXPECT_EQ(std::filesystem::status(path).permissions() & std::filesystem::perms::all,
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    running.listener.reset();
+    EXPECT_FALSE(std::filesystem::exists(path));
+    EXPECT_EQ(parlow::BringRunningCopyToFront(folder.Path()), parlow::RunningCopyAnswer::NoAnswer);
 }
 
 TEST_F(StartupTest, ALockLeftByAKilledCopyDoesNotBlockTheNextStart) {
