@@ -5,7 +5,8 @@
 // 10,000 and 100,000 games, each started once beforehand so that nothing has
 // changed since its last backup and check; the baseline is a bare Qt program
 // showing an empty QMainWindow (bare_main_window, Qt Widgets alone), timed
-// the same way in the same run.
+// the same way in the same run, and the same with a menu bar, which loads
+// the fonts any window with text needs.
 //
 //   xvfb-run -a build/bin/startup_bench
 // The writes' helpers name a variable `slots`: they come before Qt's macros.
@@ -247,6 +248,7 @@ double MedianOf(const std::string& name, double Timing::*part) {
 }
 
 const char* const kBare = "bare QMainWindow";
+const char* const kBareWithMenus = "bare, with menus";
 const int kLogSizes[] = {0, 10000, 100000};
 
 std::string LogName(int games) {
@@ -267,6 +269,10 @@ void PrintTable() {
                 "x empty log");
     std::printf("%-22s %10.1f %10.1f %12.2f %14s\n", kBare, bareMapped * 1000, bareEnded * 1000,
                 1.0, "");
+    const double menusEnded = MedianOf(kBareWithMenus, &Timing::ended);
+    std::printf("%-22s %10.1f %10.1f %12.2f %14s\n", kBareWithMenus,
+                MedianOf(kBareWithMenus, &Timing::mapped) * 1000, menusEnded * 1000,
+                menusEnded / bareEnded, "");
     for (const int games : kLogSizes) {
         const std::string name = LogName(games);
         const double ended = MedianOf(name, &Timing::ended);
@@ -281,7 +287,8 @@ void PrintTable() {
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     std::vector<std::unique_ptr<ProgramCopy>> copies;
-    Programs programs = {{kBare, {BARE_MAIN_WINDOW}}};
+    Programs programs = {{kBare, {BARE_MAIN_WINDOW}},
+                         {kBareWithMenus, {BARE_MAIN_WINDOW, "--menus"}}};
     for (const int games : kLogSizes) {
         copies.push_back(std::make_unique<ProgramCopy>(games));
         const std::vector<std::string> arguments = {copies.back()->Program(), "--no-splash"};
@@ -290,7 +297,7 @@ int main(int argc, char** argv) {
         programs.emplace_back(LogName(games), arguments);
     }
     benchmark::RegisterBenchmark(
-        "StartupRound/all four programs",
+        "StartupRound/all five programs",
         [&programs](benchmark::State& state) { TimeRounds(state, programs); })
         ->UseManualTime()
         ->Unit(benchmark::kMillisecond)
