@@ -11,6 +11,10 @@
 
 namespace zeviza {
 
+void detail::FinalizeStatement::operator()(sqlite3_stmt* statement) const {
+    sqlite3_finalize(statement);
+}
+
 namespace {
 
 constexpr int kBusyTimeoutMs = 2000;
@@ -29,28 +33,45 @@ long NumberFor(int extendedCode, bool whilePreparing) {
     return extendedCode & 0xff;
 }
 
-void Bind(SQLite::Statement& statement, int index, const Value& value) {
-    if (value.IsNull()) {
-        statement.bind(index);
-    } else if (value.IsInteger()) {
-        statement.bind(index, static_cast<int64_t>(value.ToInt()));
-    } else if (value.IsReal()) {
-        statement.bind(index, value.ToDouble());
-    } else {
-        statement.bind(index, value.ToText());
+// The first failing bind's code, or SQLITE_OK.
+int BindAll(sqlite3_stmt* statement, const std::vector<Value>& params) {
+    for (std::size_t i = 0; i < params.size(); ++i) {
+        const int index = static_cast<int>(i + 1);
+        const Value& value = params[i];
+        int bound = SQLITE_OK;
+        if (value.IsNull()) {
+            bound = sqlite3_bind_null(statement, index);
+        } else if (value.IsInteger()) {
+            bound = sqlite3_bind_int64(statement, index, value.ToInt());
+        } else if (value.IsReal()) {
+            bound = sqlite3_bind_double(statement, index, value.ToDouble());
+        } else {
+            const std::string text = value.ToText();
+            bound = sqlite3_bind_text(statement, index, text.data(), static_cast<int>(text.size()),
+                                      SQLITE_TRANSIENT);
+        }
+        if (bound != SQLITE_OK) {
+            return bound;
+        }
     }
+    return SQLITE_OK;
 }
 
-Value Read(const SQLite::Column& column) {
-    switch (column.getType()) {
+Value ReadCell(sqlite3_stmt* statement, int column) {
+    switch (sqlite3_column_type(statement, column)) {
         case SQLITE_INTEGER:
-            return Value(static_cast<std::int64_t>(column.getInt64()));
+            return Value(static_cast<std::int64_t>(sqlite3_column_int64(statement, column)));
         case SQLITE_FLOAT:
-            return Value(column.getDouble());
+            return Value(sqlite3_column_double(statement, column));
         case SQLITE_NULL:
             return Value();
-        default:
-            return Value(column.getString());
+        default: {
+            const void* bytes = sqlite3_column_blob(statement, column);
+            const int size = sqlite3_column_bytes(statement, column);
+            return Value(bytes == nullptr ? std::string()
+                                          : std::string(static_cast<const char*>(bytes),
+                                                        static_cast<std::size_t>(size)));
+        }
     }
 }
 
@@ -121,7 +142,9 @@ void Connection::Open() {
         // A damaged or locked file fails at its first statement, inside the
         // transaction, where a write can report it.
         openedOn_ = detail::IdentifyWritable(source);
-        db_ = detail::TakeIdleHandle(source, openedOn_);
+        detail::IdleConnection idle = detail::TakeIdleHandle(source, openedOn_);
+        statements_ = std::move(idle.statements);
+        db_ = std::move(idle.handle);
         configured_ = db_ != nullptr;
         if (!db_) {
             db_ =
@@ -148,10 +171,13 @@ void Connection::Close() {
         }
         inTransaction_ = false;
     }
-    statements_.clear();
     if (configured_ && openedOn_) {
-        detail::KeepIdleHandle(DataSource(), *openedOn_, std::move(db_));
+        for (auto& [sql, statement] : statements_) {
+            sqlite3_reset(statement.get());
+        }
+        detail::KeepIdleHandle(DataSource(), *openedOn_, {std::move(db_), std::move(statements_)});
     }
+    statements_.clear();
     db_.reset();
 }
 
@@ -195,65 +221,78 @@ void Connection::RollbackTrans() {
     }
 }
 
-SQLite::Statement& Connection::Prepared(const std::string& sql, bool& whilePreparing) {
-    SQLite::Database& db = Db();
-    whilePreparing = true;
-    auto found = statements_.find(sql);
-    if (found == statements_.end()) {
-        // A few dozen kinds of statement serve every call; a stray flood of
-        // distinct ones is not kept.
-        if (statements_.size() >= kKeptStatements) {
-            statements_.clear();
-        }
-        found = statements_.emplace(sql, std::make_unique<SQLite::Statement>(db, sql)).first;
-    } else {
-        found->second->tryReset();
-        found->second->clearBindings();
+sqlite3_stmt* Connection::Prepared(const std::string& sql) {
+    sqlite3* db = Db().getHandle();
+    if (auto found = statements_.find(sql); found != statements_.end()) {
+        sqlite3_reset(found->second.get());
+        sqlite3_clear_bindings(found->second.get());
+        return found->second.get();
     }
-    whilePreparing = false;
-    return *found->second;
+    // A few dozen kinds of statement serve every call; a stray flood of
+    // distinct ones is not kept.
+    if (statements_.size() >= kKeptStatements) {
+        statements_.clear();
+    }
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &statement, nullptr) != SQLITE_OK) {
+        const std::string message = sqlite3_errmsg(db);
+        const int code = sqlite3_extended_errcode(db);
+        sqlite3_finalize(statement);
+        Fail(NumberFor(code, true), message);
+    }
+    if (statement == nullptr) {  // nothing but blanks or a comment
+        Fail(SQLITE_MISUSE, "bad parameter or other API misuse");
+    }
+    statements_.emplace(sql, statement);
+    return statement;
 }
 
 RecordSetPtr Connection::Execute(const std::string& sql, const std::vector<Value>& params) {
-    SQLite::Statement* statement = nullptr;
-    bool whilePreparing = false;
     try {
-        statement = &Prepared(sql, whilePreparing);
+        return Run(sql, params);
     } catch (const Error&) {
         throw;
-    } catch (const SQLite::Exception& e) {
-        Fail(NumberFor(e.getExtendedErrorCode(), whilePreparing), e.what());
     } catch (const std::exception& e) {
         FailFromEngine(e);
     }
+}
+
+RecordSetPtr Connection::Run(const std::string& sql, const std::vector<Value>& params) {
+    sqlite3_stmt* statement = Prepared(sql);
     // Left reset, so a kept statement holds no read open between calls.
     struct ResetAfter {
-        SQLite::Statement& statement;
-        ~ResetAfter() { statement.tryReset(); }
-    } resetAfter{*statement};
-    try {
-        for (std::size_t i = 0; i < params.size(); ++i) {
-            Bind(*statement, static_cast<int>(i + 1), params[i]);
-        }
-        std::vector<std::string> columns;
-        for (int c = 0; c < statement->getColumnCount(); ++c) {
-            columns.emplace_back(statement->getColumnName(c));
-        }
-        std::vector<std::vector<Value>> rows;
-        while (statement->executeStep()) {
-            std::vector<Value> row;
-            row.reserve(columns.size());
-            for (int c = 0; c < static_cast<int>(columns.size()); ++c) {
-                row.push_back(Read(statement->getColumn(c)));
-            }
-            rows.push_back(std::move(row));
-        }
-        return std::make_unique<RecordSet>(std::move(columns), std::move(rows));
-    } catch (const Error&) {
-        throw;
-    } catch (const std::exception& e) {
-        FailFromEngine(e);
+        sqlite3_stmt* statement;
+        ~ResetAfter() { sqlite3_reset(statement); }
+    } resetAfter{statement};
+    sqlite3* db = Db().getHandle();
+    const auto failed = [&] {
+        Fail(NumberFor(sqlite3_extended_errcode(db), false), sqlite3_errmsg(db));
+    };
+    if (BindAll(statement, params) != SQLITE_OK) {
+        failed();
     }
+    // The shape is read after the first step: a statement kept from an
+    // earlier call is prepared again by the engine when another program
+    // changed the tables meanwhile, and only then shows their columns as
+    // they are now.
+    int stepped = sqlite3_step(statement);
+    std::vector<std::string> columns;
+    for (int c = 0; c < sqlite3_column_count(statement); ++c) {
+        columns.emplace_back(sqlite3_column_name(statement, c));
+    }
+    std::vector<std::vector<Value>> rows;
+    for (; stepped == SQLITE_ROW; stepped = sqlite3_step(statement)) {
+        std::vector<Value> row;
+        row.reserve(columns.size());
+        for (int c = 0; c < static_cast<int>(columns.size()); ++c) {
+            row.push_back(ReadCell(statement, c));
+        }
+        rows.push_back(std::move(row));
+    }
+    if (stepped != SQLITE_DONE) {
+        failed();
+    }
+    return std::make_unique<RecordSet>(std::move(columns), std::move(rows));
 }
 
 void Connection::ExecuteEach(const std::string& sql, const std::vector<Value>& params,
@@ -267,20 +306,8 @@ void Connection::ExecuteEach(const std::string& sql, const std::vector<Value>& p
     }
     // Stepped by hand: each cell's text is read where the engine keeps it.
     const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> statement(raw, sqlite3_finalize);
-    for (std::size_t i = 0; i < params.size(); ++i) {
-        const int index = static_cast<int>(i + 1);
-        const Value& value = params[i];
-        if (value.IsNull()) {
-            sqlite3_bind_null(raw, index);
-        } else if (value.IsInteger()) {
-            sqlite3_bind_int64(raw, index, value.ToInt());
-        } else if (value.IsReal()) {
-            sqlite3_bind_double(raw, index, value.ToDouble());
-        } else {
-            const std::string text = value.ToText();
-            sqlite3_bind_text(raw, index, text.data(), static_cast<int>(text.size()),
-                              SQLITE_TRANSIENT);
-        }
+    if (BindAll(raw, params) != SQLITE_OK) {
+        Fail(NumberFor(sqlite3_extended_errcode(db), false), sqlite3_errmsg(db));
     }
     const int count = sqlite3_column_count(raw);
     RowTexts texts(static_cast<std::size_t>(count));

@@ -18,7 +18,7 @@ constexpr std::size_t kMostIdleHandles = 4;
 struct IdleHandle {
     std::string path;
     FileIdentity identity;
-    std::unique_ptr<SQLite::Database> handle;
+    IdleConnection connection;
 };
 
 bool InGroup(gid_t group) {
@@ -74,25 +74,24 @@ std::optional<FileIdentity> IdentifyWritable(const std::string& path) {
         status.stx_ino};
 }
 
-std::unique_ptr<SQLite::Database> TakeIdleHandle(const std::string& path,
-                                                 const std::optional<FileIdentity>& now) {
+IdleConnection TakeIdleHandle(const std::string& path, const std::optional<FileIdentity>& now) {
     auto& handles = IdleHandles();
     auto found = std::find_if(handles.begin(), handles.end(),
                               [&](const IdleHandle& idle) { return idle.path == path; });
     if (found == handles.end()) {
-        return nullptr;
+        return {};
     }
     IdleHandle idle = std::move(*found);
     handles.erase(found);
     if (!now || !(*now == idle.identity)) {
-        return nullptr;  // the stale handle closes here
+        return {};  // the stale handle closes here, its statements first
     }
-    return std::move(idle.handle);
+    return std::move(idle.connection);
 }
 
 void KeepIdleHandle(const std::string& path, const FileIdentity& openedOn,
-                    std::unique_ptr<SQLite::Database> handle) {
-    if (!handle || sqlite3_get_autocommit(handle->getHandle()) == 0) {
+                    IdleConnection connection) {
+    if (!connection.handle || sqlite3_get_autocommit(connection.handle->getHandle()) == 0) {
         return;
     }
     auto& handles = IdleHandles();
@@ -102,7 +101,7 @@ void KeepIdleHandle(const std::string& path, const FileIdentity& openedOn,
     if (handles.size() >= kMostIdleHandles) {
         handles.erase(handles.begin());
     }
-    handles.push_back({path, openedOn, std::move(handle)});
+    handles.push_back({path, openedOn, std::move(connection)});
 }
 
 }  // namespace zeviza::detail

@@ -29,7 +29,7 @@ QString ShownDate(const QString& stored) {
     const int year = DigitsAt(stored, 0, 4);
     const int month = DigitsAt(stored, 5, 2);
     const int day = DigitsAt(stored, 8, 2);
-    if (!QDate::isValid(year, month, day)) {
+    if (year < 0 || !QDate::isValid(year, month, day)) {
         return stored;
     }
     return QString::number(month) + '/' + QString::number(day) + '/' + stored.left(4);

@@ -99,6 +99,24 @@ TEST_F(ReadsTest, EditLoadsReadOneRowByIdentifierWithEveryColumn) {
     EXPECT_EQ(club->Field("ClubMgrPhone").ToText(), "");
 }
 
+// Calls reuse the statements an earlier call prepared; another program
+// changing the tables meanwhile is seen at the next call, as it was when
+// every call prepared its statements afresh.
+TEST_F(ReadsTest, ACallAfterAnotherProgramChangedTheTablesSeesTheChange) {
+    ASSERT_EQ(putt.LoadGameEdit("G1")->Field("GrossScore").ToText(), "90");
+    const std::size_t columns = putt.LoadGameEdit("G1")->Columns().size();
+    folder.Exec("ALTER TABLE tblGames ADD COLUMN Weather TEXT;");
+    folder.Exec("UPDATE tblGames SET GrossScore = 91, Weather = 'Windy' WHERE GameID = 'G1';");
+
+    auto game = putt.LoadGameEdit("G1");
+    ASSERT_EQ(game->RecordCount(), 1u);
+    EXPECT_EQ(game->Columns().size(), columns + 1);
+    EXPECT_EQ(game->Field("Weather").ToText(), "Windy");
+    EXPECT_EQ(game->Field("GrossScore").ToText(), "91");
+    folder.Exec("DELETE FROM tblGames WHERE GameID = 'G1';");
+    EXPECT_TRUE(putt.LoadGameEdit("G1")->IsEmpty());
+}
+
 TEST_F(ReadsTest, CourseListsAreSortedByName) {
     EXPECT_EQ(Column(putt.LoadClub(), "ClubName"),
               (std::vector<std::string>{"Augusta", "Whistling Straits"}));

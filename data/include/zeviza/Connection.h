@@ -14,9 +14,10 @@
 #include "zeviza/RecordSet.h"
 #include "zeviza/Value.h"
 
+struct sqlite3_stmt;
+
 namespace SQLite {
 class Database;
-class Statement;
 }  // namespace SQLite
 
 namespace zeviza {
@@ -28,6 +29,12 @@ struct FileIdentity {
     std::uint64_t inode = 0;
     bool operator==(const FileIdentity&) const = default;
 };
+
+// Statements prepared on one handle, by their text.
+struct FinalizeStatement {
+    void operator()(sqlite3_stmt* statement) const;
+};
+using PreparedStatements = std::map<std::string, std::unique_ptr<sqlite3_stmt, FinalizeStatement>>;
 }  // namespace detail
 
 class Connection {
@@ -76,12 +83,14 @@ class Connection {
     SQLite::Database& Db();
     // The statement for `sql`, prepared once while the file is open: a unit
     // of work storing thousands of rows runs the same few statements.
-    SQLite::Statement& Prepared(const std::string& sql, bool& whilePreparing);
+    sqlite3_stmt* Prepared(const std::string& sql);
+    RecordSetPtr Run(const std::string& sql, const std::vector<Value>& params);
 
     std::string connectString_;
     std::unique_ptr<SQLite::Database> db_;
-    // Finalized before the handle is closed or kept, so declared after it.
-    std::map<std::string, std::unique_ptr<SQLite::Statement>> statements_;
+    // Finalized before the handle is closed, so declared after it; kept
+    // with the handle while it waits for the next call.
+    detail::PreparedStatements statements_;
     bool inTransaction_ = false;
     bool configured_ = false;                       // durability and collation set on this handle
     std::optional<detail::FileIdentity> openedOn_;  // writable when it opened

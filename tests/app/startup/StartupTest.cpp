@@ -1,4 +1,6 @@
 #include <signal.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -12,6 +14,7 @@
 #include <QStatusBar>
 #include <QTextEdit>
 #include <QVBoxLayout>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -263,6 +266,43 @@ TEST_F(StartupTest, ASecondCopyBringsTheRunningWindowToTheFront) {
     running.listener.reset();
     EXPECT_FALSE(std::filesystem::exists(path));
     EXPECT_EQ(parlow::BringRunningCopyToFront(folder.Path()), parlow::RunningCopyAnswer::NoAnswer);
+}
+
+// The socket a copy that died left behind is taken over, and a caller that
+// asks for anything but the window is sent away without an answer while
+// the next proper request is still answered.
+TEST_F(StartupTest, TheRunningCopysSocketTakesOverAStaleOneAndSendsStrangersAway) {
+    const QString name = parlow::RunningCopySocket(folder.Path());
+    const std::string path =
+        (name.startsWith('/') ? name : QDir::tempPath() + '/' + name).toStdString();
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    ASSERT_LT(path.size(), sizeof(address.sun_path));
+    std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+    const auto* at = reinterpret_cast<const sockaddr*>(&address);
+    const int stale = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ::unlink(path.c_str());
+    ASSERT_EQ(::bind(stale, at, sizeof(address)), 0);
+    ::close(stale);  // the file stays, nobody listens
+    EXPECT_EQ(parlow::BringRunningCopyToFront(folder.Path()), parlow::RunningCopyAnswer::NoAnswer);
+
+    parlow::RunningCopyListener listener(folder.Path());
+    ASSERT_TRUE(listener.Listening());
+    const int stranger = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_EQ(::connect(stranger, at, sizeof(address)), 0);
+    ASSERT_EQ(::send(stranger, "back\n", 5, MSG_NOSIGNAL), 5);
+    char reply[16];
+    ssize_t got = -1;
+    QElapsedTimer waited;
+    waited.start();
+    while (got < 0 && waited.elapsed() < 2000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        got = ::recv(stranger, reply, sizeof(reply), MSG_DONTWAIT);
+    }
+    EXPECT_EQ(got, 0);  // closed with nothing said
+    ::close(stranger);
+    EXPECT_EQ(parlow::BringRunningCopyToFront(folder.Path()),
+              parlow::RunningCopyAnswer::StillStarting);
 }
 
 TEST_F(StartupTest, ALockLeftByAKilledCopyDoesNotBlockTheNextStart) {

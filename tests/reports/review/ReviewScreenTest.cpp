@@ -142,6 +142,25 @@ TEST_F(ReviewTest, TheGameListShowsTheGamesOfTheFullGameReadInItsOrder) {
                                         "NetScore", "Tees"}));
 }
 
+// A stored date shows as month/day/year; anything that is not a real date
+// shows as it is stored rather than as a made-up one.
+TEST(ReviewListDates, RealDatesShowMonthDayYearAndAnythingElseAsStored) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"2024-05-18 00:00:00", "5/18/2024"},
+        {"2024-12-01", "12/1/2024"},
+        {"2000-01-09 13:45:00", "1/9/2000"},
+        {"2024-02-29 00:00:00", "2/29/2024"},
+        {"2023-02-29 00:00:00", "2023-02-29 00:00:00"},
+        {"2024-13-01", "2024-13-01"},
+        {"2024-5-18 00:00:00", "2024-5-18 00:00:00"},
+        {"20x4-05-18", "20x4-05-18"},
+        {"", ""},
+    };
+    for (const auto& [stored, shown] : cases) {
+        EXPECT_EQ(parlow::reports::ShownDate(stored), shown) << stored;
+    }
+}
+
 TEST_F(ReviewTest, ReportWithoutAChosenRowWarnsAlsoAfterClearWithTheRowStillHighlighted) {
     for (const ScreenFacts& facts : kScreens) {
         SCOPED_TRACE(facts.command);
