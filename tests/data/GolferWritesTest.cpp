@@ -72,6 +72,12 @@ TEST_F(GolferWritesTest, AddGolferWithAnIdentifierAlreadyStoredFailsAndReports) 
     EXPECT_NE(text.find("\r\nIn the Dynamic Link Library\r\nFunction: AddGolfer"),
               std::string::npos);
     EXPECT_NE(folder.ReadErrorLog().find("Add Golfer - DLL Function\r\n"), std::string::npos);
+
+    // The refused insert's statement waits for the next call like any other:
+    // that call stores its golfer with its own values, none of the refused ones.
+    EXPECT_TRUE(AddGolfer(putt, "D4", "Ben", "Hogan"));
+    EXPECT_EQ(Golfer("FName", "D4"), "Ben");
+    EXPECT_EQ(Golfer("FName"), "Tom");
 }
 
 TEST_F(GolferWritesTest, UpdateGolferRewritesTheGolferAndEveryGameOfTheGolfer) {

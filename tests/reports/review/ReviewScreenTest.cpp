@@ -460,6 +460,9 @@ TEST_F(ReviewTest, EveryCellOfALongListFitsItsColumnWhereverItStands) {
     frmReview* screen = Open("mnuRptGames");
     QTreeWidget* list = screen->lvList;
     ASSERT_GT(list->topLevelItemCount(), 1500);
+    for (int c = 0; c < list->columnCount(); ++c) {  // a short figure's heading too
+        EXPECT_GE(list->columnWidth(c), list->header()->sectionSizeHint(c)) << "column " << c;
+    }
     for (int r = 0; r < list->topLevelItemCount(); ++r) {
         for (int c = 0; c < list->columnCount(); ++c) {
             const QModelIndex cell = list->model()->index(r, c);
