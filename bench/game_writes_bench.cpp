@@ -12,6 +12,7 @@
 #include <map>
 #include <memory>
 
+#include "bench/support/OncePerSize.h"
 #include "tests/data/GameArrays.h"
 #include "tests/support/ProgramFolder.h"
 #include "tests/support/WritesSupport.h"
@@ -83,12 +84,7 @@ class Stored {
 };
 
 Stored& WithGames(int games) {
-    static std::map<int, std::unique_ptr<Stored>> stored;
-    auto& slot = stored[games];
-    if (!slot) {
-        slot = std::make_unique<Stored>(games);
-    }
-    return *slot;
+    return bench_support::OncePerSize<Stored>(games);
 }
 
 // --- the bare transaction: the same statements, prepared and bound per call ---

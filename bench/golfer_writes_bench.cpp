@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 
+#include "bench/support/OncePerSize.h"
 #include "tests/support/ProgramFolder.h"
 #include "zeviza/Putt.h"
 
@@ -68,12 +69,7 @@ class Stored {
 };
 
 Stored& WithGames(int games) {
-    static std::map<int, std::unique_ptr<Stored>> stored;
-    auto& slot = stored[games];
-    if (!slot) {
-        slot = std::make_unique<Stored>(games);
-    }
-    return *slot;
+    return bench_support::OncePerSize<Stored>(games);
 }
 
 void BindProfile(SQLite::Statement& statement, const zeviza::TextArray& text, int& index) {

@@ -12,6 +12,7 @@
 #include "games/rules/GameFigures.h"
 #include "games/rules/GameValidation.h"
 #include "ui/BusyCursor.h"
+#include "ui/LocalToday.h"
 #include "ui/QtPrompts.h"
 #include "ui/RecordNotice.h"
 #include "ui/ScreenSteps.h"
@@ -19,13 +20,6 @@
 
 namespace parlow::games {
 namespace {
-
-std::chrono::year_month_day Today() {
-    const QDate today = QDate::currentDate();
-    return std::chrono::year_month_day{std::chrono::year(today.year()),
-                                       std::chrono::month(static_cast<unsigned>(today.month())),
-                                       std::chrono::day(static_cast<unsigned>(today.day()))};
-}
 
 // The box of a failure once the figures are being worked out; the screen
 // keeps every field as it is then.
@@ -88,7 +82,8 @@ void frmAddGame::SaveChecked() {
         parlow::BusyCursor busy;
         parlow::TrimTextFields(this);
         entry = Entry();
-        const GameValidation check = ValidateGame(entry, Course(), Golfer(), GameDate(), Today());
+        const GameValidation check =
+            ValidateGame(entry, Course(), Golfer(), GameDate(), LocalToday());
         if (check.netSum) {
             boxScore[kNet]->setText(QString::number(*check.netSum));
         }

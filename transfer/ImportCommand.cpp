@@ -4,6 +4,7 @@
 #include <QDate>
 #include <cstdio>
 
+#include "ui/LocalToday.h"
 #include "ui/Platform.h"
 #include "ui/ProgramFiles.h"
 #include "ui/ProgramState.h"
@@ -23,12 +24,6 @@ class LastBox : public zeviza::Prompts {
     }
     std::string text;
 };
-
-std::chrono::year_month_day Today() {
-    const QDate today = QDate::currentDate();
-    return std::chrono::year(today.year()) / static_cast<unsigned>(today.month()) /
-           static_cast<unsigned>(today.day());
-}
 
 std::string Counted(std::size_t count, const char* one, const char* many) {
     return std::to_string(count) + " " + (count == 1 ? one : many);
@@ -54,7 +49,7 @@ int ImportCsvFile(const std::filesystem::path& programFolder, ImportKind kind,
     int status = kExitRecordOrFile;
     try {
         zeviza::Putt putt(programFolder);
-        ImportPlan plan = PlanImportOfFile(putt, kind, file, Today());
+        ImportPlan plan = PlanImportOfFile(putt, kind, file, LocalToday());
         if (!plan.fileProblem.empty()) {
             report = label + plan.fileProblem + "; nothing imported";
         } else if (!plan.Importable()) {

@@ -13,6 +13,7 @@
 
 #include "transfer/ImportCommand.h"
 #include "ui/BusyCursor.h"
+#include "ui/LocalToday.h"
 #include "ui/QtPrompts.h"
 #include "ui/RecordNotice.h"
 #include "ui/ScreenHeading.h"
@@ -23,12 +24,6 @@ namespace parlow::transfer {
 namespace {
 
 constexpr const char* kCaption = "Import from CSV";
-
-std::chrono::year_month_day Today() {
-    const QDate today = QDate::currentDate();
-    return std::chrono::year(today.year()) / static_cast<unsigned>(today.month()) /
-           static_cast<unsigned>(today.day());
-}
 
 }  // namespace
 
@@ -98,8 +93,8 @@ void frmImportCsv::Preview(const QString& file) {
         return;
     }
     try {
-        plan_ =
-            PlanImportOfFile(*putt, ChosenKind(), QFile::encodeName(file).toStdString(), Today());
+        plan_ = PlanImportOfFile(*putt, ChosenKind(), QFile::encodeName(file).toStdString(),
+                                 LocalToday());
     } catch (const std::exception& e) {
         lblSummary->setText(QString::fromStdString(OneLine(e.what())));
         return;

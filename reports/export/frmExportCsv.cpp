@@ -16,6 +16,7 @@
 #include "reports/preview/PdfFolder.h"
 #include "transfer/rules/ExportText.h"
 #include "ui/BusyCursor.h"
+#include "ui/LocalToday.h"
 #include "ui/ProgramState.h"
 #include "ui/QtPrompts.h"
 #include "ui/ScreenHeading.h"
@@ -29,12 +30,6 @@ constexpr const char* kCaption = "Export to CSV";
 const std::array<const char*, 5> kOptionTexts = {
     "&Golfers", "&Courses", "G&ames", "&Statistics (one row per golfer)", "&Handicap record of"};
 constexpr std::size_t kHandicapOption = 4;
-
-std::chrono::year_month_day Today() {
-    const QDate today = QDate::currentDate();
-    return std::chrono::year(today.year()) / static_cast<unsigned>(today.month()) /
-           static_cast<unsigned>(today.day());
-}
 
 }  // namespace
 
@@ -96,7 +91,7 @@ void frmExportCsv::Export() {
         }
         what += " " + cboGolfer->currentData().toString().toStdString();
     }
-    const QString proposed = QString::fromStdString(transfer::ProposedFileName(what, Today()));
+    const QString proposed = QString::fromStdString(transfer::ProposedFileName(what, LocalToday()));
     QString file = QFileDialog::getSaveFileName(
         this, "Export to CSV", QDir(PdfStartingFolder()).filePath(proposed), "CSV files (*.csv)");
     if (file.isEmpty()) {
